@@ -1,0 +1,76 @@
+// Growable arrays: CArray<T> and the two kinds the program uses,
+// CStringArray and CUIntArray. Running out of memory throws CMemoryException*.
+#pragma once
+
+#include "framework/Exception.h"
+#include "framework/String.h"
+
+#include <new>
+#include <stdexcept>
+#include <utility>
+#include <vector>
+
+template <class T>
+class CArray : public CObject {
+public:
+    INT_PTR GetSize() const { return static_cast<INT_PTR>(m_items.size()); }
+    INT_PTR GetCount() const { return GetSize(); }
+    INT_PTR GetUpperBound() const { return GetSize() - 1; }
+    BOOL IsEmpty() const { return m_items.empty(); }
+
+    void SetSize(INT_PTR nNewSize) {
+        Guard([&] { m_items.resize(static_cast<size_t>(nNewSize)); });
+    }
+    void RemoveAll() {
+        m_items.clear();
+        m_items.shrink_to_fit();
+    }
+    void FreeExtra() { m_items.shrink_to_fit(); }
+
+    const T& GetAt(INT_PTR nIndex) const { return m_items.at(static_cast<size_t>(nIndex)); }
+    T& ElementAt(INT_PTR nIndex) { return m_items.at(static_cast<size_t>(nIndex)); }
+    void SetAt(INT_PTR nIndex, const T& value) { ElementAt(nIndex) = value; }
+    const T& operator[](INT_PTR nIndex) const { return GetAt(nIndex); }
+    T& operator[](INT_PTR nIndex) { return ElementAt(nIndex); }
+    const T* GetData() const { return m_items.data(); }
+    T* GetData() { return m_items.data(); }
+
+    INT_PTR Add(const T& value) {
+        Guard([&] { m_items.push_back(value); });
+        return GetUpperBound();
+    }
+    INT_PTR Add(T&& value) {
+        Guard([&] { m_items.push_back(std::move(value)); });
+        return GetUpperBound();
+    }
+    void InsertAt(INT_PTR nIndex, const T& value, INT_PTR nCount = 1) {
+        Guard([&] { m_items.insert(m_items.begin() + nIndex, static_cast<size_t>(nCount), value); });
+    }
+    void RemoveAt(INT_PTR nIndex, INT_PTR nCount = 1) {
+        m_items.erase(m_items.begin() + nIndex, m_items.begin() + nIndex + nCount);
+    }
+    void Reserve(INT_PTR nCapacity) {
+        Guard([&] { m_items.reserve(static_cast<size_t>(nCapacity)); });
+    }
+
+    // Range-for support.
+    typename std::vector<T>::const_iterator begin() const { return m_items.begin(); }
+    typename std::vector<T>::const_iterator end() const { return m_items.end(); }
+
+private:
+    template <class F>
+    static void Guard(F&& f) {
+        try {
+            f();
+        } catch (const std::bad_alloc&) {
+            AfxThrowMemoryException();
+        } catch (const std::length_error&) {
+            AfxThrowMemoryException();
+        }
+    }
+
+    std::vector<T> m_items;
+};
+
+class CStringArray : public CArray<CString> {};
+class CUIntArray : public CArray<UINT> {};

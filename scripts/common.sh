@@ -1,0 +1,60 @@
+# Shared by the scripts: where things are, configuring and building, and a
+# Wine session of the build tree's own. Source it; do not run it.
+
+TAV_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+TAV_BUILD=${TAV_BUILD:-$TAV_ROOT/build}
+export WINEPREFIX="$TAV_BUILD/wineprefix"
+export WINEDEBUG=-all
+TAV_LOCALE_DIR="$TAV_BUILD/locale"
+
+tav_build() {
+  cmake -S "$TAV_ROOT" -B "$TAV_BUILD" \
+    -DCMAKE_TOOLCHAIN_FILE="$TAV_ROOT/cmake/mingw-w64-x86_64.cmake" "$@" >/dev/null
+  cmake --build "$TAV_BUILD" -j"$(nproc)"
+}
+
+# A Romanian locale (ANSI code page 1250) for the programs we run.
+tav_make_locale() {
+  if [ ! -d "$TAV_LOCALE_DIR/ro_RO.UTF-8" ]; then
+    mkdir -p "$TAV_LOCALE_DIR"
+    localedef -i ro_RO -f UTF-8 "$TAV_LOCALE_DIR/ro_RO.UTF-8" >/dev/null 2>&1 || true
+  fi
+}
+
+# Creates the prefix once: no window manager decorations (closing a window
+# then takes milliseconds instead of seconds) and no add-on installers.
+tav_make_prefix() {
+  if [ -f "$WINEPREFIX/.tav-ready" ]; then
+    return
+  fi
+  echo "Creating the Wine prefix in $WINEPREFIX ..."
+  rm -rf "$WINEPREFIX"
+  mkdir -p "$WINEPREFIX"
+  WINEDLLOVERRIDES="mscoree,mshtml=" wineboot -i </dev/null >/dev/null 2>&1
+  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f </dev/null >/dev/null 2>&1
+  wineserver -w
+  touch "$WINEPREFIX/.tav-ready"
+}
+
+# Starts the Wine server with its output detached, so that pipes to the
+# programs that follow (CTest reads them) see their end.
+tav_wine_start() {
+  tav_make_locale
+  tav_make_prefix
+  wineserver -p >/dev/null 2>&1 </dev/null
+  wine cmd /c exit </dev/null >/dev/null 2>&1 || true
+}
+
+tav_wine_stop() {
+  wineserver -k >/dev/null 2>&1 || true
+  wineserver -w >/dev/null 2>&1 || true
+}
+
+# Runs "$@" with a virtual display when there is no display of our own.
+tav_with_display() {
+  if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
+    "$@"
+  else
+    xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp" "$@"
+  fi
+}

@@ -1,0 +1,18 @@
+#!/usr/bin/env bash
+# Builds Tav and its tests for Windows and runs every test under Wine, with a
+# virtual display. Arguments go to CTest, e.g. scripts/test.sh -R CString.
+set -euo pipefail
+. "$(dirname "${BASH_SOURCE[0]}")/common.sh"
+
+if [ -z "${TAV_TEST_INNER:-}" ]; then
+  "$TAV_ROOT/scripts/install-deps.sh"
+  tav_build
+  export TAV_TEST_INNER=1
+  exec bash -c '. "$0"; tav_with_display "$1" "${@:2}"' "$TAV_ROOT/scripts/common.sh" "$0" "$@"
+fi
+
+# Inside the display: one Wine session for the whole run.
+tav_wine_start
+trap tav_wine_stop EXIT
+cd "$TAV_BUILD"
+ctest --output-on-failure --no-tests=error -j"$(nproc)" --timeout 600 "$@"
