@@ -37,6 +37,7 @@ BUTTER = (255, 236, 140)
 WOOD = (240, 208, 160)
 PINK = (236, 140, 156)
 FLAG_BLUE = (0, 43, 127)
+SPINE_BLUE = (16, 52, 140)
 
 
 # ---------------------------------------------------------------- drawing
@@ -124,7 +125,7 @@ def cross_pts(x0, y0, size, thick):
             if min(abs(x - y), abs(x + y - n)) <= thick}
 
 
-def page(c, x0, y0, x1, y1, ear, lines=True):
+def page(c, x0, y0, x1, y1, ear):
     """A sheet of paper with its top-right corner folded over."""
     fx, fy = x1 - ear, y0 + ear
     for x, y in rect_pts(x0, y0, x1, y1):
@@ -139,9 +140,8 @@ def page(c, x0, y0, x1, y1, ear, lines=True):
     c.line(fx, y0, x1, fy, INK)
     c.line(fx, y0, fx, fy, INK)
     c.line(fx, fy, x1, fy, INK)
-    if lines:
-        for y in range(fy + 2, y1 - 1, 2):
-            c.line(x0 + 2, y, x1 - 2, y, SILVER)
+    for y in range(fy + 2, y1 - 1, 2):
+        c.line(x0 + 2, y, x1 - 2, y, SILVER)
 
 
 def pencil(c, tx, ty, length, width=2):
@@ -175,19 +175,19 @@ def pencil(c, tx, ty, length, width=2):
 
 
 def i_badge(c, cx, cy, r):
-    """A blue disc with a white letter i."""
+    """A blue disc with a white letter i: two pixels wide when there is room."""
     c.shape(disc_pts(cx, cy, r), BLUE, NAVY)
     if r >= 6:
-        w, x = 2, int(cx) - 1
-        c.rect(x, int(cy - r * 0.6), x + 1, int(cy - r * 0.6) + 1, WHITE)
+        x, dot = int(cx) - 1, int(cy - r * 0.6)
         top, bottom = int(cy - r * 0.15), int(cy + r * 0.55)
-        c.rect(x, top, x + w - 1, bottom, WHITE)
-        c.put(x - 1, top, WHITE)
-        c.rect(x - 1, bottom, x + w, bottom, WHITE)
+        c.rect(x, dot, x + 1, dot + 1, WHITE)
+        c.rect(x - 1, top, x + 1, top, WHITE)
+        c.rect(x, top, x + 1, bottom, WHITE)
+        c.rect(x - 1, bottom, x + 2, bottom, WHITE)
     else:
-        x = int(cx)
-        c.put(x, int(cy) - 2, WHITE)
-        c.line(x, int(cy), x, int(cy) + 2, WHITE)
+        x, y = int(cx), int(cy)
+        c.put(x, y - 2, WHITE)
+        c.line(x, y, x, y + 2, WHITE)
 
 
 # ---------------------------------------------------------------- toolbar
@@ -305,7 +305,7 @@ def text(c, x, y, s, colour):
 def book(c, size):
     """Tav's closed dictionary: blue over red cover, cream page edges."""
     big = size == 32
-    x0, y0, x1, y1, depth, spine = (4, 2, 24, 26, 3, 3) if big else (1, 1, 11, 12, 2, 2)
+    x0, y0, x1, y1, depth, spine = (4, 2, 24, 26, 3, 3) if big else (1, 1, 12, 12, 2, 1)
     block = set()
     for y in range(y0, y1 + depth + 1):
         left = x0 + max(0, y - y1)
@@ -316,20 +316,17 @@ def book(c, size):
         c.line(x1 + 2, y0 + 3, x1 + 2, y1 + 1, SILVER)
         c.line(x0 + 3, y1 + 2, x1 + 1, y1 + 2, SILVER)
     mid = (y0 + y1) // 2 + (0 if big else 1)
-    cover = rect_pts(x0, y0, x1, y1)
-    c.shape(cover, BLUE, NAVY)
+    c.shape(rect_pts(x0, y0, x1, y1), BLUE, NAVY)
     c.rect(x0 + 1, mid, x1 - 1, y1 - 1, RED)
-    c.rect(x0 + 1, y0 + 1, x0 + spine, y1 - 1, NAVY if not big else (16, 52, 140))
+    c.rect(x0 + 1, y0 + 1, x0 + spine, mid - 1, SPINE_BLUE)
+    c.rect(x0 + 1, mid, x0 + spine, y1 - 1, DARK_RED)
+    c.line(x0 + spine + 1, mid - 1, x1 - 1, mid - 1, GOLD)
     if big:
-        c.rect(x0 + 1, mid, x0 + spine, y1 - 1, DARK_RED)
-        c.line(x0 + spine + 1, y0 + 1, x0 + spine + 1, y1 - 1, SKY)
+        c.line(x0 + spine + 1, y0 + 1, x0 + spine + 1, mid - 2, SKY)
         c.line(x0 + spine + 1, mid, x0 + spine + 1, y1 - 1, PINK)
-        c.line(x0 + spine + 1, mid - 1, x1 - 1, mid - 1, GOLD)
         text(c, 12, 6, 'EN', WHITE)
         text(c, 13, mid + 3, 'RO', WHITE)
     else:
-        c.line(x0 + 1, mid, x0 + spine, mid, DARK_RED)
-        c.line(x0 + spine + 1, mid - 1, x1 - 1, mid - 1, GOLD)
         c.line(x0 + spine + 2, y0 + 2, x1 - 2, y0 + 2, SKY)
 
 
@@ -345,8 +342,8 @@ def icon_about(size):
         c.shape(disc_pts(24, 24, 8), WHITE, WHITE)
         i_badge(c, 24, 24, 7)
     else:
-        c.shape(disc_pts(11.5, 11.5, 4.5), WHITE, WHITE)
-        i_badge(c, 11.5, 11.5, 4)
+        c.shape(disc_pts(11.5, 11.5, 5.5), WHITE, WHITE)
+        i_badge(c, 11.5, 11.5, 4.5)
     return c
 
 
@@ -357,20 +354,23 @@ def icon_word(size):
         pencil(c, 9, 29, 21, 3)
     else:
         page(c, 1, 0, 11, 15, 3)
-        pencil(c, 5, 15, 10)
+        pencil(c, 5, 14, 10)
     return c
 
 
 def icon_anim(size, frame):
-    """The book with a busy ring whose bright sector moves clockwise."""
+    """The book with a round badge whose green wedge sweeps clockwise."""
     c = icon_tav(size)
-    cx, cy, r, ring = (24, 24, 7.5, (3.5, 6.0)) if size == 32 else (11.5, 11.5, 4.5, (2.0, 3.6))
+    cx, cy, r = (24.5, 24.5, 7.5) if size == 32 else (11.5, 11.5, 4.5)
     c.shape(disc_pts(cx, cy, r), WHITE, DARK_GREEN)
-    shades = {0: DARK_GREEN, 1: GREEN, 2: LIGHT_GREEN}
-    for x, y in disc_pts(cx, cy, ring[1]) - disc_pts(cx, cy, ring[0]):
-        angle = math.degrees(math.atan2(x + 0.5 - cx, cy - (y + 0.5))) % 360
-        behind = (frame - int(angle // 45)) % 8
-        c.put(x, y, shades.get(behind, PALE))
+    for x, y in disc_pts(cx, cy, r - 1):
+        dx, dy = x + 0.5 - cx, y + 0.5 - cy
+        if dx == dy == 0:
+            continue
+        sector = int((math.degrees(math.atan2(dx, -dy)) % 360) // 45)
+        behind = (frame - sector) % 8
+        if behind < 2:
+            c.put(x, y, (GREEN, LIGHT_GREEN)[behind])
     return c
 
 

@@ -1,0 +1,16 @@
+// Where the program's files live: beside the executable, the path being
+// built afresh at each use.
+#pragma once
+
+#include "framework/String.h"
+
+// The running executable's directory, with its trailing backslash.
+CString GetExecutableDirectory();
+// The executable's directory plus pszFileName.
+CString GetProgramFilePath(LPCSTR pszFileName);
+
+// The dictionary file of a direction: "ro.tmp" for any non-zero direction,
+// else "en.tmp".
+LPCSTR GetDictionaryFileName(int nDirection);
+
+extern const char kTempFileName[];  // "temp.tmp", the rewrite's scratch file

@@ -1,0 +1,104 @@
+#include "dictionary/DictionaryFormat.h"
+
+#include <gtest/gtest.h>
+
+using namespace dictionary;
+using Parts = std::vector<std::string>;
+
+namespace {
+
+Parts SplitAll(std::string_view text, std::string_view sep = "|") {
+    Parts parts;
+    Split(text, sep, parts);
+    return parts;
+}
+
+// Feeds bytes to a splitter in pieces of the given size.
+Parts SplitLines(const std::string& bytes, size_t piece) {
+    Parts lines;
+    LineSplitter splitter;
+    auto collect = [&](std::string_view line) { lines.emplace_back(line); };
+    for (size_t i = 0; i < bytes.size(); i += piece)
+        splitter.Feed(bytes.data() + i, std::min(piece, bytes.size() - i), collect);
+    splitter.Finish(collect);
+    return lines;
+}
+
+std::string RewriteAll(EntryRewriter rewriter, const Parts& lines) {
+    std::string out;
+    for (const std::string& line : lines)
+        rewriter.Rewrite(line, out);
+    return out;
+}
+
+}  // namespace
+
+TEST(DictionaryFormat, HeadWordIsTheTextBeforeTheFirstColon) {
+    EXPECT_EQ("house", HeadWord("house:casa|locuinta"));
+    EXPECT_EQ("casa|locuinta", Translations("house:casa|locuinta"));
+    EXPECT_EQ(" casa", Translations("house: casa"));
+    EXPECT_EQ("a", HeadWord("a:b:c"));
+    EXPECT_EQ("b:c", Translations("a:b:c"));
+    EXPECT_EQ("", HeadWord("no colon here"));
+    EXPECT_EQ("no colon here", Translations("no colon here"));
+    EXPECT_EQ("", HeadWord(":x"));
+    EXPECT_EQ("x", Translations(":x"));
+    EXPECT_EQ(" bank ", HeadWord(" bank :mal"));  // never trimmed
+}
+
+TEST(DictionaryFormat, SplitCutsAtEverySeparatorAndAppends) {
+    EXPECT_EQ((Parts{"a", "b"}), SplitAll("a|b"));
+    EXPECT_EQ((Parts{"a", "", "b"}), SplitAll("a||b"));
+    EXPECT_EQ((Parts{"", "a"}), SplitAll("|a"));
+    EXPECT_EQ((Parts{"a"}), SplitAll("a|"));
+    EXPECT_EQ(Parts{}, SplitAll(""));
+    EXPECT_EQ((Parts{"", ""}), SplitAll("||"));
+    EXPECT_EQ((Parts{"a", "b|c"}), SplitAll("a<>b|c", "<>"));
+    Parts parts{"kept"};
+    EXPECT_EQ(3, Split("x|y", "|", parts));
+    EXPECT_EQ((Parts{"kept", "x", "y"}), parts);
+}
+
+TEST(DictionaryFormat, MakeLineNeverCutsAnEntryInTwo) {
+    EXPECT_EQ("house:casa|locuinta", MakeLine("house", "casa|locuinta"));
+    EXPECT_EQ(":", MakeLine("", ""));
+    EXPECT_EQ("a b:c  d", MakeLine("a\nb", "c\r\nd"));
+}
+
+TEST(DictionaryFormat, LineSplitterKeepsEveryByteWhateverThePieces) {
+    const char raw[] =
+        "one\r\ntwo\n\nlone\rcr\r\nnul\0in\n\x1A"
+        "after\r\nlast";
+    const std::string bytes(raw, sizeof(raw) - 1);
+    const Parts expected{"one",
+                         "two",
+                         "",
+                         "lone\rcr",
+                         std::string("nul\0in", 6),
+                         "\x1A"
+                         "after",
+                         "last"};
+    for (size_t piece : {1u, 2u, 3u, 5u, 64u})
+        EXPECT_EQ(expected, SplitLines(bytes, piece)) << "piece " << piece;
+    EXPECT_EQ((Parts{"x"}), SplitLines("x\n", 1));
+    EXPECT_EQ((Parts{"", ""}), SplitLines("\n\r\n", 1));
+    EXPECT_EQ(Parts{}, SplitLines("", 1));
+}
+
+TEST(DictionaryFormat, ModifyReplacesTheFirstEntryAndDropsTheOthers) {
+    Parts lines{"bank:banca", "", "house:x", "house:y", "House:z", "house:w", "tail"};
+    EXPECT_EQ("bank:banca\n\nhouse:casa\nHouse:z\ntail\n",
+              RewriteAll(EntryRewriter::Modify("house", "house:casa"), lines));
+    // A word that is not there leaves every line, with LF line ends.
+    EXPECT_EQ("bank:banca\n\nhouse:x\nhouse:y\nHouse:z\nhouse:w\ntail\n",
+              RewriteAll(EntryRewriter::Modify("gone", "gone:x"), lines));
+}
+
+TEST(DictionaryFormat, DeleteDropsExactlyTheMatchingEntries) {
+    Parts lines{"house:x", "House:z", "", "houses:y", "house:w"};
+    EXPECT_EQ("House:z\n\nhouses:y\n", RewriteAll(EntryRewriter::Delete("house"), lines));
+    // The empty word matches lines without a head word, but empty lines
+    // carry no entry and stay.
+    Parts headless{"no colon", ":only translations", "", "a:b"};
+    EXPECT_EQ("\na:b\n", RewriteAll(EntryRewriter::Delete(""), headless));
+}
