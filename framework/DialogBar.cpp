@@ -1,0 +1,33 @@
+#include "framework/DialogBar.h"
+
+#include "framework/FrameWnd.h"
+
+IMPLEMENT_DYNAMIC(CDialogBar, CControlBar)
+
+BOOL CDialogBar::Create(CWnd* pParentWnd, UINT nIDTemplate, UINT nStyle, UINT nID) {
+    AttachToFrame(pParentWnd, nStyle);
+    if (!CreateDlg(nIDTemplate, pParentWnd))
+        return FALSE;
+    // The template's size is the bar's size, plus room for the gripper.
+    CRect rc;
+    GetWindowRect(&rc);
+    m_sizeDefault = CSize(rc.Width() + GripperSize(), rc.Height());
+    SetWindowLongPtrA(m_hWnd, GWLP_ID, static_cast<LONG_PTR>(nID));
+    ModifyStyle(WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | DS_MODALFRAME,
+                WS_CHILD | WS_CLIPSIBLINGS | (nStyle & WS_VISIBLE), SWP_FRAMECHANGED);
+    return TRUE;
+}
+
+CSize CDialogBar::CalcFixedLayout(BOOL, BOOL) {
+    return m_sizeDefault;
+}
+
+void CDialogBar::OnUpdateCmdUI(CFrameWnd* pTarget, BOOL) {
+    // Controls with an update handler follow it; the others are left alone.
+    CCmdUI state;
+    for (HWND hChild = ::GetWindow(m_hWnd, GW_CHILD); hChild; hChild = ::GetWindow(hChild, GW_HWNDNEXT)) {
+        state.m_pOther = CWnd::FromHandle(hChild);
+        state.m_nID = static_cast<UINT>(::GetDlgCtrlID(hChild));
+        state.DoUpdate(pTarget, FALSE);
+    }
+}

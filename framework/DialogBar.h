@@ -1,0 +1,19 @@
+// CDialogBar: a control bar made from a dialog template; its controls'
+// notifications go on to the frame.
+#pragma once
+
+#include "framework/ControlBar.h"
+
+class CDialogBar : public CControlBar {
+    DECLARE_DYNAMIC(CDialogBar)
+public:
+    CDialogBar() = default;
+
+    BOOL Create(CWnd* pParentWnd, UINT nIDTemplate, UINT nStyle, UINT nID);
+
+    CSize CalcFixedLayout(BOOL bStretch, BOOL bHorz) override;
+    void OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHandler) override;
+
+private:
+    CSize m_sizeDefault;
+};

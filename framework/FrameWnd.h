@@ -1,0 +1,111 @@
+// CFrameWnd: a top-level frame with a menu, accelerators, control bars
+// docked in rows along its sides, a client pane (a view or a splitter), an
+// active view and a status bar for messages. Commands go to the active view
+// (and its document), then the frame, then the application.
+#pragma once
+
+#include "framework/AfxRes.h"
+#include "framework/Wnd.h"
+
+#include <vector>
+
+class CControlBar;
+class CDocument;
+class CView;
+struct CCreateContext;
+
+class CFrameWnd : public CWnd {
+    DECLARE_DYNCREATE(CFrameWnd)
+public:
+    CFrameWnd() = default;
+    ~CFrameWnd() override;
+
+    // Creates the frame with the menu, accelerators and icon of nIDResource.
+    virtual BOOL LoadFrame(UINT nIDResource, DWORD dwDefaultStyle = WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE,
+                           CWnd* pParentWnd = nullptr, CCreateContext* pContext = nullptr);
+    virtual BOOL OnCreateClient(LPCREATESTRUCT lpcs, CCreateContext* pContext);
+    CWnd* CreateView(CCreateContext* pContext, UINT nID = AFX_IDW_PANE_FIRST);
+    virtual void OnUpdateFrameTitle(BOOL bAddToTitle);
+    void UpdateFrameTitleForDocument(LPCSTR lpszDocName);
+    // Asks for OnUpdateFrameTitle at the next idle time.
+    void DelayUpdateFrameTitle() { m_bTitleDirty = TRUE; }
+    const CString& GetTitle() const { return m_strTitle; }
+    void SetTitle(LPCSTR lpszTitle) { m_strTitle = lpszTitle; }
+
+    // Lays out the bars and the client pane in the client area.
+    virtual void RecalcLayout(BOOL bNotify = TRUE);
+    virtual void ActivateFrame(int nCmdShow = -1);
+    void InitialUpdateFrame(CDocument* pDoc, BOOL bMakeVisible);
+
+    CView* GetActiveView() const { return m_pViewActive; }
+    void SetActiveView(CView* pViewNew, BOOL bNotify = TRUE);
+    CDocument* GetActiveDocument() const;
+
+    // The status bar's message pane.
+    void SetMessageText(LPCSTR lpszText);
+    void SetMessageText(UINT nID);
+    CWnd* GetMessageBar() const;
+
+    // Control bars.
+    void EnableDocking(DWORD dwDockStyle) { m_dwDockStyle |= dwDockStyle & CBRS_ALIGN_ANY; }
+    // Docks the bar on the side of nDockBarID (0: the first side it may
+    // use); at lpRect (screen co-ordinates) when given, else on a new row.
+    void DockControlBar(CControlBar* pBar, UINT nDockBarID = 0, LPCRECT lpRect = nullptr);
+    // Docks a bar dragged by its gripper where the mouse let go of it.
+    void DockControlBarAtPoint(CControlBar* pBar, CPoint ptScreen, const CRect& rcBarScreen);
+    void ShowControlBar(CControlBar* pBar, BOOL bShow, BOOL bDelay);
+    CControlBar* GetControlBar(UINT nID) const;
+    // Keeps the bars' sides, rows, positions and visibility in the profile.
+    void SaveBarState(LPCSTR lpszProfileName) const;
+    void LoadBarState(LPCSTR lpszProfileName);
+    void AddControlBar(CControlBar* pBar);
+    void RemoveControlBar(CControlBar* pBar);
+
+    // Idle time: bars show the state the update handlers decide.
+    void OnIdleUpdateCmdUI();
+
+    BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, void* pHandlerInfo) override;
+    BOOL PreTranslateMessage(MSG* pMsg) override;
+    BOOL PreCreateWindow(CREATESTRUCTA& cs) override;
+    BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
+    void PostNcDestroy() override;
+
+    HACCEL m_hAccelTable = nullptr;
+
+    DECLARE_MESSAGE_MAP()
+
+protected:
+    int OnCreate(LPCREATESTRUCT lpcs);
+    void OnSize(UINT nType, int cx, int cy);
+    void OnClose();
+    void OnDestroy();
+    void OnSetFocus(CWnd* pOldWnd);
+    LRESULT OnInitMenuPopup(WPARAM wParam, LPARAM lParam);
+    LRESULT OnMenuSelect(WPARAM wParam, LPARAM lParam);
+    LRESULT OnExitMenuLoop(WPARAM wParam, LPARAM lParam);
+    LRESULT OnActivate(WPARAM wParam, LPARAM lParam);
+    void OnViewToolBar() { ToggleBar(AFX_IDW_TOOLBAR); }
+    void OnViewStatusBar() { ToggleBar(AFX_IDW_STATUS_BAR); }
+    void OnUpdateControlBarMenu(CCmdUI* pCmdUI);
+    void OnUpdateKeyIndicator(CCmdUI* pCmdUI);
+    void OnNextPane() { ActivateNextPane(FALSE); }
+    void OnPrevPane() { ActivateNextPane(TRUE); }
+
+    CString m_strTitle;
+    UINT m_nIDResource = 0;
+
+private:
+    void ToggleBar(UINT nID);
+    void ActivateNextPane(BOOL bPrevious);
+    // Side index of a dock-bar id or an alignment style: 0 top, 1 bottom, 2 left, 3 right.
+    static int SideOfDockBar(UINT nDockBarID);
+    void PlaceBar(CControlBar* pBar, int nSide, int nRow, int nOffset);
+    void NormalizeRows();
+
+    CView* m_pViewActive = nullptr;
+    std::vector<CControlBar*> m_bars;
+    DWORD m_dwDockStyle = 0;
+    CRect m_rcDockAreas[4];  // where each side's rows were laid out, in client co-ordinates
+    BOOL m_bInRecalcLayout = FALSE;
+    BOOL m_bTitleDirty = FALSE;
+};
