@@ -1,0 +1,25 @@
+#include "WindowTestSupport.h"
+
+#include "framework/WinApp.h"
+
+void PumpMessages(DWORD nMilliseconds) {
+    DWORD dwStart = GetTickCount();
+    CWinThread* pThread = AfxGetThread();
+    do {
+        MSG msg;
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            if (msg.message == WM_QUIT)
+                continue;
+            if (!pThread || !pThread->PreTranslateMessage(&msg)) {
+                TranslateMessage(&msg);
+                DispatchMessageA(&msg);
+            }
+        }
+        if (pThread)
+            pThread->OnIdle(0);
+        if (nMilliseconds)
+            MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
+    } while (GetTickCount() - dwStart < nMilliseconds);
+}
+
+void DeleteTestRegistryKey() { RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\TavTests"); }
