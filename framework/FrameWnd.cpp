@@ -3,6 +3,7 @@
 #include "framework/ControlBar.h"
 #include "framework/DocTemplate.h"
 #include "framework/Document.h"
+#include "framework/Gdi.h"
 #include "framework/Module.h"
 #include "framework/Splitter.h"
 #include "framework/StatusBar.h"
@@ -22,6 +23,7 @@ ON_WM_SIZE()
 ON_WM_CLOSE()
 ON_WM_DESTROY()
 ON_WM_SETFOCUS()
+ON_WM_ERASEBKGND()
 ON_MESSAGE(WM_INITMENUPOPUP, OnInitMenuPopup)
 ON_MESSAGE(WM_MENUSELECT, OnMenuSelect)
 ON_MESSAGE(WM_EXITMENULOOP, OnExitMenuLoop)
@@ -163,6 +165,16 @@ void CFrameWnd::OnSetFocus(CWnd* pOldWnd) {
         m_pViewActive->SetFocus();
     else
         CWnd::OnSetFocus(pOldWnd);
+}
+
+BOOL CFrameWnd::OnEraseBkgnd(CDC* pDC) {
+    // The rows of docked bars are wider than their bars: their background
+    // is the frame's to paint. The rest lies under the bars and the pane.
+    for (const CRect& rc : m_rcDockAreas) {
+        if (!rc.IsRectEmpty())
+            FillRect(pDC->m_hDC, &rc, GetSysColorBrush(COLOR_BTNFACE));
+    }
+    return TRUE;
 }
 
 CDocument* CFrameWnd::GetActiveDocument() const {

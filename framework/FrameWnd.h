@@ -80,6 +80,7 @@ protected:
     void OnClose();
     void OnDestroy();
     void OnSetFocus(CWnd* pOldWnd);
+    BOOL OnEraseBkgnd(CDC* pDC);
     LRESULT OnInitMenuPopup(WPARAM wParam, LPARAM lParam);
     LRESULT OnMenuSelect(WPARAM wParam, LPARAM lParam);
     LRESULT OnExitMenuLoop(WPARAM wParam, LPARAM lParam);

@@ -5,6 +5,9 @@
 #include "framework/Module.h"
 
 #include <commctrl.h>
+#include <ole2.h>
+
+#include <cstdlib>
 
 IMPLEMENT_DYNAMIC(CWinThread, CCmdTarget)
 IMPLEMENT_DYNAMIC(CWinApp, CWinThread)
@@ -145,6 +148,15 @@ BOOL CWinApp::InitApplication() {
                                                  ICC_STANDARD_CLASSES | ICC_LINK_CLASS};
     InitCommonControlsEx(&icc);
     return TRUE;
+}
+
+BOOL AfxOleInit() {
+    static BOOL s_bInitialized = FALSE;
+    if (!s_bInitialized && SUCCEEDED(OleInitialize(nullptr))) {
+        s_bInitialized = TRUE;
+        atexit([] { OleUninitialize(); });
+    }
+    return s_bInitialized;
 }
 
 int CWinApp::ExitInstance() {

@@ -101,5 +101,8 @@ CWinApp* AfxGetApp();
 CWinThread* AfxGetThread();
 CWnd* AfxGetMainWnd();
 
+// Initialises COM and OLE for this thread, once; undone when the program ends.
+BOOL AfxOleInit();
+
 // Starts the application object: the program's entry point calls it.
 int AfxWinMain(HINSTANCE hInstance, LPSTR lpCmdLine, int nCmdShow);

@@ -21,8 +21,9 @@ tav_make_locale() {
   fi
 }
 
-# Creates the prefix once: no window manager decorations (closing a window
-# then takes milliseconds instead of seconds) and no add-on installers.
+# Creates the prefix once, without the add-on installers. With "unmanaged"
+# (for the tests, where no window manager runs) Wine draws its own window
+# frames: hiding or closing a window then takes milliseconds, not seconds.
 tav_make_prefix() {
   if [ -f "$WINEPREFIX/.tav-ready" ]; then
     return
@@ -31,7 +32,9 @@ tav_make_prefix() {
   rm -rf "$WINEPREFIX"
   mkdir -p "$WINEPREFIX"
   WINEDLLOVERRIDES="mscoree,mshtml=" wineboot -i </dev/null >/dev/null 2>&1
-  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f </dev/null >/dev/null 2>&1
+  if [ "${1:-}" = unmanaged ]; then
+    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f </dev/null >/dev/null 2>&1
+  fi
   wineserver -w
   touch "$WINEPREFIX/.tav-ready"
 }
@@ -40,7 +43,7 @@ tav_make_prefix() {
 # programs that follow (CTest reads them) see their end.
 tav_wine_start() {
   tav_make_locale
-  tav_make_prefix
+  tav_make_prefix "${1:-unmanaged}"
   wineserver -p >/dev/null 2>&1 </dev/null
   wine cmd /c exit </dev/null >/dev/null 2>&1 || true
 }

@@ -1,0 +1,31 @@
+// CTavApp: the application object. It keeps the program to one instance,
+// holds the current direction, creates the document and the main window,
+// and decides at start whether an automatic update is due.
+#pragma once
+
+#include "framework/WinApp.h"
+
+// The main window's class name: the one identity of a running instance.
+extern const CString g_strWindowClassName;
+
+class CTavApp : public CWinApp {
+    DECLARE_DYNAMIC(CTavApp)
+public:
+    CTavApp();
+    ~CTavApp() override;
+
+    BOOL InitInstance() override;
+
+    void OnAppAbout();
+    void OnAboutSystem();
+
+    // 0 English -> Romanian (en.tmp), any other value Romanian -> English (ro.tmp).
+    int m_nDirection;
+
+    DECLARE_MESSAGE_MAP()
+};
+
+extern CTavApp theApp;
+
+// Profile names.
+extern const char kSettingsSection[];  // "Settings"

@@ -1,0 +1,89 @@
+#include "dictionary/ListViews.h"
+
+#include "frame/MainFrame.h"
+#include "framework/Controls.h"
+#include "framework/WinApp.h"
+#include "res/resource.h"
+
+IMPLEMENT_DYNAMIC(CDictionaryListView, CCtrlView)
+IMPLEMENT_DYNCREATE(CList1, CDictionaryListView)
+IMPLEMENT_DYNCREATE(CList2, CDictionaryListView)
+
+BEGIN_MESSAGE_MAP(CDictionaryListView, CCtrlView)
+ON_WM_CREATE()
+ON_WM_SETFOCUS()
+END_MESSAGE_MAP()
+
+BEGIN_MESSAGE_MAP(CList1, CDictionaryListView)
+ON_CONTROL_REFLECT(LBN_SELCHANGE, OnSelchange)
+ON_WM_KEYDOWN()
+ON_WM_LBUTTONDBLCLK()
+END_MESSAGE_MAP()
+
+namespace {
+
+CMainFrame* GetMainFrame() {
+    CWinThread* pThread = AfxGetThread();
+    return pThread ? DynamicDowncast<CMainFrame>(pThread->GetMainWnd()) : nullptr;
+}
+
+}  // namespace
+
+CDictionaryListView::~CDictionaryListView() = default;
+
+int CDictionaryListView::OnCreate(LPCREATESTRUCT lpCreateStruct) {
+    if (CCtrlView::OnCreate(lpCreateStruct) == -1)
+        return -1;
+    m_font.CreatePointFont(100, "Arial");
+    SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(m_font.GetSafeHandle()), TRUE);
+    return 0;
+}
+
+void CDictionaryListView::OnSetFocus(CWnd* pOldWnd) {
+    CCtrlView::OnSetFocus(pOldWnd);
+    auto* pFrame = DynamicDowncast<CMainFrame>(GetParentFrame());
+    if (pFrame && pFrame->m_bFocusInWordBox && pFrame->m_wndWordBar.IsVisible()) {
+        if (CWnd* pWordBox = pFrame->m_wndWordBar.GetDlgItem(IDC_WORDBOX))
+            pWordBox->SetFocus();
+    }
+}
+
+void CList1::OnSelchange() {
+    CMainFrame* pFrame = GetMainFrame();
+    if (!pFrame)
+        return;
+    CListBox list(m_hWnd);
+    CString strWord;
+    list.GetText(list.GetCurSel(), strWord);
+    pFrame->m_wndWordBar.SetDlgItemText(IDC_WORDBOX, strWord);
+    pFrame->KillTimer(ID_TIMER_TRANSLATIONS);
+    pFrame->SetTimer(ID_TIMER_TRANSLATIONS, 250);
+}
+
+void CList1::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags) {
+    UINT nCommand = 0;
+    switch (nChar) {
+        case VK_INSERT:
+            nCommand = ID_WORD_ADD;
+            break;
+        case VK_RETURN:
+            nCommand = ID_WORD_MODIFY;
+            break;
+        case VK_DELETE:
+            nCommand = ID_WORD_DELETE;
+            break;
+        default:
+            break;
+    }
+    if (nCommand) {
+        if (CMainFrame* pFrame = GetMainFrame())
+            pFrame->SendMessage(WM_COMMAND, nCommand, 0);
+    }
+    CDictionaryListView::OnKeyDown(nChar, nRepCnt, nFlags);
+}
+
+void CList1::OnLButtonDblClk(UINT nFlags, CPoint point) {
+    if (CMainFrame* pFrame = GetMainFrame())
+        pFrame->SendMessage(WM_COMMAND, ID_WORD_MODIFY, 0);
+    CDictionaryListView::OnLButtonDblClk(nFlags, point);
+}

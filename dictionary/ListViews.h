@@ -1,0 +1,49 @@
+// The two panes of the main window: the word list (CList1), one row per
+// dictionary line, and the translation list (CList2), the items of the
+// selected word. Both are sorted system list boxes wrapped as views.
+#pragma once
+
+#include "framework/Gdi.h"
+#include "framework/View.h"
+
+// What both lists share: the font, and handing the focus on to the word box
+// when that is where the user works.
+class CDictionaryListView : public CCtrlView {
+    DECLARE_DYNAMIC(CDictionaryListView)
+public:
+    ~CDictionaryListView() override;
+    void OnDraw(CDC*) override {}
+
+    DECLARE_MESSAGE_MAP()
+
+protected:
+    explicit CDictionaryListView(DWORD dwStyle) : CCtrlView("ListBox", dwStyle) {}
+
+    int OnCreate(LPCREATESTRUCT lpCreateStruct);
+    void OnSetFocus(CWnd* pOldWnd);
+
+    CFont m_font;
+};
+
+class CList1 : public CDictionaryListView {
+    DECLARE_DYNCREATE(CList1)
+public:
+    // WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_TABSTOP | LBS_NOTIFY | LBS_SORT | LBS_NOINTEGRALHEIGHT
+    static const DWORD kStyle = 0x50210103;
+    CList1() : CDictionaryListView(kStyle) {}
+
+    DECLARE_MESSAGE_MAP()
+
+protected:
+    void OnSelchange();
+    void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
+    void OnLButtonDblClk(UINT nFlags, CPoint point);
+};
+
+class CList2 : public CDictionaryListView {
+    DECLARE_DYNCREATE(CList2)
+public:
+    // The same without WS_TABSTOP: Tab never lands here.
+    static const DWORD kStyle = 0x50200103;
+    CList2() : CDictionaryListView(kStyle) {}
+};

@@ -1,0 +1,52 @@
+// CTavDoc: the lines of the loaded dictionary file. It fills the word list
+// with their head words, the translation list with the translations of the
+// selected word, and carries out the edits on the dictionary file.
+#pragma once
+
+#include "framework/Array.h"
+#include "framework/Document.h"
+#include "framework/StringList.h"
+
+class CMainFrame;
+
+class CTavDoc : public CDocument {
+    DECLARE_DYNCREATE(CTavDoc)
+public:
+    CTavDoc();
+    ~CTavDoc() override;
+
+    BOOL OnNewDocument() override;
+    void OnCloseDocument() override;
+
+    // Counts the lines of both files once, for the progress bars of later loads.
+    void CountLines();
+    // Appends the head words of the direction's file to the word list (the
+    // caller has emptied it), showing statusText while it reads.
+    BOOL LoadDictionary(int nDirection, CString strStatusText);
+    // Fills the translation list with the items of every line whose head
+    // word is the word list's selected row.
+    void ShowTranslations();
+    // Appends the pieces of text cut at each separator; returns the new size.
+    int Split(CString strText, CString strSeparator, CStringArray& arrParts);
+
+    // The edits change the file of the current direction only; on FALSE the
+    // reason is already in the status bar.
+    BOOL AddWord(CString strWord, CString strTranslations);
+    BOOL ModifyWord(CString strWord, CString strTranslations);
+    BOOL DeleteWord(CString strWord);
+
+    int m_nRoProgressMax;
+    int m_nEnProgressMax;
+    CStringList m_listLines;
+
+    DECLARE_MESSAGE_MAP()
+
+protected:
+    void OnFileNew();
+    void OnFileOpen();
+    void OnFileSave();
+
+private:
+    static CMainFrame* GetMainFrame();
+    static void SetStatusText(LPCSTR lpszText);
+};

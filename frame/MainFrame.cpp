@@ -1,0 +1,259 @@
+// The main window's creation, layout, showing, closing and destruction.
+#include "frame/MainFrame.h"
+
+#include "app/TavApp.h"
+#include "dictionary/ListViews.h"
+#include "dictionary/TavDoc.h"
+#include "framework/DocTemplate.h"
+#include "framework/Module.h"
+#include "res/resource.h"
+
+IMPLEMENT_DYNCREATE(CMainFrame, CFrameWnd)
+
+BEGIN_MESSAGE_MAP(CMainFrame, CFrameWnd)
+ON_WM_CREATE()
+ON_WM_SIZE()
+ON_WM_SHOWWINDOW()
+ON_WM_CLOSE()
+ON_WM_DESTROY()
+ON_WM_TIMER()
+ON_EN_CHANGE(IDC_WORDBOX, OnWordBoxChange)
+ON_MESSAGE(WM_LOAD_DICTIONARY, OnLoadDictionary)
+ON_COMMAND(ID_ENGLISH_ROMANIAN, OnEnglishRomanian)
+ON_COMMAND(ID_ROMANIAN_ENGLISH, OnRomanianEnglish)
+ON_UPDATE_COMMAND_UI(ID_ENGLISH_ROMANIAN, OnUpdateEnglishRomanian)
+ON_UPDATE_COMMAND_UI(ID_ROMANIAN_ENGLISH, OnUpdateRomanianEnglish)
+END_MESSAGE_MAP()
+
+namespace {
+
+// WS_CHILD | WS_VISIBLE | CBRS_TOP | CBRS_GRIPPER | CBRS_TOOLTIPS | CBRS_FLYBY | CBRS_SIZE_DYNAMIC
+const DWORD kTopBarStyle = 0x50402834;
+// WS_CHILD | WS_VISIBLE | CBRS_BOTTOM
+const DWORD kStatusBarStyle = 0x50008200;
+// The toolbar bitmaps' background, transparent on the buttons.
+const COLORREF kToolbarMaskColor = RGB(254, 255, 1);
+const UINT kImageListFlags = ILC_COLOR32 | ILC_MASK;
+
+const UINT kIndicators[] = {ID_SEPARATOR, ID_INDICATOR_CAPS, ID_INDICATOR_NUM, ID_INDICATOR_SCRL};
+
+// A stored placement is applied only when it is a whole record that puts
+// the window on some monitor.
+BOOL IsUsablePlacement(const BYTE* pData, UINT nBytes) {
+    if (!pData || nBytes != sizeof(WINDOWPLACEMENT))
+        return FALSE;
+    WINDOWPLACEMENT wp;
+    memcpy(&wp, pData, sizeof(wp));
+    const RECT& rc = wp.rcNormalPosition;
+    if (rc.right <= rc.left || rc.bottom <= rc.top)
+        return FALSE;
+    return MonitorFromRect(&rc, MONITOR_DEFAULTTONULL) != nullptr;
+}
+
+}  // namespace
+
+CMainFrame::CMainFrame()
+    : m_bFocusInWordBox(TRUE),
+      m_nUpdateStep(0),
+      m_bEnglishUpdated(FALSE),
+      m_bRomanianUpdated(FALSE),
+      m_bFirstShow(TRUE),
+      m_bAnimating(FALSE),
+      m_bDeleteAllowed(FALSE),
+      m_bSplitterCreated(FALSE),
+      m_bAutoStart(FALSE),
+      m_bAlwaysOnTop(FALSE),
+      m_bHideWhenClose(FALSE),
+      m_bHideWhenMinimized(FALSE),
+      m_nEscapeFunction(0) {}
+
+CMainFrame::~CMainFrame() {
+    m_fontWordBox.DeleteObject();
+}
+
+BOOL CMainFrame::PreCreateWindow(CREATESTRUCTA& cs) {
+    if (!CFrameWnd::PreCreateWindow(cs))
+        return FALSE;
+    // The class name is how a second start finds this window.
+    WNDCLASSA wc = {};
+    wc.style = CS_DBLCLKS;
+    wc.lpfnWndProc = ::DefWindowProcA;
+    wc.hInstance = AfxGetInstanceHandle();
+    wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
+    wc.hIcon = ::LoadIconA(AfxGetResourceHandle(), MAKEINTRESOURCEA(IDR_MAINFRAME));
+    wc.lpszClassName = g_strWindowClassName;
+    if (!AfxRegisterClass(&wc))
+        return FALSE;
+    cs.lpszClass = g_strWindowClassName;
+    return TRUE;
+}
+
+int CMainFrame::OnCreate(LPCREATESTRUCT lpcs) {
+    if (CFrameWnd::OnCreate(lpcs) == -1)
+        return -1;
+
+    if (!m_wndToolBar.CreateEx(this, TBSTYLE_FLAT, kTopBarStyle, CRect(0, 0, 0, 0), AFX_IDW_TOOLBAR) ||
+        !m_wndToolBar.LoadToolBar(IDR_MAINFRAME))
+        return -1;
+    LoadToolbarImages();
+
+    if (!m_wndStatusBar.Create(this, kStatusBarStyle, AFX_IDW_STATUS_BAR) ||
+        !m_wndStatusBar.SetIndicators(kIndicators,
+                                      static_cast<int>(sizeof(kIndicators) / sizeof(kIndicators[0]))))
+        return -1;
+
+    if (!m_wndWordBar.Create(this, IDD_WORDBAR, kTopBarStyle, IDD_WORDBAR))
+        return -1;
+
+    // The word bar joins the toolbar's row, right of it.
+    m_wndToolBar.EnableDocking(CBRS_ALIGN_ANY);
+    EnableDocking(CBRS_ALIGN_ANY);
+    m_wndWordBar.EnableDocking(CBRS_ALIGN_TOP | CBRS_ALIGN_BOTTOM);
+    EnableDocking(CBRS_ALIGN_TOP | CBRS_ALIGN_BOTTOM);
+    DockControlBar(&m_wndToolBar, AFX_IDW_DOCKBAR_TOP);
+    RecalcLayout(TRUE);
+    CRect rect;
+    m_wndToolBar.GetWindowRect(&rect);
+    rect.OffsetRect(1, 0);
+    DockControlBar(&m_wndWordBar, AFX_IDW_DOCKBAR_TOP, &rect);
+
+    m_fontWordBox.CreatePointFont(100, "Arial");
+    if (CWnd* pWordBox = GetWordBox())
+        pWordBox->SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(m_fontWordBox.GetSafeHandle()), TRUE);
+
+    LoadBarState("BarState");
+
+    m_bAutoStart = theApp.GetProfileInt(kSettingsSection, "AutoStart", m_bAutoStart);
+    m_bHideWhenMinimized = theApp.GetProfileInt(kSettingsSection, "HideWhenMinimized", m_bHideWhenMinimized);
+    m_bAlwaysOnTop = theApp.GetProfileInt(kSettingsSection, "AlwaysOnTop", m_bAlwaysOnTop);
+    m_bHideWhenClose = theApp.GetProfileInt(kSettingsSection, "HideWhenClose", m_bHideWhenClose);
+    m_nEscapeFunction =
+        static_cast<int>(theApp.GetProfileInt(kSettingsSection, "EscapeFunction", m_nEscapeFunction));
+
+    if (m_bAlwaysOnTop)
+        ::SetWindowPos(m_hWnd, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE);
+
+    m_updateThread.m_hWndOwner = m_hWnd;
+    return 0;
+}
+
+void CMainFrame::LoadToolbarImages() {
+    m_wndToolBar.SetNormalImages(IDB_TOOLBAR, kToolbarMaskColor, kImageListFlags);
+    m_wndToolBar.SetDisabledImages(IDB_TOOLBAR_DISABLED, kToolbarMaskColor, kImageListFlags);
+    RecalcLayout(TRUE);
+}
+
+BOOL CMainFrame::OnCreateClient(LPCREATESTRUCT, CCreateContext* pContext) {
+    CRect rect;
+    GetWindowRect(&rect);
+    int nHalf = rect.Width() / 2;
+    if (!m_wndSplitter.CreateStatic(this, 1, 2, WS_CHILD | WS_VISIBLE, AFX_IDW_PANE_FIRST))
+        return FALSE;
+    if (!m_wndSplitter.CreateView(0, 0, RUNTIME_CLASS(CList1), CSize(nHalf, 0), pContext) ||
+        !m_wndSplitter.CreateView(0, 1, RUNTIME_CLASS(CList2), CSize(0, nHalf), pContext))
+        return FALSE;
+    m_bSplitterCreated = TRUE;
+    return TRUE;
+}
+
+CWnd* CMainFrame::GetWordList() const {
+    return m_bSplitterCreated ? m_wndSplitter.GetPane(0, 0) : nullptr;
+}
+
+CWnd* CMainFrame::GetTranslationList() const {
+    return m_bSplitterCreated ? m_wndSplitter.GetPane(0, 1) : nullptr;
+}
+
+CWnd* CMainFrame::GetWordBox() const {
+    return m_wndWordBar.m_hWnd ? m_wndWordBar.GetDlgItem(IDC_WORDBOX) : nullptr;
+}
+
+CTavDoc* CMainFrame::GetTavDoc() const {
+    CView* pView = GetActiveView();
+    if (!pView)
+        pView = DynamicDowncast<CView>(GetWordList());
+    return pView ? DynamicDowncast<CTavDoc>(pView->GetDocument()) : nullptr;
+}
+
+void CMainFrame::OnSize(UINT nType, int cx, int cy) {
+    if (nType == SIZE_MINIMIZED && m_bHideWhenMinimized == 1) {
+        ShowWindow(SW_HIDE);
+    } else if (nType == SIZE_RESTORED || nType == SIZE_MAXIMIZED) {
+        if (m_bSplitterCreated) {
+            // Every resize splits the lists equally again.
+            CRect rect;
+            GetWindowRect(&rect);
+            m_wndSplitter.SetColumnInfo(0, rect.Width() / 2, 10);
+            m_wndSplitter.SetColumnInfo(1, rect.Width() / 2, 10);
+            m_wndSplitter.RecalcLayout();
+        }
+    }
+    CFrameWnd::OnSize(nType, cx, cy);
+}
+
+void CMainFrame::OnShowWindow(BOOL bShow, UINT nStatus) {
+    CFrameWnd::OnShowWindow(bShow, nStatus);
+    if (!bShow || IsWindowVisible() || !m_bFirstShow)
+        return;
+    m_bFirstShow = FALSE;
+    LPBYTE pData = nullptr;
+    UINT nBytes = 0;
+    if (theApp.GetProfileBinary(kSettingsSection, "WindowPlacement", &pData, &nBytes) &&
+        IsUsablePlacement(pData, nBytes)) {
+        WINDOWPLACEMENT wp;
+        memcpy(&wp, pData, sizeof(wp));
+        wp.length = sizeof(wp);
+        if (m_bAutoStart)
+            wp.showCmd = SW_MINIMIZE;  // started with Windows: come up minimised
+        SetWindowPlacement(&wp);
+    }
+    delete[] pData;
+}
+
+void CMainFrame::OnClose() {
+    if (m_bHideWhenClose) {
+        ShowWindow(SW_MINIMIZE);
+        ShowWindow(SW_HIDE);
+        return;
+    }
+    CFrameWnd::OnClose();
+}
+
+void CMainFrame::OnDestroy() {
+    SaveBarState("BarState");
+    CFrameWnd::OnDestroy();
+
+    WINDOWPLACEMENT wp;
+    if (GetWindowPlacement(&wp)) {
+        // A minimised window comes back maximised rather than as an icon.
+        if (wp.showCmd == SW_SHOWMINIMIZED)
+            wp.showCmd = SW_SHOWMAXIMIZED;
+        theApp.WriteProfileBinary(kSettingsSection, "WindowPlacement", reinterpret_cast<LPBYTE>(&wp),
+                                  sizeof(wp));
+    }
+    theApp.WriteProfileInt(kSettingsSection, "AlwaysOnTop", m_bAlwaysOnTop);
+    theApp.WriteProfileInt(kSettingsSection, "HideWhenMinimized", m_bHideWhenMinimized);
+    theApp.WriteProfileInt(kSettingsSection, "HideWhenClose", m_bHideWhenClose);
+    theApp.WriteProfileInt(kSettingsSection, "EscapeFunction", m_nEscapeFunction);
+    theApp.WriteProfileInt(kSettingsSection, "AutoStart", m_bAutoStart);
+    theApp.WriteProfileInt(kSettingsSection, "EnRo", theApp.m_nDirection);
+
+    // Wait for a download or merge in progress: nothing may be lost.
+    DWORD dwExitCode = 0;
+    try {
+        m_updateThread.Stop(&dwExitCode, INFINITE);
+    } catch (CException* e) {
+        e->Delete();
+    }
+}
+
+void CMainFrame::OnTimer(UINT_PTR nIDEvent) {
+    if (nIDEvent == ID_TIMER_TRANSLATIONS) {
+        KillTimer(ID_TIMER_TRANSLATIONS);
+        if (CTavDoc* pDoc = GetTavDoc())
+            pDoc->ShowTranslations();
+    } else if (nIDEvent == ID_TIMER_UPDATE) {
+        KillTimer(ID_TIMER_UPDATE);  // the update cycle comes with the update worker
+    }
+    CFrameWnd::OnTimer(nIDEvent);
+}

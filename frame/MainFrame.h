@@ -1,0 +1,89 @@
+// CMainFrame: the program's window. The toolbar and the word bar share the
+// top row, the word list and the translation list stand side by side in a
+// splitter, the status bar is at the bottom. It receives every command,
+// the word box's changes, its timers and the program's own messages.
+#pragma once
+
+#include "framework/DialogBar.h"
+#include "framework/FrameWnd.h"
+#include "framework/Gdi.h"
+#include "framework/Splitter.h"
+#include "framework/StatusBar.h"
+#include "thread/UpdateThread.h"
+#include "widgets/ImageToolBar.h"
+
+class CTavDoc;
+
+// The program's own messages.
+const UINT WM_LOAD_DICTIONARY = WM_APP + 1;  // wParam: the direction to load; sent, never posted
+const UINT WM_UPDATE_REPORT = WM_APP + 2;    // wParam: result; lParam: the report text
+
+// Timers of the frame.
+const UINT_PTR ID_TIMER_TRANSLATIONS = 101;  // 250 ms after the last change: show the translations
+const UINT_PTR ID_TIMER_UPDATE = 102;        // the automatic update, then the update cycle's steps
+
+class CMainFrame : public CFrameWnd {
+    DECLARE_DYNCREATE(CMainFrame)
+public:
+    CMainFrame();
+    ~CMainFrame() override;
+
+    BOOL PreCreateWindow(CREATESTRUCTA& cs) override;
+    BOOL PreTranslateMessage(MSG* pMsg) override;
+    BOOL OnCreateClient(LPCREATESTRUCT lpcs, CCreateContext* pContext) override;
+    void OnUpdateFrameTitle(BOOL bAddToTitle) override;
+
+    CWnd* GetWordList() const;
+    CWnd* GetTranslationList() const;
+    // Puts the focus where the user types: the word box with its text
+    // selected whole (or the caret at its end), else the word list.
+    void FocusWordBox(BOOL bSelectAll);
+    // The document, as the active view (or the word list) knows it.
+    CTavDoc* GetTavDoc() const;
+
+    BOOL m_bFocusInWordBox;
+    int m_nUpdateStep;
+    BOOL m_bEnglishUpdated;
+    BOOL m_bRomanianUpdated;
+    CUpdateThread m_updateThread;
+    CStatusBar m_wndStatusBar;
+    CImageToolBar m_wndToolBar;
+    CSplitterWnd m_wndSplitter;
+    CDialogBar m_wndWordBar;
+    BOOL m_bFirstShow;
+    CFont m_fontWordBox;
+    BOOL m_bAnimating;
+    BOOL m_bDeleteAllowed;
+    BOOL m_bSplitterCreated;
+    BOOL m_bAutoStart;
+    BOOL m_bAlwaysOnTop;
+    BOOL m_bHideWhenClose;
+    BOOL m_bHideWhenMinimized;
+    int m_nEscapeFunction;
+
+    DECLARE_MESSAGE_MAP()
+
+protected:
+    // Creation, layout and the window's life.
+    int OnCreate(LPCREATESTRUCT lpcs);
+    void LoadToolbarImages();
+    void OnSize(UINT nType, int cx, int cy);
+    void OnShowWindow(BOOL bShow, UINT nStatus);
+    void OnClose();
+    void OnDestroy();
+    void OnTimer(UINT_PTR nIDEvent);
+
+    // Looking words up.
+    void OnWordBoxChange();
+    LRESULT OnLoadDictionary(WPARAM wParam, LPARAM lParam);
+    CWnd* GetWordBox() const;
+
+    // Direction.
+    void OnEnglishRomanian();
+    void OnRomanianEnglish();
+    void OnUpdateEnglishRomanian(CCmdUI* pCmdUI);
+    void OnUpdateRomanianEnglish(CCmdUI* pCmdUI);
+
+    // Whether an update cycle is running (steps 1 to 7).
+    BOOL IsUpdateRunning() const { return m_nUpdateStep > 0 && m_nUpdateStep < 8; }
+};

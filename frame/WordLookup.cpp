@@ -1,0 +1,116 @@
+// Looking words up: the word box selects in the word list, a quarter of a
+// second later the translations appear; the keyboard routing between the
+// word box and the lists; reloading the word list for a direction.
+#include "app/TavApp.h"
+#include "dictionary/TavDoc.h"
+#include "frame/MainFrame.h"
+#include "framework/Controls.h"
+#include "res/resource.h"
+
+void CMainFrame::OnWordBoxChange() {
+    CWnd* pWordBox = GetWordBox();
+    CWnd* pWordList = GetWordList();
+    if (!pWordBox || !pWordList)
+        return;
+    CString strText;
+    pWordBox->GetWindowText(strText);
+    CListBox list(pWordList->m_hWnd);
+    if (!strText.IsEmpty())
+        list.SelectString(-1, strText);  // no match keeps the selection
+    else
+        list.SetCurSel(0);
+    KillTimer(ID_TIMER_TRANSLATIONS);
+    SetTimer(ID_TIMER_TRANSLATIONS, 250);
+}
+
+BOOL CMainFrame::PreTranslateMessage(MSG* pMsg) {
+    CWnd* pWordList = GetWordList();
+    CWnd* pTranslationList = GetTranslationList();
+    CWnd* pWordBox = GetWordBox();
+    if (!pWordList || !pTranslationList || !pWordBox)
+        return CFrameWnd::PreTranslateMessage(pMsg);
+
+    HWND hWnd = pMsg->hwnd;
+    BOOL bInList = hWnd == pWordList->m_hWnd || hWnd == pTranslationList->m_hWnd;
+    if (pMsg->message == WM_LBUTTONDOWN) {
+        if (bInList)
+            m_bFocusInWordBox = FALSE;
+        else if (hWnd == pWordBox->m_hWnd)
+            m_bFocusInWordBox = TRUE;
+    } else if (pMsg->message == WM_KEYDOWN && pMsg->wParam == VK_TAB) {
+        // Tab (with or without Shift) goes word box -> word list -> word box.
+        BOOL bBarVisible = m_wndWordBar.IsWindowVisible();
+        if (hWnd == pWordBox->m_hWnd) {
+            m_bFocusInWordBox = FALSE;
+            pWordList->SetFocus();
+            return TRUE;
+        }
+        if (bInList && bBarVisible) {
+            m_bFocusInWordBox = TRUE;
+            pWordBox->SetFocus();
+            int nLength = pWordBox->GetWindowTextLength();
+            pWordBox->SendMessage(EM_SETSEL, static_cast<WPARAM>(nLength), nLength);
+            pWordBox->SendMessage(EM_SCROLLCARET);
+            return TRUE;
+        }
+        if (hWnd == pWordList->m_hWnd)
+            return FALSE;  // the list takes Tab as an ordinary key
+        if (hWnd == pTranslationList->m_hWnd) {
+            m_bFocusInWordBox = FALSE;
+            pWordList->SetFocus();
+            return TRUE;
+        }
+    }
+    return CFrameWnd::PreTranslateMessage(pMsg);
+}
+
+void CMainFrame::FocusWordBox(BOOL bSelectAll) {
+    CWnd* pWordBox = GetWordBox();
+    if (pWordBox && m_wndWordBar.IsWindowVisible()) {
+        m_bFocusInWordBox = TRUE;
+        pWordBox->SetFocus();
+        if (bSelectAll) {
+            pWordBox->SendMessage(EM_SETSEL, 0, -1);
+        } else {
+            int nLength = pWordBox->GetWindowTextLength();
+            pWordBox->SendMessage(EM_SETSEL, static_cast<WPARAM>(nLength), nLength);
+        }
+        pWordBox->SendMessage(EM_SCROLLCARET);
+    } else {
+        m_bFocusInWordBox = FALSE;
+        if (CWnd* pWordList = GetWordList())
+            pWordList->SetFocus();
+    }
+}
+
+LRESULT CMainFrame::OnLoadDictionary(WPARAM wParam, LPARAM) {
+    m_bDeleteAllowed = FALSE;
+    CTavDoc* pDoc = GetTavDoc();
+    theApp.m_nDirection = static_cast<int>(wParam);
+    OnUpdateFrameTitle(FALSE);
+    CWnd* pWordList = GetWordList();
+    CWnd* pTranslationList = GetTranslationList();
+    if (!pDoc || !pWordList || !pTranslationList)
+        return theApp.m_nDirection;
+
+    CListBox wordList(pWordList->m_hWnd);
+    wordList.ResetContent();
+    CListBox(pTranslationList->m_hWnd).ResetContent();
+    HCURSOR hOldCursor = SetCursor(LoadCursor(nullptr, IDC_WAIT));
+    wordList.SetRedraw(FALSE);
+    pDoc->LoadDictionary(theApp.m_nDirection, "Loading ...");
+    wordList.SetRedraw(TRUE);
+    wordList.Invalidate(TRUE);
+    FocusWordBox(TRUE);
+    SetCursor(hOldCursor);
+
+    // The user's word, looked up in the dictionary just loaded.
+    CString strText;
+    if (CWnd* pWordBox = GetWordBox())
+        pWordBox->GetWindowText(strText);
+    if (!strText.IsEmpty() && wordList.FindString(-1, strText) != LB_ERR) {
+        wordList.SelectString(-1, strText);
+        SetTimer(ID_TIMER_TRANSLATIONS, 250);
+    }
+    return theApp.m_nDirection;
+}

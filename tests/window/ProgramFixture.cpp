@@ -1,0 +1,88 @@
+#include "ProgramFixture.h"
+
+#include "dictionary/DictionaryPaths.h"
+#include "framework/DocTemplate.h"
+#include "res/resource.h"
+
+#include <fstream>
+
+void PrepareTestApplication() {
+    theApp.m_hInstance = GetModuleHandleA(nullptr);
+    theApp.InitApplication();
+    theApp.SetRegistryKey("TavTests");
+    AfxOleInit();
+}
+
+void ProgramTest::WriteDictionary(int nDirection, const std::string& bytes) {
+    std::ofstream out(GetProgramFilePath(GetDictionaryFileName(nDirection)).Str(),
+                      std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+void ProgramTest::RemoveDictionaries() {
+    for (LPCSTR name : {"en.tmp", "ro.tmp", "temp.tmp"}) {
+        CString strPath = GetProgramFilePath(name);
+        SetFileAttributesA(strPath, FILE_ATTRIBUTE_NORMAL);
+        DeleteFileA(strPath);
+    }
+}
+
+void ProgramTest::SetUp() {
+    DeleteTestRegistryKey();
+    RemoveDictionaries();
+    theApp.m_nDirection = 0;
+}
+
+void ProgramTest::TearDown() {
+    if (m_pFrame)
+        CloseProgram();
+    RemoveDictionaries();
+    DeleteTestRegistryKey();
+}
+
+void ProgramTest::StartProgram(BOOL bShow) {
+    theApp.m_nCmdShow = bShow ? SW_SHOWNORMAL : SW_HIDE;
+    if (!theApp.GetFirstDocTemplate())
+        theApp.AddDocTemplate(new CSingleDocTemplate(IDR_MAINFRAME, RUNTIME_CLASS(CTavDoc),
+                                                     RUNTIME_CLASS(CMainFrame), RUNTIME_CLASS(CTavView)));
+    theApp.OnFileNew();
+    m_pFrame = DynamicDowncast<CMainFrame>(theApp.m_pMainWnd);
+    ASSERT_NE(nullptr, m_pFrame);
+    m_pDoc = m_pFrame->GetTavDoc();
+    ASSERT_NE(nullptr, m_pDoc);
+    PumpMessages();
+}
+
+void ProgramTest::CloseProgram() {
+    HWND hWnd = m_pFrame->m_hWnd;
+    m_pFrame->SendMessage(WM_CLOSE);
+    if (IsWindow(hWnd))
+        DestroyWindow(hWnd);
+    m_pFrame = nullptr;
+    m_pDoc = nullptr;
+    // The frame ends the program with WM_QUIT: take it off the queue.
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
+    }
+}
+
+std::vector<std::string> ProgramTest::Rows(CWnd* pList) const {
+    CListBox list(pList->m_hWnd);
+    std::vector<std::string> rows;
+    for (int i = 0; i < list.GetCount(); ++i) {
+        CString strText;
+        list.GetText(i, strText);
+        rows.push_back(strText.Str());
+    }
+    return rows;
+}
+
+CString ProgramTest::Title() const {
+    CString strTitle;
+    m_pFrame->GetWindowText(strTitle);
+    return strTitle;
+}
+
+void ProgramTest::Type(LPCSTR lpszText) {
+    WordBox()->SetWindowText(lpszText);
+}

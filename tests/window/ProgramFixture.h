@@ -1,0 +1,46 @@
+// Creates the program's document and main window the way the program does
+// (the application's New command through the document template), with
+// dictionary files written beside the test program and the settings under
+// a private registry root.
+#pragma once
+
+#include "WindowTestSupport.h"
+
+#include "app/TavApp.h"
+#include "dictionary/TavDoc.h"
+#include "dictionary/TavView.h"
+#include "frame/MainFrame.h"
+#include "framework/Controls.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+// Points theApp at the test's resources and registry root; once per program.
+void PrepareTestApplication();
+
+class ProgramTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // Writes en.tmp / ro.tmp beside the test program (bytes as given).
+    static void WriteDictionary(int nDirection, const std::string& bytes);
+    static void RemoveDictionaries();
+    // Creates the document and the frame, as the program's start-up does.
+    void StartProgram(BOOL bShow = TRUE);
+    // Closes the frame as the user would, and lets the program end.
+    void CloseProgram();
+
+    std::vector<std::string> Rows(CWnd* pList) const;
+    int Selection(CWnd* pList) const { return static_cast<int>(pList->SendMessage(LB_GETCURSEL)); }
+    CString StatusText() const { return m_pFrame->m_wndStatusBar.GetPaneText(0); }
+    CString Title() const;
+    CWnd* WordBox() const { return m_pFrame->m_wndWordBar.GetDlgItem(1000); }
+    // Types text into the word box as the user would (EN_CHANGE follows).
+    void Type(LPCSTR lpszText);
+
+    CMainFrame* m_pFrame = nullptr;
+    CTavDoc* m_pDoc = nullptr;
+};
