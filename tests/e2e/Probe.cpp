@@ -1,0 +1,269 @@
+// tavprobe: looks at a running Tav from outside, for the end-to-end tests.
+// Each call does one thing and prints its answer (text in UTF-8) on stdout;
+// the exit code is 0 on success, 1 when the thing asked for is not there.
+//
+//   tavprobe wait-window MS      wait until the main window exists
+//   tavprobe wait-gone MS        wait until no main window exists
+//   tavprobe count               number of main windows
+//   tavprobe state               "visible iconic zoomed topmost" as 0/1
+//   tavprobe title | status | wordbox
+//   tavprobe rows words|translations
+//   tavprobe selection words|translations   index and text of the selected row
+//   tavprobe set-wordbox TEXT    WM_SETTEXT, as if typed
+//   tavprobe command ID          sends WM_COMMAND and waits for it
+//   tavprobe post-command ID     posts WM_COMMAND
+//   tavprobe focus               control id and class of the focused window
+//   tavprobe rect words|translations|wordbar|toolbar|status|client
+//   tavprobe show N              ShowWindow(main window, N)
+//   tavprobe close               posts WM_CLOSE
+//   tavprobe reg-clear           deletes HKCU\Software\Ordal\Tav
+//   tavprobe reg-get NAME        a value of ...\Tav\Settings (number, text or hex bytes)
+//   tavprobe reg-set-dword NAME N | reg-set-sz NAME TEXT | reg-set-hex NAME HEX
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+namespace {
+
+const char kClassName[] = "F2908B5A-A477-4ea8-9382-F5DCFAE04B37";
+const char kSettingsKey[] = "Software\\Ordal\\Tav\\Settings";
+
+std::string ToUtf8(const std::wstring& text) {
+    int n = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), nullptr, 0, nullptr,
+                                nullptr);
+    std::string out(static_cast<size_t>(n), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), &out[0], n, nullptr,
+                        nullptr);
+    return out;
+}
+
+std::wstring FromUtf8(const char* text) {
+    int n = MultiByteToWideChar(CP_UTF8, 0, text, -1, nullptr, 0);
+    std::wstring out(static_cast<size_t>(n > 0 ? n - 1 : 0), L'\0');
+    if (n > 1)
+        MultiByteToWideChar(CP_UTF8, 0, text, -1, &out[0], n);
+    return out;
+}
+
+void Print(const std::wstring& text) {
+    std::printf("%s\n", ToUtf8(text).c_str());
+}
+
+HWND MainWindow() {
+    return FindWindowA(kClassName, nullptr);
+}
+
+struct ChildSearch {
+    const char* className;
+    int nID;
+    HWND hFound;
+};
+
+BOOL CALLBACK FindChild(HWND hWnd, LPARAM lParam) {
+    auto* search = reinterpret_cast<ChildSearch*>(lParam);
+    char className[64] = {};
+    GetClassNameA(hWnd, className, sizeof(className));
+    if (lstrcmpiA(className, search->className) == 0 &&
+        (search->nID < 0 || GetDlgCtrlID(hWnd) == search->nID)) {
+        search->hFound = hWnd;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+HWND Child(HWND hMain, const char* className, int nID = -1) {
+    ChildSearch search = {className, nID, nullptr};
+    EnumChildWindows(hMain, FindChild, reinterpret_cast<LPARAM>(&search));
+    return search.hFound;
+}
+
+HWND List(HWND hMain, const std::string& which) {
+    return Child(hMain, "ListBox", which == "translations" ? 0xE901 : 0xE900);
+}
+
+std::wstring WindowText(HWND hWnd) {
+    int n = static_cast<int>(SendMessageW(hWnd, WM_GETTEXTLENGTH, 0, 0));
+    std::wstring text(static_cast<size_t>(n) + 1, L'\0');
+    SendMessageW(hWnd, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(&text[0]));
+    text.resize(wcslen(text.c_str()));
+    return text;
+}
+
+std::wstring RowText(HWND hList, int nIndex) {
+    // Across processes the wide message is the reliable one.
+    int n = static_cast<int>(SendMessageW(hList, LB_GETTEXTLEN, static_cast<WPARAM>(nIndex), 0));
+    if (n < 0)
+        return std::wstring();
+    std::wstring text(static_cast<size_t>(n) * 2 + 2, L'\0');
+    SendMessageW(hList, LB_GETTEXT, static_cast<WPARAM>(nIndex), reinterpret_cast<LPARAM>(&text[0]));
+    text.resize(wcslen(text.c_str()));
+    return text;
+}
+
+int WaitFor(bool bPresent, int nMilliseconds) {
+    DWORD dwStart = GetTickCount();
+    for (;;) {
+        if ((MainWindow() != nullptr) == bPresent)
+            return 0;
+        if (GetTickCount() - dwStart > static_cast<DWORD>(nMilliseconds))
+            return 1;
+        Sleep(20);
+    }
+}
+
+void PrintRect(HWND hMain, HWND hWnd) {
+    RECT rc;
+    GetWindowRect(hWnd, &rc);
+    MapWindowPoints(nullptr, hMain, reinterpret_cast<POINT*>(&rc), 2);
+    std::printf("%ld %ld %ld %ld\n", rc.left, rc.top, rc.right, rc.bottom);
+}
+
+int Registry(int argc, char** argv) {
+    std::string verb = argv[1];
+    if (verb == "reg-clear") {
+        RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\Ordal\\Tav");
+        return 0;
+    }
+    if (argc < 3)
+        return 2;
+    HKEY hKey = nullptr;
+    if (RegCreateKeyExA(HKEY_CURRENT_USER, kSettingsKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &hKey,
+                        nullptr))
+        return 1;
+    int nResult = 0;
+    const char* name = argv[2];
+    if (verb == "reg-get") {
+        DWORD dwType = 0, dwSize = 0;
+        if (RegQueryValueExA(hKey, name, nullptr, &dwType, nullptr, &dwSize) != ERROR_SUCCESS) {
+            nResult = 1;
+        } else {
+            std::vector<BYTE> data(dwSize + 1);
+            RegQueryValueExA(hKey, name, nullptr, &dwType, data.data(), &dwSize);
+            if (dwType == REG_DWORD) {
+                std::printf("%ld\n", static_cast<long>(*reinterpret_cast<DWORD*>(data.data())));
+            } else if (dwType == REG_SZ) {
+                std::printf("%s\n", reinterpret_cast<char*>(data.data()));
+            } else {
+                for (DWORD i = 0; i < dwSize; ++i)
+                    std::printf("%02x", data[i]);
+                std::printf("\n");
+            }
+        }
+    } else if (verb == "reg-set-dword" && argc > 3) {
+        DWORD dwValue = static_cast<DWORD>(std::strtoul(argv[3], nullptr, 0));
+        RegSetValueExA(hKey, name, 0, REG_DWORD, reinterpret_cast<BYTE*>(&dwValue), sizeof(dwValue));
+    } else if (verb == "reg-set-sz" && argc > 3) {
+        RegSetValueExA(hKey, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(argv[3]),
+                       static_cast<DWORD>(strlen(argv[3]) + 1));
+    } else if (verb == "reg-set-hex" && argc > 3) {
+        std::vector<BYTE> data;
+        for (const char* p = argv[3]; p[0] && p[1]; p += 2) {
+            char byte[3] = {p[0], p[1], 0};
+            data.push_back(static_cast<BYTE>(std::strtoul(byte, nullptr, 16)));
+        }
+        RegSetValueExA(hKey, name, 0, REG_BINARY, data.data(), static_cast<DWORD>(data.size()));
+    } else {
+        nResult = 2;
+    }
+    RegCloseKey(hKey);
+    return nResult;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 2)
+        return 2;
+    std::string verb = argv[1];
+    if (verb.rfind("reg-", 0) == 0)
+        return Registry(argc, argv);
+    if (verb == "wait-window")
+        return WaitFor(true, argc > 2 ? std::atoi(argv[2]) : 10000);
+    if (verb == "wait-gone")
+        return WaitFor(false, argc > 2 ? std::atoi(argv[2]) : 10000);
+    if (verb == "count") {
+        int n = 0;
+        for (HWND h = FindWindowExA(nullptr, nullptr, kClassName, nullptr); h;
+             h = FindWindowExA(nullptr, h, kClassName, nullptr))
+            ++n;
+        std::printf("%d\n", n);
+        return 0;
+    }
+
+    HWND hMain = MainWindow();
+    if (!hMain)
+        return 1;
+    std::string arg = argc > 2 ? argv[2] : "";
+    if (verb == "state") {
+        std::printf("%d %d %d %d\n", IsWindowVisible(hMain) ? 1 : 0, IsIconic(hMain) ? 1 : 0,
+                    IsZoomed(hMain) ? 1 : 0, (GetWindowLongA(hMain, GWL_EXSTYLE) & WS_EX_TOPMOST) ? 1 : 0);
+    } else if (verb == "title") {
+        Print(WindowText(hMain));
+    } else if (verb == "status") {
+        HWND hStatus = Child(hMain, STATUSCLASSNAMEA);
+        if (!hStatus)
+            return 1;
+        Print(WindowText(hStatus));
+    } else if (verb == "wordbox") {
+        Print(WindowText(Child(hMain, "Edit", 1000)));
+    } else if (verb == "set-wordbox") {
+        std::wstring text = FromUtf8(arg.c_str());
+        SendMessageW(Child(hMain, "Edit", 1000), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+    } else if (verb == "rows") {
+        HWND hList = List(hMain, arg);
+        int n = static_cast<int>(SendMessageW(hList, LB_GETCOUNT, 0, 0));
+        for (int i = 0; i < n; ++i)
+            Print(RowText(hList, i));
+    } else if (verb == "selection") {
+        HWND hList = List(hMain, arg);
+        int n = static_cast<int>(SendMessageW(hList, LB_GETCURSEL, 0, 0));
+        std::printf("%d\n", n);
+        if (n >= 0)
+            Print(RowText(hList, n));
+    } else if (verb == "command" || verb == "post-command") {
+        WPARAM wParam = static_cast<WPARAM>(std::strtoul(arg.c_str(), nullptr, 0));
+        if (verb == "command")
+            SendMessageA(hMain, WM_COMMAND, wParam, 0);
+        else
+            PostMessageA(hMain, WM_COMMAND, wParam, 0);
+    } else if (verb == "focus") {
+        GUITHREADINFO info = {};
+        info.cbSize = sizeof(info);
+        GetGUIThreadInfo(GetWindowThreadProcessId(hMain, nullptr), &info);
+        char className[64] = {};
+        if (info.hwndFocus)
+            GetClassNameA(info.hwndFocus, className, sizeof(className));
+        std::printf("%d %s\n", info.hwndFocus ? GetDlgCtrlID(info.hwndFocus) : 0, className);
+    } else if (verb == "rect") {
+        HWND hWnd = nullptr;
+        if (arg == "words" || arg == "translations")
+            hWnd = List(hMain, arg);
+        else if (arg == "wordbar")
+            hWnd = GetParent(Child(hMain, "Edit", 1000));
+        else if (arg == "toolbar")
+            hWnd = Child(hMain, TOOLBARCLASSNAMEA);
+        else if (arg == "status")
+            hWnd = Child(hMain, STATUSCLASSNAMEA);
+        if (arg == "client") {
+            RECT rc;
+            GetClientRect(hMain, &rc);
+            std::printf("%ld %ld %ld %ld\n", rc.left, rc.top, rc.right, rc.bottom);
+        } else if (hWnd) {
+            PrintRect(hMain, hWnd);
+        } else {
+            return 1;
+        }
+    } else if (verb == "show") {
+        ShowWindow(hMain, std::atoi(arg.c_str()));
+    } else if (verb == "close") {
+        PostMessageA(hMain, WM_CLOSE, 0, 0);
+    } else {
+        return 2;
+    }
+    return 0;
+}
