@@ -36,7 +36,17 @@ tav_make_prefix() {
     wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f </dev/null >/dev/null 2>&1
   fi
   wineserver -w
+  tav_copy_fonts
   touch "$WINEPREFIX/.tav-ready"
+}
+
+# Wine's own fonts (Marlett draws the caption buttons) are not always found
+# where the package puts them; the prefix's font folder always is.
+tav_copy_fonts() {
+  local fonts="$WINEPREFIX/drive_c/windows/Fonts"
+  if [ -d /usr/share/wine/fonts ] && [ -d "$fonts" ]; then
+    cp -n /usr/share/wine/fonts/*.ttf "$fonts/" 2>/dev/null || true
+  fi
 }
 
 # Starts the Wine server with its output detached, so that pipes to the
@@ -44,6 +54,7 @@ tav_make_prefix() {
 tav_wine_start() {
   tav_make_locale
   tav_make_prefix "${1:-unmanaged}"
+  tav_copy_fonts
   wineserver -p >/dev/null 2>&1 </dev/null
   wine cmd /c exit </dev/null >/dev/null 2>&1 || true
 }
