@@ -76,6 +76,8 @@ protected:
     // Looking words up.
     void OnWordBoxChange();
     LRESULT OnLoadDictionary(WPARAM wParam, LPARAM lParam);
+    // Empties both lists and loads the word list of the current direction.
+    void LoadWordList(LPCSTR lpszStatusText);
     CWnd* GetWordBox() const;
 
     // Direction.
@@ -83,6 +85,19 @@ protected:
     void OnRomanianEnglish();
     void OnUpdateEnglishRomanian(CCmdUI* pCmdUI);
     void OnUpdateRomanianEnglish(CCmdUI* pCmdUI);
+
+    // Words.
+    void OnAddWord();
+    void OnModifyWord();
+    void OnDeleteWord();
+    void OnDeleteUnlock();
+    void OnUpdateWordSelected(CCmdUI* pCmdUI);
+    // Says so and returns TRUE while an update cycle runs.
+    BOOL RefuseWhileUpdating();
+    // Reloads both lists after an edit of the dictionary file.
+    void ReloadAfterEdit();
+    // Puts the edited word back into the word box (or selects it in the list).
+    void ShowEditedWord(const CString& strWord);
 
     // Whether an update cycle is running (steps 1 to 7).
     BOOL IsUpdateRunning() const { return m_nUpdateStep > 0 && m_nUpdateStep < 8; }

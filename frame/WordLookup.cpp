@@ -23,6 +23,20 @@ void CMainFrame::OnWordBoxChange() {
     SetTimer(ID_TIMER_TRANSLATIONS, 250);
 }
 
+void CMainFrame::LoadWordList(LPCSTR lpszStatusText) {
+    CListBox wordList(GetWordList()->m_hWnd);
+    wordList.ResetContent();
+    CListBox(GetTranslationList()->m_hWnd).ResetContent();
+    HCURSOR hOldCursor = SetCursor(LoadCursor(nullptr, IDC_WAIT));
+    // Thousands of rows: draw once at the end.
+    wordList.SetRedraw(FALSE);
+    if (CTavDoc* pDoc = GetTavDoc())
+        pDoc->LoadDictionary(theApp.m_nDirection, lpszStatusText);
+    wordList.SetRedraw(TRUE);
+    wordList.Invalidate(TRUE);
+    SetCursor(hOldCursor);
+}
+
 BOOL CMainFrame::PreTranslateMessage(MSG* pMsg) {
     CWnd* pWordList = GetWordList();
     CWnd* pTranslationList = GetTranslationList();
@@ -85,26 +99,15 @@ void CMainFrame::FocusWordBox(BOOL bSelectAll) {
 
 LRESULT CMainFrame::OnLoadDictionary(WPARAM wParam, LPARAM) {
     m_bDeleteAllowed = FALSE;
-    CTavDoc* pDoc = GetTavDoc();
     theApp.m_nDirection = static_cast<int>(wParam);
     OnUpdateFrameTitle(FALSE);
-    CWnd* pWordList = GetWordList();
-    CWnd* pTranslationList = GetTranslationList();
-    if (!pDoc || !pWordList || !pTranslationList)
+    if (!GetWordList() || !GetTranslationList())
         return theApp.m_nDirection;
-
-    CListBox wordList(pWordList->m_hWnd);
-    wordList.ResetContent();
-    CListBox(pTranslationList->m_hWnd).ResetContent();
-    HCURSOR hOldCursor = SetCursor(LoadCursor(nullptr, IDC_WAIT));
-    wordList.SetRedraw(FALSE);
-    pDoc->LoadDictionary(theApp.m_nDirection, "Loading ...");
-    wordList.SetRedraw(TRUE);
-    wordList.Invalidate(TRUE);
+    LoadWordList("Loading ...");
     FocusWordBox(TRUE);
-    SetCursor(hOldCursor);
 
     // The user's word, looked up in the dictionary just loaded.
+    CListBox wordList(GetWordList()->m_hWnd);
     CString strText;
     if (CWnd* pWordBox = GetWordBox())
         pWordBox->GetWindowText(strText);

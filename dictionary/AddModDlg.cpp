@@ -1,0 +1,65 @@
+#include "dictionary/AddModDlg.h"
+
+#include "framework/Module.h"
+#include "res/resource.h"
+
+IMPLEMENT_DYNAMIC(CAddModDlg, CDialog)
+
+BEGIN_MESSAGE_MAP(CAddModDlg, CDialog)
+ON_EN_CHANGE(IDC_WORD, OnChangeEdit)
+ON_EN_CHANGE(IDC_TRANSLATIONS, OnChangeEdit)
+ON_WM_CLOSE()
+END_MESSAGE_MAP()
+
+CAddModDlg::CAddModDlg(int nDirection, CString strWord, CString strTranslations)
+    : CDialog(IDD_ADDMOD),
+      m_strWord(std::move(strWord)),
+      m_strTranslations(std::move(strTranslations)),
+      m_nDirection(nDirection),
+      m_hIcon(nullptr) {}
+
+void CAddModDlg::DoDataExchange(CDataExchange* pDX) {
+    CDialog::DoDataExchange(pDX);
+    DDX_Text(pDX, IDC_WORD, m_strWord);
+    DDX_Text(pDX, IDC_TRANSLATIONS, m_strTranslations);
+}
+
+BOOL CAddModDlg::OnInitDialog() {
+    CDialog::OnInitDialog();
+    m_hIcon = ::LoadIconA(AfxGetResourceHandle(), MAKEINTRESOURCEA(IDI_WORD));
+    SetIcon(m_hIcon, FALSE);
+
+    if (!m_strWord.IsEmpty() && !m_strTranslations.IsEmpty()) {
+        // Changing a word: only its translations can be edited.
+        SetWindowText("Change word translation");
+        SetDlgItemText(IDC_WORD_LABEL, "Word to change :");
+        ::EnableWindow(::GetDlgItem(m_hWnd, IDC_WORD), FALSE);
+    } else {
+        SetWindowText("Add new word");
+        SetDlgItemText(IDC_WORD_LABEL, m_nDirection ? "Word to add in romanian" : "Word to add in english");
+    }
+    UpdateData(FALSE);
+    return TRUE;  // the first enabled box gets the focus, its text selected
+}
+
+void CAddModDlg::OnChangeEdit() {
+    UpdateData(TRUE);
+    ::EnableWindow(::GetDlgItem(m_hWnd, IDOK), !m_strWord.IsEmpty() && !m_strTranslations.IsEmpty());
+}
+
+BOOL CAddModDlg::PreTranslateMessage(MSG* pMsg) {
+    // Enter in the word box moves on to the translations instead of accepting.
+    if (pMsg->message == WM_KEYDOWN && pMsg->wParam == VK_RETURN &&
+        ::GetFocus() == ::GetDlgItem(m_hWnd, IDC_WORD))
+        pMsg->wParam = VK_TAB;
+    return CDialog::PreTranslateMessage(pMsg);
+}
+
+void CAddModDlg::OnOK() {
+    UpdateData(TRUE);
+    EndDialog(IDOK);
+}
+
+void CAddModDlg::OnClose() {
+    EndDialog(0);
+}

@@ -1,0 +1,127 @@
+// Adding, changing and deleting words, and the hidden unlock that allows
+// one deletion.
+#include "app/TavApp.h"
+#include "dictionary/AddModDlg.h"
+#include "dictionary/TavDoc.h"
+#include "frame/MainFrame.h"
+#include "framework/Controls.h"
+#include "res/resource.h"
+
+BOOL CMainFrame::RefuseWhileUpdating() {
+    if (!IsUpdateRunning())
+        return FALSE;
+    SetMessageText("Please wait until update process is done");
+    return TRUE;
+}
+
+void CMainFrame::ReloadAfterEdit() {
+    CWnd* pTranslationList = GetTranslationList();
+    if (pTranslationList && ::GetFocus() == pTranslationList->m_hWnd)
+        FocusWordBox(FALSE);  // the translation list is about to be emptied
+    LoadWordList("Processing ...");
+}
+
+void CMainFrame::ShowEditedWord(const CString& strWord) {
+    CWnd* pWordBox = GetWordBox();
+    if (pWordBox && m_wndWordBar.IsWindowVisible()) {
+        pWordBox->SetWindowText(strWord);  // its change handling selects the word
+        int nLength = pWordBox->GetWindowTextLength();
+        pWordBox->SendMessage(EM_SETSEL, static_cast<WPARAM>(nLength), nLength);
+        pWordBox->SendMessage(EM_SCROLLCARET);
+    } else {
+        CListBox(GetWordList()->m_hWnd).SelectString(-1, strWord);
+    }
+}
+
+void CMainFrame::OnAddWord() {
+    if (RefuseWhileUpdating())
+        return;
+    m_bDeleteAllowed = FALSE;
+    CAddModDlg dlg(theApp.m_nDirection, CString(), CString());
+    if (dlg.DoModal() != IDOK)
+        return;
+    CString strTranslations = dlg.m_strTranslations;
+    strTranslations.Replace(',', '|');
+    CTavDoc* pDoc = GetTavDoc();
+    if (!pDoc || !pDoc->AddWord(dlg.m_strWord, strTranslations))
+        return;
+    ReloadAfterEdit();
+    ShowEditedWord(dlg.m_strWord);
+    CWnd* pTranslationList = GetTranslationList();
+    if (pTranslationList && ::GetFocus() == pTranslationList->m_hWnd)
+        FocusWordBox(FALSE);
+    SetTimer(ID_TIMER_TRANSLATIONS, 250);
+    SetMessageText("The addition has been successfully completed");
+}
+
+void CMainFrame::OnModifyWord() {
+    if (RefuseWhileUpdating())
+        return;
+    m_bDeleteAllowed = FALSE;
+    CListBox wordList(GetWordList()->m_hWnd);
+    int nSelected = wordList.GetCurSel();
+    if (nSelected == LB_ERR)
+        return;
+    CString strWord;
+    wordList.GetText(nSelected, strWord);
+    // The translations as the list shows them now, joined by commas.
+    CListBox translationList(GetTranslationList()->m_hWnd);
+    CString strTranslations;
+    for (int i = 0; i < translationList.GetCount(); ++i) {
+        CString strItem;
+        translationList.GetText(i, strItem);
+        if (i > 0)
+            strTranslations += ',';
+        strTranslations += strItem;
+    }
+    CAddModDlg dlg(theApp.m_nDirection, strWord, strTranslations);
+    if (dlg.DoModal() != IDOK)
+        return;
+    strTranslations = dlg.m_strTranslations;
+    strTranslations.Replace(',', '|');
+    CTavDoc* pDoc = GetTavDoc();
+    if (!pDoc || !pDoc->ModifyWord(dlg.m_strWord, strTranslations))
+        return;
+    ReloadAfterEdit();
+    ShowEditedWord(dlg.m_strWord);
+    SetTimer(ID_TIMER_TRANSLATIONS, 250);
+    SetMessageText("The modification has been successfully completed");
+}
+
+void CMainFrame::OnDeleteWord() {
+    if (RefuseWhileUpdating())
+        return;
+    CListBox wordList(GetWordList()->m_hWnd);
+    int nSelected = wordList.GetCurSel();
+    if (nSelected == LB_ERR)
+        return;
+    CString strWord;
+    wordList.GetText(nSelected, strWord);
+    CString strQuestion = "Are you sure you want to delete \"" + strWord + "\" expresion ?";
+    if (::MessageBoxA(m_hWnd, strQuestion, "Confirm Word Delete", MB_YESNO) != IDYES)
+        return;
+    if (!m_bDeleteAllowed) {
+        SetMessageText("You can not delete words. For more details, please read help contents.");
+        return;
+    }
+    m_bDeleteAllowed = FALSE;  // one deletion per unlock
+    CTavDoc* pDoc = GetTavDoc();
+    if (!pDoc || !pDoc->DeleteWord(strWord))
+        return;
+    ReloadAfterEdit();
+    if (m_wndWordBar.IsWindowVisible()) {
+        if (CWnd* pWordBox = GetWordBox())
+            pWordBox->SetWindowText("");
+    }
+    SetMessageText("The deletion has been successfully completed");
+}
+
+void CMainFrame::OnDeleteUnlock() {
+    m_bDeleteAllowed = TRUE;
+    SetMessageText("Now you can delete words");
+}
+
+void CMainFrame::OnUpdateWordSelected(CCmdUI* pCmdUI) {
+    CWnd* pWordList = GetWordList();
+    pCmdUI->Enable(pWordList && pWordList->SendMessage(LB_GETCURSEL) != LB_ERR);
+}
