@@ -3,6 +3,7 @@
 #include "app/TavApp.h"
 #include "dictionary/AddModDlg.h"
 #include "dictionary/TavDoc.h"
+#include "dictionary/WordSearch.h"
 #include "frame/MainFrame.h"
 #include "framework/Controls.h"
 #include "res/resource.h"
@@ -29,7 +30,7 @@ void CMainFrame::ShowEditedWord(const CString& strWord) {
         pWordBox->SendMessage(EM_SETSEL, static_cast<WPARAM>(nLength), nLength);
         pWordBox->SendMessage(EM_SCROLLCARET);
     } else {
-        CListBox(GetWordList()->m_hWnd).SelectString(-1, strWord);
+        SelectWordBeginningWith(GetWordList()->m_hWnd, strWord);
     }
 }
 

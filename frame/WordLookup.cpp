@@ -3,6 +3,7 @@
 // word box and the lists; reloading the word list for a direction.
 #include "app/TavApp.h"
 #include "dictionary/TavDoc.h"
+#include "dictionary/WordSearch.h"
 #include "frame/MainFrame.h"
 #include "framework/Controls.h"
 #include "res/resource.h"
@@ -14,11 +15,10 @@ void CMainFrame::OnWordBoxChange() {
         return;
     CString strText;
     pWordBox->GetWindowText(strText);
-    CListBox list(pWordList->m_hWnd);
     if (!strText.IsEmpty())
-        list.SelectString(-1, strText);  // no match keeps the selection
+        SelectWordBeginningWith(pWordList->m_hWnd, strText);  // no match keeps the selection
     else
-        list.SetCurSel(0);
+        CListBox(pWordList->m_hWnd).SetCurSel(0);
     KillTimer(ID_TIMER_TRANSLATIONS);
     SetTimer(ID_TIMER_TRANSLATIONS, 250);
 }
@@ -111,9 +111,7 @@ LRESULT CMainFrame::OnLoadDictionary(WPARAM wParam, LPARAM) {
     CString strText;
     if (CWnd* pWordBox = GetWordBox())
         pWordBox->GetWindowText(strText);
-    if (!strText.IsEmpty() && wordList.FindString(-1, strText) != LB_ERR) {
-        wordList.SelectString(-1, strText);
+    if (!strText.IsEmpty() && SelectWordBeginningWith(wordList.m_hWnd, strText) != LB_ERR)
         SetTimer(ID_TIMER_TRANSLATIONS, 250);
-    }
     return theApp.m_nDirection;
 }

@@ -1,0 +1,13 @@
+// The word box's search in the word list: the first row from the top that
+// begins with the typed text, ignoring case letter by letter in the ANSI
+// code page (so ă finds Ă and ţ finds Ţ, which the list box's own prefix
+// search does not do everywhere).
+#pragma once
+
+#include "framework/String.h"
+
+// The row's index, or LB_ERR when no row begins with the text.
+int FindWordBeginningWith(HWND hList, const CString& strText);
+// Selects that row (scrolling it into view) and returns its index; with no
+// such row the selection stays as it was and the result is LB_ERR.
+int SelectWordBeginningWith(HWND hList, const CString& strText);
