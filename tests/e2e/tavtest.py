@@ -138,3 +138,34 @@ class TavTestCase(unittest.TestCase):
                 return
             time.sleep(0.05)
         self.fail(f"timed out waiting for {message}")
+
+
+def xdotool(*args):
+    subprocess.run(["xdotool", *map(str, args)], check=True, timeout=30,
+                   stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+
+
+class Keyboard:
+    """Real key events for the window whose title matches, through the X server."""
+
+    def __init__(self, title_pattern):
+        self.title_pattern = title_pattern
+
+    def window(self):
+        result = subprocess.run(["xdotool", "search", "--name", self.title_pattern],
+                                capture_output=True, timeout=30)
+        ids = result.stdout.decode().split()
+        if not ids:
+            raise AssertionError(f"no window matches {self.title_pattern}")
+        return ids[0]
+
+    def focus(self):
+        xdotool("windowfocus", "--sync", self.window())
+
+    def type(self, text):
+        self.focus()
+        xdotool("type", "--delay", 30, text)
+
+    def key(self, *keys):
+        self.focus()
+        xdotool("key", "--delay", 30, *keys)
