@@ -7,6 +7,7 @@
 #include "frame/MainFrame.h"
 #include "framework/DocTemplate.h"
 #include "res/resource.h"
+#include "widgets/AboutSheet.h"
 
 IMPLEMENT_DYNAMIC(CTavApp, CWinApp)
 
@@ -59,6 +60,10 @@ BOOL CTavApp::InitInstance() {
     return TRUE;
 }
 
-void CTavApp::OnAppAbout() {}
+void CTavApp::OnAppAbout() {
+    CAboutSheet::Show(0);
+}
 
-void CTavApp::OnAboutSystem() {}
+void CTavApp::OnAboutSystem() {
+    CAboutSheet::Show(1);
+}

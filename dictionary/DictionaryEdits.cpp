@@ -76,6 +76,26 @@ BOOL RewriteDictionary(LPCSTR pszDictionary, LPCSTR pszTemp, dictionary::EntryRe
 
 }  // namespace
 
+LPCSTR PrepareAppend(CFile& file) {
+    ULONGLONG nLength = file.GetLength();
+    char last = '\n';
+    if (nLength > 0) {
+        file.Seek(-1, CFile::end);
+        file.Read(&last, 1);
+        if (last == 0x1A) {
+            // An old end-of-text mark would hide everything after it.
+            file.SetLength(--nLength);
+            last = '\n';
+            if (nLength > 0) {
+                file.Seek(-1, CFile::end);
+                file.Read(&last, 1);
+            }
+        }
+    }
+    file.SeekToEnd();
+    return last == '\n' ? "" : "\r\n";
+}
+
 BOOL AppendEntry(LPCSTR pszDictionary, const CString& strWord, const CString& strTranslations,
                  CString& strError) {
     CFile file;
@@ -84,27 +104,9 @@ BOOL AppendEntry(LPCSTR pszDictionary, const CString& strWord, const CString& st
         return FALSE;
     }
     try {
-        std::string text;
-        ULONGLONG nLength = file.GetLength();
-        if (nLength > 0) {
-            char last = 0;
-            file.Seek(-1, CFile::end);
-            file.Read(&last, 1);
-            if (last == 0x1A) {
-                // An old end-of-text mark would hide everything after it.
-                file.SetLength(--nLength);
-                last = '\n';
-                if (nLength > 0) {
-                    file.Seek(-1, CFile::end);
-                    file.Read(&last, 1);
-                }
-            }
-            if (last != '\n')
-                text = "\r\n";
-        }
+        std::string text = PrepareAppend(file);
         text += dictionary::MakeLine(strWord.Str(), strTranslations.Str());
         text += "\r\n";
-        file.SeekToEnd();
         file.Write(text.data(), static_cast<UINT>(text.size()));
         file.Close();
     } catch (CException* e) {

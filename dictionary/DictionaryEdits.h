@@ -7,7 +7,15 @@
 // anything fails, the old file is untouched.
 #pragma once
 
+#include "framework/File.h"
 #include "framework/String.h"
+
+// Readies a dictionary file, open for reading and writing, for appending
+// entries: drops a trailing 0x1A end-of-text mark, moves to the end, and
+// returns what must be written before the first entry ("\r\n" when the last
+// line lacks its line end, so that the entry does not join onto it; else
+// nothing). Throws CFileException*.
+LPCSTR PrepareAppend(CFile& file);
 
 // Appends word ":" translations and a CR LF. A last line without its line
 // end gets one first, so the new entry never joins onto it.

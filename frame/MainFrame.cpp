@@ -17,8 +17,10 @@ ON_WM_SHOWWINDOW()
 ON_WM_CLOSE()
 ON_WM_DESTROY()
 ON_WM_TIMER()
+ON_WM_HELPINFO()
 ON_EN_CHANGE(IDC_WORDBOX, OnWordBoxChange)
 ON_MESSAGE(WM_LOAD_DICTIONARY, OnLoadDictionary)
+ON_MESSAGE(WM_UPDATE_REPORT, OnUpdateReport)
 ON_COMMAND(ID_ENGLISH_ROMANIAN, OnEnglishRomanian)
 ON_COMMAND(ID_ROMANIAN_ENGLISH, OnRomanianEnglish)
 ON_UPDATE_COMMAND_UI(ID_ENGLISH_ROMANIAN, OnUpdateEnglishRomanian)
@@ -29,6 +31,39 @@ ON_COMMAND(ID_WORD_MODIFY, OnModifyWord)
 ON_COMMAND(ID_WORD_DELETE, OnDeleteWord)
 ON_UPDATE_COMMAND_UI(ID_WORD_MODIFY, OnUpdateWordSelected)
 ON_UPDATE_COMMAND_UI(ID_WORD_DELETE, OnUpdateWordSelected)
+ON_COMMAND(ID_VIEW_BOX_WORD, OnBoxWord)
+ON_UPDATE_COMMAND_UI(ID_VIEW_BOX_WORD, OnUpdateBoxWord)
+ON_COMMAND(ID_VIEW_ALWAYS_ON_TOP, OnAlwaysOnTop)
+ON_UPDATE_COMMAND_UI(ID_VIEW_ALWAYS_ON_TOP, OnUpdateAlwaysOnTop)
+ON_COMMAND(ID_OPTIONS_HIDE_WHEN_MINIMIZED, OnHideWhenMinimized)
+ON_UPDATE_COMMAND_UI(ID_OPTIONS_HIDE_WHEN_MINIMIZED, OnUpdateHideWhenMinimized)
+ON_COMMAND(ID_OPTIONS_HIDE_WHEN_CLOSE, OnHideWhenClose)
+ON_UPDATE_COMMAND_UI(ID_OPTIONS_HIDE_WHEN_CLOSE, OnUpdateHideWhenClose)
+ON_COMMAND(ID_ESCAPE_RESET_WORD, OnEscapeReset)
+ON_UPDATE_COMMAND_UI(ID_ESCAPE_RESET_WORD, OnUpdateEscapeReset)
+ON_COMMAND(ID_ESCAPE_MINIMIZE, OnEscapeMinimize)
+ON_UPDATE_COMMAND_UI(ID_ESCAPE_MINIMIZE, OnUpdateEscapeMinimize)
+ON_COMMAND(ID_ESCAPE_CLOSE, OnEscapeClose)
+ON_UPDATE_COMMAND_UI(ID_ESCAPE_CLOSE, OnUpdateEscapeClose)
+ON_COMMAND(ID_OPTIONS_START_WITH_WINDOWS, OnStartWithWindows)
+ON_UPDATE_COMMAND_UI(ID_OPTIONS_START_WITH_WINDOWS, OnUpdateStartWithWindows)
+ON_COMMAND(ID_HELP_CONTENTS, OnHelpContents)
+ON_COMMAND(ID_ABOUT_APPLICATION, OnAboutApplication)
+ON_COMMAND(ID_HELP_UPDATE, OnHelpUpdate)
+ON_UPDATE_COMMAND_UI(ID_HELP_UPDATE, OnUpdateHelpUpdate)
+ON_COMMAND(ID_ESCAPE, OnEscape)
+ON_COMMAND(ID_EDIT_COPY, OnEditCopy)
+ON_UPDATE_COMMAND_UI(ID_EDIT_COPY, OnUpdateEditCopy)
+ON_COMMAND(ID_EDIT_CUT, OnEditCut)
+ON_UPDATE_COMMAND_UI(ID_EDIT_CUT, OnUpdateEditCut)
+ON_COMMAND(ID_EDIT_PASTE, OnEditPaste)
+ON_UPDATE_COMMAND_UI(ID_EDIT_PASTE, OnUpdateEditPaste)
+ON_COMMAND(ID_EDIT_SELECT_ALL, OnEditSelectAll)
+ON_UPDATE_COMMAND_UI(ID_EDIT_SELECT_ALL, OnUpdateEditSelectAll)
+ON_COMMAND(ID_EDIT_UNDO, OnEditUndo)
+ON_UPDATE_COMMAND_UI(ID_EDIT_UNDO, OnUpdateEditUndo)
+ON_COMMAND(ID_APP_EXIT, OnAppExit)
+ON_COMMAND(ID_RESTORE, OnRestore)
 END_MESSAGE_MAP()
 
 namespace {
@@ -139,6 +174,12 @@ int CMainFrame::OnCreate(LPCREATESTRUCT lpcs) {
     if (m_bAlwaysOnTop)
         ::SetWindowPos(m_hWnd, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE);
 
+    // Without shell support the program simply has no icon.
+    m_trayIcon.Create(nullptr, WM_TRAY_NOTIFY, "Double-click to open the dictionary",
+                      ::LoadIconA(AfxGetResourceHandle(), MAKEINTRESOURCEA(IDR_MAINFRAME)), IDR_TRAYMENU,
+                      FALSE, nullptr, nullptr, NIIF_INFO, 10);
+    m_trayIcon.SetMenuDefaultItem(2, TRUE);  // "&Restore", also the icon's double-click
+
     m_updateThread.m_hWndOwner = m_hWnd;
     return 0;
 }
@@ -183,8 +224,10 @@ CTavDoc* CMainFrame::GetTavDoc() const {
 
 void CMainFrame::OnSize(UINT nType, int cx, int cy) {
     if (nType == SIZE_MINIMIZED && m_bHideWhenMinimized == 1) {
+        m_trayIcon.ShowIcon();  // the program now lives in the notification area
         ShowWindow(SW_HIDE);
     } else if (nType == SIZE_RESTORED || nType == SIZE_MAXIMIZED) {
+        m_trayIcon.HideIcon();
         if (m_bSplitterCreated) {
             // Every resize splits the lists equally again.
             CRect rect;
@@ -218,10 +261,12 @@ void CMainFrame::OnShowWindow(BOOL bShow, UINT nStatus) {
 
 void CMainFrame::OnClose() {
     if (m_bHideWhenClose) {
+        m_trayIcon.ShowIcon();
         ShowWindow(SW_MINIMIZE);
         ShowWindow(SW_HIDE);
         return;
     }
+    m_trayIcon.HideIcon();
     CFrameWnd::OnClose();
 }
 
@@ -259,7 +304,7 @@ void CMainFrame::OnTimer(UINT_PTR nIDEvent) {
         if (CTavDoc* pDoc = GetTavDoc())
             pDoc->ShowTranslations();
     } else if (nIDEvent == ID_TIMER_UPDATE) {
-        KillTimer(ID_TIMER_UPDATE);  // the update cycle comes with the update worker
+        OnUpdateTimer();
     }
     CFrameWnd::OnTimer(nIDEvent);
 }

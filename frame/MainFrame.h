@@ -11,12 +11,13 @@
 #include "framework/StatusBar.h"
 #include "thread/UpdateThread.h"
 #include "widgets/ImageToolBar.h"
+#include "widgets/SystemTray.h"
 
 class CTavDoc;
 
-// The program's own messages.
+// The program's own messages (the update report is the worker's).
 const UINT WM_LOAD_DICTIONARY = WM_APP + 1;  // wParam: the direction to load; sent, never posted
-const UINT WM_UPDATE_REPORT = WM_APP + 2;    // wParam: result; lParam: the report text
+const UINT WM_TRAY_NOTIFY = WM_APP + 3;      // the notification-area icon's callback
 
 // Timers of the frame.
 const UINT_PTR ID_TIMER_TRANSLATIONS = 101;  // 250 ms after the last change: show the translations
@@ -35,6 +36,11 @@ public:
 
     CWnd* GetWordList() const;
     CWnd* GetTranslationList() const;
+    // Whether the window is an edit control (class "Edit" in any case).
+    static BOOL IsEditControl(CWnd* pWnd);
+    // Puts a zero-terminated text on the clipboard; on failure the reason is
+    // in the status bar.
+    BOOL CopyToClipboard(const CString& strText);
     // Puts the focus where the user types: the word box with its text
     // selected whole (or the caret at its end), else the word list.
     void FocusWordBox(BOOL bSelectAll);
@@ -50,6 +56,7 @@ public:
     CImageToolBar m_wndToolBar;
     CSplitterWnd m_wndSplitter;
     CDialogBar m_wndWordBar;
+    CSystemTray m_trayIcon;
     BOOL m_bFirstShow;
     CFont m_fontWordBox;
     BOOL m_bAnimating;
@@ -85,6 +92,52 @@ protected:
     void OnRomanianEnglish();
     void OnUpdateEnglishRomanian(CCmdUI* pCmdUI);
     void OnUpdateRomanianEnglish(CCmdUI* pCmdUI);
+
+    // The update cycle.
+    void OnUpdateTimer();
+    void StartUpdateRun(int nAction);
+    void EndUpdateCycle();
+    LRESULT OnUpdateReport(WPARAM wParam, LPARAM lParam);
+    void OnHelpUpdate();
+    void OnUpdateHelpUpdate(CCmdUI* pCmdUI);
+
+    // Options, and the way back from the notification area.
+    void OnBoxWord();
+    void OnUpdateBoxWord(CCmdUI* pCmdUI);
+    void OnAlwaysOnTop();
+    void OnUpdateAlwaysOnTop(CCmdUI* pCmdUI);
+    void OnHideWhenMinimized();
+    void OnUpdateHideWhenMinimized(CCmdUI* pCmdUI);
+    void OnHideWhenClose();
+    void OnUpdateHideWhenClose(CCmdUI* pCmdUI);
+    void OnEscapeReset();
+    void OnEscapeMinimize();
+    void OnEscapeClose();
+    void OnUpdateEscapeReset(CCmdUI* pCmdUI);
+    void OnUpdateEscapeMinimize(CCmdUI* pCmdUI);
+    void OnUpdateEscapeClose(CCmdUI* pCmdUI);
+    void OnStartWithWindows();
+    void OnUpdateStartWithWindows(CCmdUI* pCmdUI);
+    void OnRestore();
+    void OnAppExit();
+    void OnAboutApplication();
+
+    // Edit commands and Escape.
+    void OnEditUndo();
+    void OnUpdateEditUndo(CCmdUI* pCmdUI);
+    void OnEditCut();
+    void OnUpdateEditCut(CCmdUI* pCmdUI);
+    void OnEditCopy();
+    void OnUpdateEditCopy(CCmdUI* pCmdUI);
+    void OnEditPaste();
+    void OnUpdateEditPaste(CCmdUI* pCmdUI);
+    void OnEditSelectAll();
+    void OnUpdateEditSelectAll(CCmdUI* pCmdUI);
+    void OnEscape();
+
+    // Help.
+    void OnHelpContents();
+    BOOL OnHelpInfo(HELPINFO* pHelpInfo);
 
     // Words.
     void OnAddWord();

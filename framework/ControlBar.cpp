@@ -7,16 +7,17 @@
 IMPLEMENT_DYNAMIC(CControlBar, CWnd)
 
 CControlBar::~CControlBar() {
-    if (CFrameWnd* pFrame = DynamicDowncast<CFrameWnd>(CWnd::FromHandlePermanent(m_hWndOwner)))
-        pFrame->RemoveControlBar(this);
+    if (m_pDockFrame)
+        m_pDockFrame->RemoveControlBar(this);
     DestroyWindow();
 }
 
 void CControlBar::AttachToFrame(CWnd* pParentWnd, DWORD dwStyle) {
     m_dwStyle = dwStyle & CBRS_ALL;
     m_hWndOwner = pParentWnd ? pParentWnd->m_hWnd : nullptr;
-    if (CFrameWnd* pFrame = DynamicDowncast<CFrameWnd>(pParentWnd))
-        pFrame->AddControlBar(this);
+    m_pDockFrame = DynamicDowncast<CFrameWnd>(pParentWnd);
+    if (m_pDockFrame)
+        m_pDockFrame->AddControlBar(this);
 }
 
 void CControlBar::EnableDocking(DWORD dwDockStyle) {

@@ -49,8 +49,12 @@ protected:
 
     DWORD m_dwStyle = 0;
     int m_nCount = 0;
+    // The frame that lays the bar out. Bars are often members of their
+    // frame and die before it; each leaves the frame's list as it goes.
+    CFrameWnd* m_pDockFrame = nullptr;
 
 private:
+    friend class CFrameWnd;
     void TrackDrag(CPoint ptScreen);
 
     BOOL m_bTracking = FALSE;

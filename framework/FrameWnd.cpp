@@ -56,7 +56,7 @@ CString LoadPrompt(UINT nID) {
 
 CFrameWnd::~CFrameWnd() {
     for (CControlBar* pBar : m_bars)
-        pBar->SetOwner(nullptr);
+        pBar->m_pDockFrame = nullptr;  // bars that outlive the frame
 }
 
 BOOL CFrameWnd::PreCreateWindow(CREATESTRUCTA& cs) {
@@ -282,7 +282,10 @@ BOOL CFrameWnd::OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult) {
         // A toolbar button's tooltip: the text after the prompt's newline.
         UINT_PTR nID = pHeader->idFrom;
         auto* pInfoA = reinterpret_cast<NMTTDISPINFOA*>(lParam);
-        if (pInfoA->uFlags & TTF_IDISHWND)
+        // The wide record's text buffer is twice as long: its flags lie further on.
+        UINT uFlags = pHeader->code == TTN_GETDISPINFOA ? pInfoA->uFlags
+                                                        : reinterpret_cast<NMTTDISPINFOW*>(lParam)->uFlags;
+        if (uFlags & TTF_IDISHWND)
             nID = static_cast<UINT_PTR>(::GetDlgCtrlID(reinterpret_cast<HWND>(nID)));
         CString strText;
         strText.LoadString(static_cast<UINT>(nID));

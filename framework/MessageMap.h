@@ -161,6 +161,14 @@ LRESULT OnFocus(CCmdTarget* p, const AFX_MSG_CALL& call) {
     return 0;
 }
 
+// WM_SETTINGCHANGE: the SPI_ value that changed and the section named, if any.
+template <class T, auto pmf>
+LRESULT OnSettingChange(CCmdTarget* p, const AFX_MSG_CALL& call) {
+    void (T::*pfn)(UINT, LPCSTR) = pmf;
+    (static_cast<T*>(p)->*pfn)(static_cast<UINT>(call.wParam), reinterpret_cast<LPCSTR>(call.lParam));
+    return 0;
+}
+
 // A WM_CTLCOLOR* message reflected to the control: its DC and the kind.
 template <class T, auto pmf>
 LRESULT CtlColorReflect(CCmdTarget* p, const AFX_MSG_CALL& call) {
@@ -243,6 +251,7 @@ protected:                                        \
 #define ON_WM_SETCURSOR() AFX_ENTRY_(WM_SETCURSOR, 0, 0, 0, OnSetCursor, OnSetCursor)
 #define ON_WM_SETFOCUS() AFX_ENTRY_(WM_SETFOCUS, 0, 0, 0, OnFocus, OnSetFocus)
 #define ON_WM_KILLFOCUS() AFX_ENTRY_(WM_KILLFOCUS, 0, 0, 0, OnFocus, OnKillFocus)
+#define ON_WM_SETTINGCHANGE() AFX_ENTRY_(WM_SETTINGCHANGE, 0, 0, 0, OnSettingChange, OnSettingChange)
 
 // Finds the first entry of map (or its bases) for a message, code and id.
 const AFX_MSGMAP_ENTRY* AfxFindMessageEntry(const AFX_MSGMAP* pMap, UINT nMessage, int nCode, UINT nID);

@@ -99,6 +99,18 @@ BOOL AfxRegisterClass(WNDCLASSA* lpWndClass) {
     return RegisterClassA(lpWndClass) != 0;
 }
 
+LPCSTR AfxRegisterWndClass(UINT nClassStyle) {
+    // The name is rebuilt on every call, so each thread keeps its own.
+    thread_local char t_szClassName[32];
+    wsprintfA(t_szClassName, "TavWnd:%x", nClassStyle);
+    WNDCLASSA wc = {};
+    wc.style = nClassStyle;
+    wc.lpfnWndProc = ::DefWindowProcA;
+    wc.hInstance = AfxGetInstanceHandle();
+    wc.lpszClassName = t_szClassName;
+    return AfxRegisterClass(&wc) ? t_szClassName : nullptr;
+}
+
 CWnd::~CWnd() {
     if (m_hWnd && !m_bTemporary && FromHandlePermanent(m_hWnd) == this) {
         if (IsWindow(m_hWnd))

@@ -161,6 +161,7 @@ protected:
     BOOL OnSetCursor(CWnd*, UINT, UINT) { return static_cast<BOOL>(Default()); }
     void OnSetFocus(CWnd*) { Default(); }
     void OnKillFocus(CWnd*) { Default(); }
+    void OnSettingChange(UINT, LPCSTR) { Default(); }
 
     // Keeps the reflected notifications of a child in its own object.
     BOOL ReflectChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
@@ -187,6 +188,8 @@ INT_PTR CALLBACK AfxDlgProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lPara
 
 // Registers a window class once; an already registered class is fine.
 BOOL AfxRegisterClass(WNDCLASSA* lpWndClass);
+// Registers once a plain class of that style (no cursor, brush or icon); returns its name.
+LPCSTR AfxRegisterWndClass(UINT nClassStyle);
 
 // Runs f, turning any exception into a quiet failure: no exception may
 // cross a window procedure or a thread's entry.

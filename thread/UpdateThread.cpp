@@ -1,9 +1,328 @@
 #include "thread/UpdateThread.h"
 
+#include "app/ServerHost.h"
+#include "dictionary/DictionaryEdits.h"
+#include "dictionary/DictionaryFormat.h"
+#include "dictionary/DictionaryPaths.h"
+#include "dictionary/UpdateMerge.h"
+#include "framework/File.h"
+#include "framework/Internet.h"
+#include "res/resource.h"
+
+#include <cstring>
+#include <memory>
+#include <new>
+#include <string>
+#include <vector>
+
+IMPLEMENT_DYNAMIC(CUpdateThread, CThread)
+
+namespace {
+
+const DWORD kDefaultTimeout = 30 * 1000;
+const ULONGLONG kDefaultMaxDownloadSize = 64ull * 1024 * 1024;
+// Each line costs a string object besides its bytes; a body of nothing but
+// line ends must not cost gigabytes.
+const INT_PTR kDefaultMaxDownloadLines = 2000000;
+const UINT kReadChunk = 64 * 1024;
+const UINT kFileChunk = 1024 * 1024;
+
+// An exception's own text, as much of it as a report takes (254 characters).
+CString TakeErrorText(CException* e) {
+    char text[255] = {};
+    e->GetErrorMessage(text, sizeof(text));
+    e->Delete();
+    return CString(text);
+}
+
+CString OutOfMemoryText() {
+    CMemoryException e;
+    return e.GetErrorText();
+}
+
+CString SizeText(ULONGLONG nBytes) {
+    const ULONGLONG kMegabyte = 1024 * 1024;
+    if (nBytes >= kMegabyte && nBytes % kMegabyte == 0)
+        return CString(std::to_string(nBytes / kMegabyte) + " MB");
+    return CString(std::to_string(nBytes) + " bytes");
+}
+
+// Letter case as CString::MakeUpper has it in the ANSI code page: ASCII as
+// the C runtime folds it, and beyond ASCII the code page's own pairs
+// (a-breve and A-breve, s-cedilla and S-cedilla ...), which the runtime's
+// default "C" locale would keep apart.
+dictionary::CaseFold AnsiCaseFold() {
+    dictionary::CaseFold fold;
+    for (int b = 0; b < 256; ++b) {
+        char c = static_cast<char>(b);
+        fold.lead[b] = IsDBCSLeadByte(static_cast<BYTE>(b)) != FALSE;
+        if (!fold.lead[b])
+            CharUpperBuffA(&c, 1);
+        fold.upper[b] = static_cast<unsigned char>(c);
+    }
+    return fold;
+}
+
+// Gives the merge the local file's lines as a text-mode reader sees them:
+// lines end at LF (a CR before it belongs to the line end) and the text ends
+// at the first 0x1A byte. Stops early once no head word of the update is
+// left to look for.
+void ReadLocalLines(CFile& file, dictionary::UpdateMerge& merge) {
+    std::vector<char> chunk(kFileChunk);
+    dictionary::LineSplitter splitter;
+    auto add = [&merge](std::string_view line) { merge.AddLocalLine(line); };
+    while (merge.Outstanding() > 0) {
+        UINT nRead = file.Read(chunk.data(), kFileChunk);
+        if (nRead == 0)
+            break;
+        const void* pStop = std::memchr(chunk.data(), 0x1A, nRead);
+        if (pStop)
+            nRead = static_cast<UINT>(static_cast<const char*>(pStop) - chunk.data());
+        splitter.Feed(chunk.data(), nRead, add);
+        if (pStop)
+            break;
+    }
+    splitter.Finish(add);
+}
+
+}  // namespace
+
+struct CUpdateThread::CTarget {
+    LPCSTR pszPath;        // on the update server
+    LPCSTR pszFile;        // the local dictionary file
+    LPCSTR pszEmpty;       // the download gave no lines
+    LPCSTR pszCannotOpen;  // the local file does not open
+    LPCSTR pszNotNeeded;   // nothing was appended
+    UINT nIDUpdated;       // string resource: something was appended
+};
+
+MergeOutcome MergeIntoDictionary(LPCSTR pszDictionary, const CStringArray& arrLines, CString& strError) {
+    CFile file;
+    // Exclusive like every dictionary open; never created.
+    if (!file.Open(pszDictionary, CFile::modeReadWrite | CFile::shareExclusive | CFile::typeBinary))
+        return MergeOutcome::kCannotOpen;
+    try {
+        dictionary::UpdateMerge merge(AnsiCaseFold());
+        for (const CString& strLine : arrLines)
+            merge.AddDownloadedLine(strLine.Str());
+        ReadLocalLines(file, merge);
+        std::string text;
+        for (size_t nLine : merge.Chosen()) {
+            const std::string& line = arrLines[static_cast<INT_PTR>(nLine)].Str();
+            text += line;
+            text += "\r\n";
+        }
+        if (text.empty()) {
+            file.Close();
+            return MergeOutcome::kNothingNew;
+        }
+        text.insert(0, PrepareAppend(file));
+        file.Write(text.data(), static_cast<UINT>(text.size()));
+        file.Close();
+    } catch (CException* e) {
+        strError = TakeErrorText(e);
+        return MergeOutcome::kFailed;
+    } catch (const std::bad_alloc&) {
+        strError = OutOfMemoryText();
+        return MergeOutcome::kFailed;
+    }
+    return MergeOutcome::kAppended;
+}
+
+CUpdateThread::CUpdateThread()
+    : m_hWndOwner(nullptr),
+      m_bDone(FALSE),
+      m_nAction(-1),
+      m_pstrReport(new CString),
+      m_strServer(kServerHost),
+      m_dwTimeout(kDefaultTimeout),
+      m_nMaxDownloadSize(kDefaultMaxDownloadSize),
+      m_nMaxDownloadLines(kDefaultMaxDownloadLines) {}
+
+CUpdateThread::~CUpdateThread() {
+    // The owner stops the run first. Should it not have, the run must end
+    // before the members it works with go.
+    if (IsRunning())
+        Terminate(0, TRUE);
+    delete m_pstrReport;
+}
+
 DWORD CUpdateThread::Run() {
-    UINT nCommand = 0;
-    do {
-        WaitCommand(&nCommand, 250);
-    } while (nCommand != CMD_STOP);
-    return 0;
+    for (;;) {
+        UINT nCommand = 0;
+        WaitCommand(&nCommand, 0);
+        switch (nCommand) {
+            case CMD_IDLE:
+                if (m_bDone)
+                    Sleep(250);
+                else
+                    DoAction();
+                break;
+            case CMD_START:
+                m_bDone = FALSE;
+                break;
+            case CMD_STOP:
+                return 0;
+            default:
+                break;
+        }
+    }
+}
+
+void CUpdateThread::DoAction() {
+    m_bDone = TRUE;
+    int nResult = UPDATE_FAILED;
+    try {
+        switch (m_nAction) {
+            case UPDATE_ENGLISH:
+                nResult = UpdateEnglish(m_pstrReport);
+                break;
+            case UPDATE_ROMANIAN:
+                nResult = UpdateRomanian(m_pstrReport);
+                break;
+            default:
+                *m_pstrReport = "Update action command is undefined";
+                break;
+        }
+    } catch (CException* e) {
+        // Nothing may escape the run; what the actions do not catch is a failure.
+        *m_pstrReport = TakeErrorText(e);
+        nResult = UPDATE_FAILED;
+    } catch (const std::bad_alloc&) {
+        *m_pstrReport = OutOfMemoryText();
+        nResult = UPDATE_FAILED;
+    }
+    PostMessageA(m_hWndOwner, WM_UPDATE_REPORT, static_cast<WPARAM>(nResult),
+                 reinterpret_cast<LPARAM>(m_pstrReport));
+}
+
+BOOL CUpdateThread::Download(CString strURL, CStringArray& arrLines) {
+    const INT_PTR nFirstLine = arrLines.GetSize();
+    BOOL bTooManyLines = FALSE;
+    auto addLine = [&](std::string_view line) {
+        if (arrLines.GetSize() - nFirstLine >= m_nMaxDownloadLines)
+            bTooManyLines = TRUE;
+        else
+            arrLines.Add(CString(line.data(), static_cast<int>(line.size())));
+    };
+    CString strFailure;
+    try {
+        CInternetSession session(nullptr, 1, INTERNET_OPEN_TYPE_PRECONFIG);
+        session.SetTimeouts(m_dwTimeout);
+        std::unique_ptr<CHttpFile> pFile(
+            session.OpenURL(strURL, 1, INTERNET_FLAG_RELOAD | INTERNET_FLAG_TRANSFER_ASCII));
+
+        // A 404 or 500 still comes with a body, the server's error page: that
+        // is not an update file and must never be merged.
+        const DWORD dwStatus = pFile->GetStatusCode();
+        ULONGLONG nLength = 0;
+        if (dwStatus < 200 || dwStatus > 299) {
+            CString strStatus;
+            pFile->QueryInfo(HTTP_QUERY_STATUS_TEXT, strStatus);
+            strFailure = CString("The update server answered " + std::to_string(dwStatus));
+            if (!strStatus.IsEmpty())
+                strFailure += " " + strStatus;
+        } else if (pFile->GetContentLength(nLength) && nLength > m_nMaxDownloadSize) {
+            strFailure = "The update file is larger than " + SizeText(m_nMaxDownloadSize);
+        } else {
+            // Bounded as it arrives too: a body need not announce its length.
+            std::vector<char> chunk(kReadChunk);
+            dictionary::UpdateLineSplitter splitter;
+            ULONGLONG nTotal = 0;
+            for (;;) {
+                const UINT nRead = pFile->Read(chunk.data(), kReadChunk);
+                if (nRead == 0)
+                    break;
+                nTotal += nRead;
+                if (nTotal > m_nMaxDownloadSize) {
+                    strFailure = "The update file is larger than " + SizeText(m_nMaxDownloadSize);
+                    break;
+                }
+                splitter.Feed(chunk.data(), nRead, addLine);
+                if (bTooManyLines)
+                    break;
+            }
+            if (strFailure.IsEmpty())
+                splitter.Finish(addLine);
+            if (bTooManyLines)
+                strFailure = CString("The update file has more than " + std::to_string(m_nMaxDownloadLines) +
+                                     " lines");
+        }
+        pFile->Close();
+        session.Close();
+    } catch (CException* e) {
+        strFailure = TakeErrorText(e);
+        if (strFailure.IsEmpty())
+            strFailure = "The update file could not be downloaded";
+    } catch (const std::bad_alloc&) {
+        strFailure = OutOfMemoryText();
+    }
+    if (strFailure.IsEmpty())
+        return TRUE;
+    // A download that failed part-way leaves nothing behind.
+    arrLines.SetSize(nFirstLine);
+    *m_pstrReport = strFailure;
+    return FALSE;
+}
+
+int CUpdateThread::UpdateEnglish(CString* pstrReport) {
+    static const CTarget kEnglish = {
+        "/update/enu.tmp",
+        "en.tmp",
+        "The english update file is empty",
+        "Error occurred on opening english database",
+        "There is no need to update english database",
+        IDS_ENGLISH_UPDATED,
+    };
+    return UpdateDictionary(kEnglish, pstrReport);
+}
+
+int CUpdateThread::UpdateRomanian(CString* pstrReport) {
+    static const CTarget kRomanian = {
+        "/update/rou.tmp",
+        "ro.tmp",
+        "The romanian update file is empty",
+        "Error occurred on opening romanian database",
+        "There is no need to update romanian database",
+        IDS_ROMANIAN_UPDATED,
+    };
+    return UpdateDictionary(kRomanian, pstrReport);
+}
+
+int CUpdateThread::UpdateDictionary(const CTarget& target, CString* pstrReport) {
+    *pstrReport = "Unknown thread error";
+    CStringArray arrLines;
+    if (!Download("http://" + m_strServer + target.pszPath, arrLines))
+        return UPDATE_DOWNLOAD_FAILED;
+    if (arrLines.IsEmpty()) {
+        *pstrReport = target.pszEmpty;
+        return UPDATE_FAILED;
+    }
+
+    CString strPath;
+    if (m_strFolder.IsEmpty()) {
+        strPath = GetProgramFilePath(target.pszFile);
+    } else {
+        strPath = m_strFolder;
+        if (strPath[strPath.GetLength() - 1] != '\\')
+            strPath += '\\';
+        strPath += target.pszFile;
+    }
+
+    CString strError;
+    switch (MergeIntoDictionary(strPath, arrLines, strError)) {
+        case MergeOutcome::kCannotOpen:
+            *pstrReport = target.pszCannotOpen;
+            return UPDATE_FAILED;
+        case MergeOutcome::kFailed:
+            *pstrReport = strError;
+            return UPDATE_FAILED;
+        case MergeOutcome::kNothingNew:
+            *pstrReport = target.pszNotNeeded;
+            return UPDATE_NOT_NEEDED;
+        case MergeOutcome::kAppended:
+            break;
+    }
+    pstrReport->LoadString(target.nIDUpdated);
+    return UPDATE_DONE;
 }

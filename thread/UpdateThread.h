@@ -1,15 +1,76 @@
-// CUpdateThread: the worker that brings the dictionaries up to date. For
-// now it only waits to be stopped.
+// CUpdateThread: the worker that brings the dictionaries up to date. Each run
+// performs one action: it downloads the update file of one direction from
+// the maker's web server and appends to the local dictionary file the
+// entries whose head words it does not hold yet, posts one report to its
+// owner window and then idles until it is stopped.
 #pragma once
 
+#include "framework/Array.h"
+#include "framework/String.h"
 #include "thread/Thread.h"
 
-class CUpdateThread : public CThread {
-public:
-    CUpdateThread() = default;
+// The report of a run: wParam = result (UPDATE_...), lParam = the address of
+// the thread's report string, valid until the thread object is destroyed
+// and rewritten by its next action.
+const UINT WM_UPDATE_REPORT = WM_APP + 2;
 
-    HWND m_hWndOwner = nullptr;  // the window its reports go to
+// Results of an action.
+const int UPDATE_FAILED = 0;           // empty update file, local file error, undefined action
+const int UPDATE_NOT_NEEDED = 1;       // every head word present already; file unchanged
+const int UPDATE_DONE = 2;             // at least one entry appended
+const int UPDATE_DOWNLOAD_FAILED = 3;  // the update file could not be fetched
+
+// Actions (the frame's update steps).
+const int UPDATE_ENGLISH = 4;
+const int UPDATE_ROMANIAN = 6;
+
+class CUpdateThread : public CThread {
+    DECLARE_DYNAMIC(CUpdateThread)
+public:
+    CUpdateThread();
+    ~CUpdateThread() override;
+
+    HWND m_hWndOwner;       // receives the reports
+    BOOL m_bDone;           // the current run has begun its action
+    int m_nAction;          // UPDATE_ENGLISH or UPDATE_ROMANIAN; -1 after construction
+    CString* m_pstrReport;  // owned; the text of the latest report
+
+    // Where and how the update files are fetched. The program keeps the
+    // defaults; written only while no run is in progress.
+    CString m_strServer;           // host[:port]; kServerHost (app/ServerHost.h)
+    CString m_strFolder;           // folder of the local files; empty: the executable's
+    DWORD m_dwTimeout;             // connect, send and receive time-out, ms
+    ULONGLONG m_nMaxDownloadSize;  // bytes of one update file
+    INT_PTR m_nMaxDownloadLines;   // lines of one update file
 
 protected:
     DWORD Run() override;
+    void DoAction();
+    // Fetches strURL and appends its lines to arrLines (cut at LF, every CR
+    // dropped). On failure the report string holds the reason and arrLines
+    // is as it was. Besides the network's own errors, a failure is: a status
+    // other than 2xx (an error page is no update file), a body over
+    // m_nMaxDownloadSize bytes or m_nMaxDownloadLines lines, a body shorter
+    // than announced, and a server silent for m_dwTimeout.
+    BOOL Download(CString strURL, CStringArray& arrLines);
+    int UpdateEnglish(CString* pstrReport);
+    int UpdateRomanian(CString* pstrReport);
+
+private:
+    struct CTarget;
+    int UpdateDictionary(const CTarget& target, CString* pstrReport);
 };
+
+// How merging downloaded lines into a dictionary file ended.
+enum class MergeOutcome {
+    kCannotOpen,  // the file is missing or open elsewhere; nothing happened
+    kFailed,      // a file error after the open; strError holds its text
+    kNothingNew,  // every head word is present already; the file is unchanged
+    kAppended,    // at least one line was appended
+};
+
+// Appends to the dictionary file, in their order and each with a CR LF, the
+// downloaded lines whose head word the file does not hold yet (ignoring
+// letter case in the ANSI code page, as CString::MakeUpper does). The file
+// must exist and is opened exclusively.
+MergeOutcome MergeIntoDictionary(LPCSTR pszDictionary, const CStringArray& arrLines, CString& strError);

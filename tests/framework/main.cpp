@@ -1,3 +1,4 @@
+#include "TestApp.h"
 #include "WindowTestSupport.h"
 
 #include "framework/WinApp.h"
@@ -11,7 +12,16 @@ namespace {
 class CTestApp : public CWinApp {
 public:
     CTestApp() : CWinApp("TavFrameworkTests") {}
+
+    DECLARE_MESSAGE_MAP()
+
+private:
+    void OnTestAppCommand() { CommandLog().push_back("app"); }
 };
+
+BEGIN_MESSAGE_MAP(CTestApp, CWinApp)
+ON_COMMAND_RANGE(ID_TEST_APP_FIRST, ID_TEST_APP_LAST, OnTestAppCommand)
+END_MESSAGE_MAP()
 
 CTestApp g_app;
 

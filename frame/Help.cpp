@@ -1,0 +1,17 @@
+// Help > Contents and F1 open tav.chm beside the program.
+#include "dictionary/DictionaryPaths.h"
+#include "frame/HelpLoader.h"
+#include "frame/MainFrame.h"
+
+namespace {
+const UINT kDisplayTopic = 0;  // the help file's default topic
+}
+
+void CMainFrame::OnHelpContents() {
+    HtmlHelpA(nullptr, GetProgramFilePath("tav.chm"), kDisplayTopic, 0);
+}
+
+BOOL CMainFrame::OnHelpInfo(HELPINFO* pHelpInfo) {
+    OnHelpContents();
+    return CFrameWnd::OnHelpInfo(pHelpInfo);
+}

@@ -1,0 +1,12 @@
+// Opens the help through the system's HTML Help control, which is loaded at
+// the first request; without it, help simply does nothing.
+#pragma once
+
+#include <windows.h>
+
+// The control's HtmlHelpA, or null when the control cannot be reached. Only
+// the first call looks for the control.
+HWND WINAPI HtmlHelpA(HWND hwndCaller, LPCSTR pszFile, UINT uCommand, DWORD_PTR dwData);
+
+// For tests: forget what the loader found, so the next call looks again.
+void ResetHtmlHelpLoader();

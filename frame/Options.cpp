@@ -1,0 +1,104 @@
+// The View and Options menus, the start-with-Windows entry, and the commands
+// that bring the window back from the notification area or end the program.
+#include "app/TavApp.h"
+#include "frame/MainFrame.h"
+#include "res/resource.h"
+
+namespace {
+const char kRunKey[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
+}
+
+void CMainFrame::OnBoxWord() {
+    ShowControlBar(&m_wndWordBar, !m_wndWordBar.IsWindowVisible(), FALSE);
+    FocusWordBox(FALSE);
+}
+
+void CMainFrame::OnUpdateBoxWord(CCmdUI* pCmdUI) {
+    pCmdUI->SetCheck(m_wndWordBar.IsWindowVisible() ? 1 : 0);
+}
+
+void CMainFrame::OnAlwaysOnTop() {
+    m_bAlwaysOnTop = !m_bAlwaysOnTop;
+    ::SetWindowPos(m_hWnd, m_bAlwaysOnTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+                   SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE);
+}
+
+void CMainFrame::OnUpdateAlwaysOnTop(CCmdUI* pCmdUI) {
+    pCmdUI->SetCheck(m_bAlwaysOnTop ? 1 : 0);
+}
+
+void CMainFrame::OnHideWhenMinimized() {
+    m_bHideWhenMinimized = m_bHideWhenMinimized ? 0 : 1;
+}
+
+void CMainFrame::OnUpdateHideWhenMinimized(CCmdUI* pCmdUI) {
+    pCmdUI->SetCheck(m_bHideWhenMinimized ? 1 : 0);
+}
+
+void CMainFrame::OnHideWhenClose() {
+    m_bHideWhenClose = m_bHideWhenClose ? 0 : 1;
+}
+
+void CMainFrame::OnUpdateHideWhenClose(CCmdUI* pCmdUI) {
+    pCmdUI->SetCheck(m_bHideWhenClose ? 1 : 0);
+}
+
+void CMainFrame::OnEscapeReset() {
+    m_nEscapeFunction = 0;
+}
+void CMainFrame::OnEscapeMinimize() {
+    m_nEscapeFunction = 1;
+}
+void CMainFrame::OnEscapeClose() {
+    m_nEscapeFunction = 2;
+}
+void CMainFrame::OnUpdateEscapeReset(CCmdUI* pCmdUI) {
+    pCmdUI->SetRadio(m_nEscapeFunction == 0);
+}
+void CMainFrame::OnUpdateEscapeMinimize(CCmdUI* pCmdUI) {
+    pCmdUI->SetRadio(m_nEscapeFunction == 1);
+}
+void CMainFrame::OnUpdateEscapeClose(CCmdUI* pCmdUI) {
+    pCmdUI->SetRadio(m_nEscapeFunction == 2);
+}
+
+void CMainFrame::OnStartWithWindows() {
+    BOOL bFormer = m_bAutoStart;
+    m_bAutoStart = !m_bAutoStart;
+    char path[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, path, MAX_PATH);
+    HKEY hKey = nullptr;
+    if (RegCreateKeyExA(HKEY_LOCAL_MACHINE, kRunKey, 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS,
+                        nullptr, &hKey, nullptr) != ERROR_SUCCESS) {
+        m_bAutoStart = bFormer;  // no right to change it: the option stays
+        return;
+    }
+    if (m_bAutoStart) {
+        if (RegSetValueExA(hKey, theApp.m_pszAppName, 0, REG_SZ, reinterpret_cast<const BYTE*>(path),
+                           static_cast<DWORD>(lstrlenA(path) + 1)) != ERROR_SUCCESS)
+            m_bAutoStart = FALSE;
+    } else if (RegDeleteValueA(hKey, theApp.m_pszAppName) != ERROR_SUCCESS) {
+        m_bAutoStart = TRUE;
+    }
+    RegCloseKey(hKey);
+}
+
+void CMainFrame::OnUpdateStartWithWindows(CCmdUI* pCmdUI) {
+    pCmdUI->SetCheck(m_bAutoStart ? 1 : 0);
+}
+
+void CMainFrame::OnRestore() {
+    ShowWindow(SW_RESTORE);
+    SetForegroundWindow();
+    FocusWordBox(TRUE);
+}
+
+void CMainFrame::OnAppExit() {
+    // The program ends whatever Hide when close says.
+    m_trayIcon.RemoveIcon();
+    CFrameWnd::OnClose();
+}
+
+void CMainFrame::OnAboutApplication() {
+    theApp.OnAppAbout();
+}

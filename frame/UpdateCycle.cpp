@@ -1,0 +1,134 @@
+// The dictionary update cycle: one step per two-second tick of timer 102,
+// the two worker runs in between, their reports in the status bar and, while
+// the window sits in the notification area, in balloons over an animated icon.
+#include "app/TavApp.h"
+#include "frame/MainFrame.h"
+#include "framework/OleDateTime.h"
+#include "res/resource.h"
+#include "thread/ThreadException.h"
+
+namespace {
+
+const UINT kStepDelay = 2000;
+const int kEnglishStep = 4;
+const int kRomanianStep = 6;
+const int kReloadStep = 7;
+const int kLastStep = 8;
+
+}  // namespace
+
+void CMainFrame::OnUpdateTimer() {
+    KillTimer(ID_TIMER_TRANSLATIONS);  // a pending display waits for the end of the cycle
+    KillTimer(ID_TIMER_UPDATE);
+    ++m_nUpdateStep;
+
+    // At every tick, so that hiding the window during a cycle starts it too.
+    if (!m_bAnimating && !m_trayIcon.m_bHidden) {
+        m_bAnimating = TRUE;
+        m_trayIcon.SetIconList(IDI_ANIM_FIRST, IDI_ANIM_LAST);
+        m_trayIcon.Animate(50, 30);
+    }
+
+    switch (m_nUpdateStep) {
+        case 1:
+            SetMessageText("Connecting ...");
+            SetTimer(ID_TIMER_UPDATE, kStepDelay);
+            break;
+        case 2:
+            SetMessageText("Connect to update server ...");
+            // The attempt is recorded before anything is downloaded.
+            theApp.WriteProfileString(kSettingsSection, "LastUpdate",
+                                      COleDateTime::GetCurrentTime().Format("%Y-%m-%d %H:%M:%S"));
+            SetTimer(ID_TIMER_UPDATE, kStepDelay);
+            break;
+        case 3:
+            SetMessageText("Checking english database ...");
+            SetTimer(ID_TIMER_UPDATE, kStepDelay);
+            break;
+        case kEnglishStep:
+        case kRomanianStep:
+            StartUpdateRun(m_nUpdateStep);  // the report arms the timer again
+            break;
+        case 5:
+            SetMessageText("Checking romanian database ...");
+            SetTimer(ID_TIMER_UPDATE, kStepDelay);
+            break;
+        case kReloadStep:
+            if (theApp.m_nDirection == 0 ? m_bEnglishUpdated : m_bRomanianUpdated) {
+                SendMessage(WM_LOAD_DICTIONARY, static_cast<WPARAM>(theApp.m_nDirection));
+                SetMessageText(theApp.m_nDirection == 0 ? IDS_ENGLISH_UPDATED : IDS_ROMANIAN_UPDATED);
+            }
+            SetTimer(ID_TIMER_UPDATE, kStepDelay);
+            break;
+        default:
+            EndUpdateCycle();
+            break;
+    }
+}
+
+void CMainFrame::StartUpdateRun(int nAction) {
+    CString strReport("Unknown error");
+    m_updateThread.m_nAction = nAction;
+    try {
+        m_updateThread.Start();
+    } catch (CThreadException* e) {
+        strReport = e->GetMessageText();
+        SetMessageText(strReport);
+        e->Delete();
+        SendMessage(WM_UPDATE_REPORT, UPDATE_DOWNLOAD_FAILED, reinterpret_cast<LPARAM>(&strReport));
+    }
+}
+
+void CMainFrame::EndUpdateCycle() {
+    m_bAnimating = FALSE;
+    m_bEnglishUpdated = FALSE;
+    m_bRomanianUpdated = FALSE;
+    SetTimer(ID_TIMER_TRANSLATIONS, 250);  // show the selected word's translations again
+    if (!m_trayIcon.m_bHidden)
+        m_trayIcon.StopAnimation();
+}
+
+LRESULT CMainFrame::OnUpdateReport(WPARAM wParam, LPARAM lParam) {
+    int nResult = static_cast<int>(wParam);
+    const CString* pstrReport = reinterpret_cast<const CString*>(lParam);
+    CString strReport = pstrReport ? *pstrReport : CString();
+    SetMessageText(strReport);
+    if (!m_trayIcon.m_bHidden && (m_nUpdateStep == kEnglishStep || m_nUpdateStep == kRomanianStep)) {
+        BOOL bInfo = nResult == UPDATE_NOT_NEEDED || nResult == UPDATE_DONE;
+        m_trayIcon.ShowBalloon(strReport, bInfo ? "Info" : "Warning", bInfo ? NIIF_INFO : NIIF_WARNING, 10);
+    }
+
+    DWORD dwExitCode = 0;
+    try {
+        m_updateThread.Stop(&dwExitCode, INFINITE);
+    } catch (CException* e) {
+        e->Delete();
+    }
+
+    if (nResult == UPDATE_DOWNLOAD_FAILED) {
+        m_nUpdateStep = kLastStep;  // the next tick ends the cycle
+        m_bEnglishUpdated = FALSE;
+        m_bRomanianUpdated = FALSE;
+    } else if (nResult == UPDATE_DONE) {
+        if (m_nUpdateStep == kEnglishStep)
+            m_bEnglishUpdated = TRUE;
+        else if (m_nUpdateStep == kRomanianStep)
+            m_bRomanianUpdated = TRUE;
+    }
+    SetTimer(ID_TIMER_UPDATE, kStepDelay);
+    return 0;
+}
+
+void CMainFrame::OnHelpUpdate() {
+    KillTimer(ID_TIMER_TRANSLATIONS);
+    KillTimer(ID_TIMER_UPDATE);
+    m_nUpdateStep = 1;
+    m_bEnglishUpdated = FALSE;
+    m_bRomanianUpdated = FALSE;
+    SetMessageText("Connecting ...");
+    SetTimer(ID_TIMER_UPDATE, kStepDelay);
+}
+
+void CMainFrame::OnUpdateHelpUpdate(CCmdUI* pCmdUI) {
+    pCmdUI->Enable(!IsUpdateRunning());
+}

@@ -1,0 +1,301 @@
+#include "TempDir.h"
+
+#include "bench/DictionaryGenerator.h"
+#include "bench/RescanMerge.h"
+#include "dictionary/DictionaryFormat.h"
+#include "dictionary/UpdateMerge.h"
+#include "thread/UpdateThread.h"
+
+#include <gtest/gtest.h>
+
+#include <mbstring.h>
+
+#include <cstdint>
+#include <random>
+#include <string>
+#include <vector>
+
+using dictionary::CaseFold;
+using dictionary::ChooseNewLines;
+using Lines = std::vector<std::string>;
+
+namespace {
+
+std::vector<std::string_view> Views(const Lines& lines) {
+    return std::vector<std::string_view>(lines.begin(), lines.end());
+}
+
+std::vector<size_t> Choose(const Lines& local, const Lines& downloaded) {
+    return ChooseNewLines(Views(local), Views(downloaded), CaseFold::Ascii());
+}
+
+Lines SplitBody(const std::string& body, size_t pieceSize) {
+    Lines lines;
+    dictionary::UpdateLineSplitter splitter;
+    auto add = [&](std::string_view line) { lines.emplace_back(line); };
+    for (size_t i = 0; i < body.size(); i += pieceSize)
+        splitter.Feed(body.data() + i, std::min(pieceSize, body.size() - i), add);
+    splitter.Finish(add);
+    return lines;
+}
+
+// The merge rule the slow way, in memory: each downloaded line looks through
+// the local lines and those appended before it, comparing head words with the
+// C runtime's own case-insensitive comparison.
+std::vector<size_t> RescanInMemory(Lines local, const Lines& downloaded) {
+    auto key = [](const std::string& line) {
+        size_t colon = line.find(':');
+        return colon == std::string::npos ? std::string() : line.substr(0, colon);
+    };
+    std::vector<size_t> chosen;
+    for (size_t i = 0; i < downloaded.size(); ++i) {
+        const std::string k = key(downloaded[i]);
+        if (k.empty())
+            continue;
+        bool present = false;
+        for (const std::string& line : local) {
+            if (!line.empty() && _mbsicoll(reinterpret_cast<const unsigned char*>(key(line).c_str()),
+                                           reinterpret_cast<const unsigned char*>(k.c_str())) == 0) {
+                present = true;
+                break;
+            }
+        }
+        if (!present) {
+            local.push_back(downloaded[i]);
+            chosen.push_back(i);
+        }
+    }
+    return chosen;
+}
+
+CStringArray ToArray(const Lines& lines) {
+    CStringArray arr;
+    for (const std::string& line : lines)
+        arr.Add(CString(line));
+    return arr;
+}
+
+}  // namespace
+
+TEST(UpdateMerge, CaseFoldTouchesLettersOnlyAndKeepsDoubleBytePairs) {
+    const CaseFold ascii = CaseFold::Ascii();
+    EXPECT_EQ("HOUSE:CASA|09 _-\xE3\xC3", ascii.Folded("house:Casa|09 _-\xE3\xC3"));
+    EXPECT_EQ("", ascii.Folded(""));
+
+    CaseFold dbcs = CaseFold::Ascii();
+    dbcs.lead[0x81] = true;
+    // The byte after a lead byte is not a letter of its own.
+    EXPECT_EQ(
+        "A\x81"
+        "aA\x81",
+        dbcs.Folded("a\x81"
+                    "aa\x81"));
+}
+
+TEST(UpdateMerge, DownloadedBodiesSplitAtLfWithEveryCrDropped) {
+    struct Case {
+        std::string body;
+        Lines lines;
+    };
+    const Case cases[] = {
+        {"", {}},
+        {"a:b", {"a:b"}},
+        {"a:b\n", {"a:b"}},
+        {"a:b\r\nc:d\r\n", {"a:b", "c:d"}},
+        {"a\n\nb", {"a", "", "b"}},
+        {"a\rb\r\r\nc", {"ab", "c"}},
+        {"\n", {""}},
+        {"\r", {""}},  // bytes after the last LF make a last line, even if only CRs
+        {"a\n\r", {"a", ""}},
+        {std::string("n\0l:x\x1A\n", 7), {std::string("n\0l:x\x1A", 6)}},
+    };
+    for (const Case& c : cases) {
+        for (size_t pieceSize : {size_t(1), size_t(2), size_t(1000)})
+            EXPECT_EQ(c.lines, SplitBody(c.body, pieceSize))
+                << "body \"" << c.body << "\" in pieces of " << pieceSize;
+    }
+}
+
+TEST(UpdateMerge, NewHeadWordsAreChosenInTheirOrder) {
+    EXPECT_EQ((std::vector<size_t>{0, 2}),
+              Choose({"house:casa"}, {"book:carte", "house:locuinta", "tree:copac"}));
+    // The head word ends at the first colon, and nothing is trimmed.
+    EXPECT_EQ((std::vector<size_t>{1, 2}), Choose({"a:b:c"}, {"a:z", " a:y", "a :x", "a:b:q"}));
+    EXPECT_TRUE(Choose({"x:1"}, {}).empty());
+    EXPECT_EQ((std::vector<size_t>{0}), Choose({}, {"x:1"}));
+}
+
+TEST(UpdateMerge, LetterCaseDoesNotMakeAHeadWordNew) {
+    EXPECT_TRUE(Choose({"House:casa", "BANK:banca"}, {"HOUSE:a", "house:b", "bank:c", "Bank:d"}).empty());
+    // Only letters fold: other characters must match exactly.
+    EXPECT_EQ((std::vector<size_t>{0}), Choose({"a-b:x"}, {"A_B:y", "A-B:z"}));
+}
+
+TEST(UpdateMerge, TheFirstOfRepeatedNewHeadWordsWins) {
+    EXPECT_EQ((std::vector<size_t>{0, 2}),
+              Choose({"old:x"}, {"new:1", "NEW:2", "other:3", "New:4", "new:1"}));
+}
+
+TEST(UpdateMerge, LinesWithoutAHeadWordAreNeverChosenNorIndexed) {
+    EXPECT_TRUE(Choose({"a:b"}, {"", "no colon here", ":only translations", "   ", "|"}).empty());
+    // A local line without a colon has no head word, whatever its text.
+    EXPECT_EQ((std::vector<size_t>{0}), Choose({"", "word", ":word"}, {"word:x"}));
+}
+
+TEST(UpdateMerge, TheKeySetNumbersKeysAndFindsThemAfterGrowing) {
+    dictionary::FoldedKeySet keys;
+    const size_t kCount = 100000;
+    auto key = [](size_t i) { return "k" + std::to_string(i * 7919); };
+    for (size_t i = 0; i < kCount; ++i)
+        ASSERT_EQ(std::make_pair(i, true), keys.Insert(key(i))) << i;
+    for (size_t i = 0; i < kCount; ++i) {
+        ASSERT_EQ(std::make_pair(i, false), keys.Insert(key(i))) << i;
+        ASSERT_EQ(i, keys.Find(key(i))) << i;
+    }
+    EXPECT_EQ(kCount, keys.Size());
+    EXPECT_EQ(dictionary::FoldedKeySet::npos, keys.Find("k1"));
+    EXPECT_EQ(dictionary::FoldedKeySet::npos, keys.Find(key(1) + "x"));
+    EXPECT_EQ(dictionary::FoldedKeySet::npos, keys.Find(""));
+    EXPECT_EQ(std::make_pair(dictionary::FoldedKeySet::npos, false), keys.Insert(""));
+}
+
+TEST(UpdateMerge, OutstandingCountsTheNewHeadWordsNotYetFoundLocally) {
+    dictionary::UpdateMerge merge(CaseFold::Ascii());
+    for (const char* line : {"a:1", "A:2", "b:3", "", "x", "c:4"})
+        merge.AddDownloadedLine(line);
+    EXPECT_EQ(3u, merge.Outstanding());
+    merge.AddLocalLine("B:old");
+    merge.AddLocalLine("b:again");
+    EXPECT_EQ(2u, merge.Outstanding());
+    merge.AddLocalLine("c:old");
+    merge.AddLocalLine("A:old");
+    EXPECT_EQ(0u, merge.Outstanding());
+    EXPECT_TRUE(merge.Chosen().empty());
+}
+
+// Random small dictionaries and updates over an alphabet rich in the cases
+// that matter (letter case, Romanian letters, colons, blanks, bars, empty
+// lines): the indexed choice must be the one the slow rescan makes with the
+// C runtime's comparison (which, in the program's default "C" locale, folds
+// ASCII letters only, as CaseFold::Ascii does).
+TEST(UpdateMerge, IndexedChoiceAgreesWithTheRescanOnRandomData) {
+    std::mt19937 random(20261201);
+    const char kAlphabet[] = "aAbB\xE3\xC3::  |";
+    auto randomLine = [&] {
+        std::string line;
+        for (int n = static_cast<int>(random() % 7); n > 0; --n)
+            line += kAlphabet[random() % (sizeof(kAlphabet) - 1)];
+        return line;
+    };
+    for (int round = 0; round < 500; ++round) {
+        Lines local(random() % 25), downloaded(random() % 25);
+        for (std::string& line : local)
+            line = randomLine();
+        for (std::string& line : downloaded)
+            line = random() % 4 == 0 && !local.empty() ? local[random() % local.size()] : randomLine();
+        ASSERT_EQ(RescanInMemory(local, downloaded), Choose(local, downloaded)) << "round " << round;
+    }
+}
+
+namespace {
+
+class MergeFile : public ::testing::Test {
+protected:
+    std::string Dict() const { return m_dir.File("en.tmp"); }
+    MergeOutcome Merge(const Lines& lines) {
+        return MergeIntoDictionary(Dict().c_str(), ToArray(lines), m_strError);
+    }
+
+    TempDir m_dir;
+    CString m_strError;
+};
+
+}  // namespace
+
+TEST_F(MergeFile, AppendsNewLinesWithCrLfAndLeavesTheRestAlone) {
+    WriteBytes(Dict(), "house:casa\r\nbank:banca\r\n");
+    EXPECT_EQ(MergeOutcome::kAppended,
+              Merge({"book:carte", "HOUSE:locuinta", "", "x", "Book:y", "tree:copac"}));
+    EXPECT_EQ("house:casa\r\nbank:banca\r\nbook:carte\r\ntree:copac\r\n", ReadBytes(Dict()));
+
+    // LF-only files keep their lines; the new ones end in CR LF.
+    WriteBytes(Dict(), "a:1\nb:2\n");
+    EXPECT_EQ(MergeOutcome::kAppended, Merge({"B:x", "c:3"}));
+    EXPECT_EQ("a:1\nb:2\nc:3\r\n", ReadBytes(Dict()));
+}
+
+TEST_F(MergeFile, RomanianCapitalsFoldLikeTheWordBoxSearch) {
+    // a-breve, i-circumflex and t-cedilla: letter pairs in the ANSI code page.
+    WriteBytes(Dict(), "\xE3la:that\r\n\xEEn:in\r\n");
+    EXPECT_EQ(MergeOutcome::kNothingNew, Merge({"\xC3LA:x", "\xCEN:y", "\xC3la:z"}));
+    EXPECT_EQ(MergeOutcome::kAppended, Merge({"\xDEine:holds", "\xFEINE:again"}));
+    EXPECT_EQ("\xE3la:that\r\n\xEEn:in\r\n\xDEine:holds\r\n", ReadBytes(Dict()));
+}
+
+TEST_F(MergeFile, NothingNewLeavesEveryByteAsItWas) {
+    const std::string bytes = "a:1\r\n\r\nno colon\r\nb:2\x1A";
+    WriteBytes(Dict(), bytes);
+    EXPECT_EQ(MergeOutcome::kNothingNew, Merge({"A:x", "", "b:y", ":z", "no colon"}));
+    EXPECT_EQ(bytes, ReadBytes(Dict()));
+}
+
+TEST_F(MergeFile, AppendsOnANewLineAfterALastLineWithoutItsEnd) {
+    WriteBytes(Dict(), "a:1");
+    EXPECT_EQ(MergeOutcome::kAppended, Merge({"b:2"}));
+    EXPECT_EQ("a:1\r\nb:2\r\n", ReadBytes(Dict()));
+
+    // An end-of-text mark at the end goes, or it would hide the new lines.
+    WriteBytes(Dict(), "a:1\r\n\x1A");
+    EXPECT_EQ(MergeOutcome::kAppended, Merge({"b:2"}));
+    EXPECT_EQ("a:1\r\nb:2\r\n", ReadBytes(Dict()));
+
+    WriteBytes(Dict(), "");
+    EXPECT_EQ(MergeOutcome::kAppended, Merge({"b:2"}));
+    EXPECT_EQ("b:2\r\n", ReadBytes(Dict()));
+}
+
+// Generated dictionaries (Romanian letters, capitals, repeated head words)
+// with blank and colon-less lines, and updates mixing present head words in
+// other letter case, repeats and new words: the program's merge must leave
+// the very file the line-by-line rescan leaves.
+TEST_F(MergeFile, AgreesWithTheLineByLineRescanOnGeneratedFiles) {
+    std::mt19937 random(7);
+    const std::string other = m_dir.File("rescan.tmp");
+    for (uint32_t round = 0; round < 25; ++round) {
+        DictionaryGenerator generator(1000 + round);
+        Lines local = generator.Lines(50 + random() % 300);
+        for (int n = 0; n < 5; ++n)
+            local.insert(local.begin() + random() % local.size(),
+                         n % 2 ? "" : "no colon " + generator.Word());
+        Lines update;
+        for (size_t n = random() % 120; n > 0; --n) {
+            switch (random() % 5) {
+                case 0: {
+                    CString strLine(local[random() % local.size()]);
+                    strLine.MakeUpper();
+                    update.push_back(strLine.Str());
+                    break;
+                }
+                case 1:
+                    update.push_back(update.empty() ? "" : update[random() % update.size()]);
+                    break;
+                case 2:
+                    update.push_back(random() % 2 ? "" : generator.Word());
+                    break;
+                default:
+                    update.push_back(generator.Word() + ":" + generator.Word());
+                    break;
+            }
+        }
+        std::string bytes = DictionaryGenerator::FileBytes(local);
+        if (round % 3 == 0)
+            bytes.resize(bytes.size() - 2);  // no final line end
+        WriteBytes(Dict(), bytes);
+        WriteBytes(other, bytes);
+
+        CString strError;
+        const MergeOutcome expected = RescanMerge(other.c_str(), ToArray(update), strError);
+        ASSERT_EQ(expected, Merge(update)) << "round " << round;
+        ASSERT_EQ(ReadBytes(other), ReadBytes(Dict())) << "round " << round;
+    }
+}

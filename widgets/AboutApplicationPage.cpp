@@ -1,0 +1,55 @@
+#include "widgets/AboutApplicationPage.h"
+
+#include "app/ServerHost.h"
+#include "res/resource.h"
+
+#include <new>
+#include <vector>
+
+IMPLEMENT_DYNCREATE(CAboutApplicationPage, CPropertyPage)
+
+CAboutApplicationPage::CAboutApplicationPage() : CPropertyPage(IDD_ABOUT_APPLICATION) {}
+
+void CAboutApplicationPage::DoDataExchange(CDataExchange* pDX) {
+    CPropertyPage::DoDataExchange(pDX);
+    DDX_Control(pDX, IDC_CONTACT_LINK, m_linkContact);
+    DDX_Control(pDX, IDC_WEBSITE_LINK, m_linkWebSite);
+}
+
+BOOL CAboutApplicationPage::OnInitDialog() {
+    CPropertyPage::OnInitDialog();
+
+    CString strVersion;
+    GetVersionText(strVersion);
+    SetDlgItemText(IDC_VERSION, strVersion);
+
+    // Both pages live on the maker's server; the contact page is given as
+    // host and path, the way the maker publishes it.
+    m_linkWebSite.SetTarget(CString("http://") + kServerHost + "/tav");
+    m_linkWebSite.EnableTip(TRUE);
+    m_linkWebSite.SetTipText("Click to visit web site");
+
+    m_linkContact.SetTarget(CString(kServerHost) + "/contact");
+    m_linkContact.EnableTip(TRUE);
+    m_linkContact.SetTipText("Click to send message");
+    return TRUE;
+}
+
+void CAboutApplicationPage::GetVersionText(CString& out) {
+    char szPath[MAX_PATH] = "";
+    ::GetModuleFileNameA(nullptr, szPath, sizeof(szPath));
+    DWORD dwHandle = 0;
+    DWORD cbInfo = ::GetFileVersionInfoSizeA(szPath, &dwHandle);
+    try {
+        std::vector<BYTE> info(cbInfo);
+        if (cbInfo == 0 || !::GetFileVersionInfoA(szPath, 0, cbInfo, info.data()))
+            return;
+        LPVOID pValue = nullptr;
+        UINT cchValue = 0;
+        if (::VerQueryValueA(info.data(), "\\StringFileInfo\\040904b0\\ProductVersion", &pValue, &cchValue) &&
+            pValue)
+            out = static_cast<LPCSTR>(pValue);
+    } catch (const std::bad_alloc&) {
+        // No room for the version block: the field stays as it was.
+    }
+}
