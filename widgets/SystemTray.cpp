@@ -180,7 +180,16 @@ void CSystemTray::ReinstallIcon() {
     if (!m_bAddPending || m_bHidden)
         return;
     m_nid.uFlags = m_nAddFlags;
-    m_bHidden = m_bAddPending = !NotifyShell(NIM_ADD);
+    BOOL bPresent = NotifyShell(NIM_ADD);
+    if (!bPresent) {
+        // The shell refuses to add an icon it still has (a work-area change
+        // does not remove it): then the icon is there, and shown.
+        m_nid.uFlags = NIF_ICON | NIF_TIP;
+        bPresent = NotifyShell(NIM_MODIFY);
+    }
+    m_bHidden = m_bAddPending = !bPresent;
+    if (bPresent)
+        m_bRemoved = FALSE;
 }
 
 BOOL CSystemTray::SetIcon(HICON hIcon) {

@@ -381,6 +381,18 @@ TEST_F(SystemTrayTest, WorkAreaChangeBringsBackAShownIcon) {
     EXPECT_EQ("registered hidden", Presence(m_tray));
 }
 
+TEST_F(SystemTrayTest, WorkAreaChangeWhileTheShellStillHasTheIconKeepsItShown) {
+    // The shell refuses to add an icon it has; the icon must not be taken
+    // for hidden then, or hiding the window later would leave it showing.
+    CreateShown(m_tray);
+    m_tray.SendMessage(WM_SETTINGCHANGE, SPI_SETWORKAREA);
+    EXPECT_TRUE(Registered(m_tray));
+    EXPECT_EQ("registered shown", Presence(m_tray));
+    EXPECT_FALSE(m_tray.m_bAddPending);
+    EXPECT_TRUE(m_tray.HideIcon());
+    EXPECT_EQ("registered hidden", Presence(m_tray));
+}
+
 // --- Mouse and balloon events ---------------------------------------------
 
 TEST_F(SystemTrayTest, DoubleClickAndBalloonClickPostTheirCommands) {
