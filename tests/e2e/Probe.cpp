@@ -15,6 +15,9 @@
 //   tavprobe focus               control id and class of the focused window
 //   tavprobe rect words|translations|wordbar|toolbar|status|client
 //   tavprobe show N              ShowWindow(main window, N)
+//   tavprobe windows CLASS       visible top-level windows of a class: "hwnd title"
+//   tavprobe dialog-text TITLE   texts of the controls of the dialog with that title
+//   tavprobe click TITLE ID      presses button ID of the dialog with that title
 //   tavprobe close               posts WM_CLOSE
 //   tavprobe reg-clear           deletes HKCU\Software\Ordal\Tav
 //   tavprobe reg-get NAME        a value of ...\Tav\Settings (number, text or hex bytes)
@@ -186,6 +189,40 @@ int main(int argc, char** argv) {
         return WaitFor(true, argc > 2 ? std::atoi(argv[2]) : 10000);
     if (verb == "wait-gone")
         return WaitFor(false, argc > 2 ? std::atoi(argv[2]) : 10000);
+    if (verb == "windows" && argc > 2) {
+        for (HWND h = FindWindowExA(nullptr, nullptr, argv[2], nullptr); h;
+             h = FindWindowExA(nullptr, h, argv[2], nullptr)) {
+            if (IsWindowVisible(h)) {
+                std::printf("%p ", static_cast<void*>(h));
+                Print(WindowText(h));
+            }
+        }
+        return 0;
+    }
+    if ((verb == "dialog-text" || verb == "click") && argc > 2) {
+        std::wstring title = FromUtf8(argv[2]);
+        HWND hDlg = FindWindowW(L"#32770", title.c_str());
+        if (!hDlg)
+            return 1;
+        if (verb == "click") {
+            int nID = argc > 3 ? std::atoi(argv[3]) : IDOK;
+            PostMessageA(hDlg, WM_COMMAND, MAKEWPARAM(nID, BN_CLICKED),
+                         reinterpret_cast<LPARAM>(GetDlgItem(hDlg, nID)));
+            return 0;
+        }
+        // The dialog itself and every control below it, property pages included.
+        struct Collect {
+            static BOOL CALLBACK Each(HWND h, LPARAM) {
+                if (IsWindowVisible(h)) {
+                    std::printf("%d ", GetDlgCtrlID(h));
+                    Print(WindowText(h));
+                }
+                return TRUE;
+            }
+        };
+        EnumChildWindows(hDlg, Collect::Each, 0);
+        return 0;
+    }
     if (verb == "count") {
         int n = 0;
         for (HWND h = FindWindowExA(nullptr, nullptr, kClassName, nullptr); h;

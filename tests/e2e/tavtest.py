@@ -169,3 +169,39 @@ class Keyboard:
     def key(self, *keys):
         self.focus()
         xdotool("key", "--delay", 30, *keys)
+
+
+class UpdateServer:
+    """The maker's update server, played on 127.0.0.1 with Python's own HTTP server."""
+
+    def __init__(self, files):
+        import http.server
+        import threading
+
+        self.files = dict(files)  # path -> bytes
+        self.requests = []
+        server = self
+
+        class Handler(http.server.BaseHTTPRequestHandler):
+            def do_GET(self):
+                server.requests.append(self.path)
+                body = server.files.get(self.path)
+                if body is None:
+                    self.send_error(404)
+                    return
+                self.send_response(200)
+                self.send_header("Content-Length", str(len(body)))
+                self.end_headers()
+                self.wfile.write(body)
+
+            def log_message(self, *args):
+                pass
+
+        port = int(os.environ.get("TAV_SERVER_PORT", "18732"))
+        self.httpd = http.server.ThreadingHTTPServer(("127.0.0.1", port), Handler)
+        self.thread = threading.Thread(target=self.httpd.serve_forever, daemon=True)
+        self.thread.start()
+
+    def close(self):
+        self.httpd.shutdown()
+        self.httpd.server_close()
