@@ -169,11 +169,22 @@ void CFrameWnd::OnSetFocus(CWnd* pOldWnd) {
 
 BOOL CFrameWnd::OnEraseBkgnd(CDC* pDC) {
     // The rows of docked bars are wider than their bars: their background
-    // is the frame's to paint. The rest lies under the bars and the pane.
+    // is the frame's to paint. The rest lies under the bars and the pane,
+    // which paint themselves and must not be painted over.
+    int nSaved = SaveDC(pDC->m_hDC);
+    for (HWND hChild = ::GetWindow(m_hWnd, GW_CHILD); hChild; hChild = ::GetWindow(hChild, GW_HWNDNEXT)) {
+        if (!::IsWindowVisible(hChild))
+            continue;
+        CRect rc;
+        ::GetWindowRect(hChild, &rc);
+        ScreenToClient(&rc);
+        ExcludeClipRect(pDC->m_hDC, rc.left, rc.top, rc.right, rc.bottom);
+    }
     for (const CRect& rc : m_rcDockAreas) {
         if (!rc.IsRectEmpty())
             FillRect(pDC->m_hDC, &rc, GetSysColorBrush(COLOR_BTNFACE));
     }
+    RestoreDC(pDC->m_hDC, nSaved);
     return TRUE;
 }
 
