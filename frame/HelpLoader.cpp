@@ -6,6 +6,8 @@ typedef HWND(WINAPI* HtmlHelpProc)(HWND, LPCSTR, UINT, DWORD_PTR);
 
 const char kHelpControlKey[] = "CLSID\\{ADB880A6-D8FF-11CF-9377-00AA003B7A11}\\InprocServer32";
 const char kHelpControlFile[] = "hhctrl.ocx";
+LPCSTR g_pszControlKey = kHelpControlKey;
+LPCSTR g_pszFallbackFile = kHelpControlFile;
 const WORD kHtmlHelpOrdinal = 14;
 
 HMODULE g_hHelpControl = nullptr;
@@ -15,7 +17,7 @@ HtmlHelpProc g_pfnHtmlHelp = nullptr;
 HMODULE LoadHelpControl() {
     HMODULE hModule = nullptr;
     HKEY hKey = nullptr;
-    if (RegOpenKeyExA(HKEY_CLASSES_ROOT, kHelpControlKey, 0, KEY_READ, &hKey) == ERROR_SUCCESS) {
+    if (RegOpenKeyExA(HKEY_CLASSES_ROOT, g_pszControlKey, 0, KEY_READ, &hKey) == ERROR_SUCCESS) {
         char path[MAX_PATH] = {};
         DWORD dwSize = sizeof(path) - 1;
         DWORD dwType = 0;
@@ -26,7 +28,7 @@ HMODULE LoadHelpControl() {
             hModule = LoadLibraryA(path);
     }
     if (!hModule)
-        hModule = LoadLibraryA(kHelpControlFile);
+        hModule = LoadLibraryA(g_pszFallbackFile);
     return hModule;
 }
 
@@ -53,7 +55,9 @@ HWND WINAPI HtmlHelpA(HWND hwndCaller, LPCSTR pszFile, UINT uCommand, DWORD_PTR 
     return g_pfnHtmlHelp(hwndCaller, pszFile, uCommand, dwData);
 }
 
-void ResetHtmlHelpLoader() {
+void ResetHtmlHelpLoader(LPCSTR pszControlKey, LPCSTR pszFallbackFile) {
+    g_pszControlKey = pszControlKey ? pszControlKey : kHelpControlKey;
+    g_pszFallbackFile = pszFallbackFile ? pszFallbackFile : kHelpControlFile;
     g_hHelpControl = nullptr;
     g_bHelpLoadFailed = FALSE;
     g_pfnHtmlHelp = nullptr;

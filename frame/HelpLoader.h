@@ -8,5 +8,7 @@
 // the first call looks for the control.
 HWND WINAPI HtmlHelpA(HWND hwndCaller, LPCSTR pszFile, UINT uCommand, DWORD_PTR dwData);
 
-// For tests: forget what the loader found, so the next call looks again.
-void ResetHtmlHelpLoader();
+// For tests: forget what the loader found, so the next call looks again,
+// and look under another class registration and fallback file name (null:
+// the system's own).
+void ResetHtmlHelpLoader(LPCSTR pszControlKey = nullptr, LPCSTR pszFallbackFile = nullptr);

@@ -1,0 +1,83 @@
+#include "ProgramFixture.h"
+
+#include "dictionary/DictionaryPaths.h"
+#include "frame/HelpLoader.h"
+#include "res/resource.h"
+
+namespace {
+
+const char kTestKey[] = "Software\\Classes\\TavTests\\HelpControl";
+const char kTestKeyUnderRoot[] = "TavTests\\HelpControl";
+
+// A class registration of our own that names the given file.
+void RegisterControl(const char* file) {
+    HKEY hKey = nullptr;
+    RegCreateKeyExA(HKEY_CURRENT_USER, kTestKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &hKey, nullptr);
+    RegSetValueExA(hKey, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(file),
+                   static_cast<DWORD>(strlen(file) + 1));
+    RegCloseKey(hKey);
+}
+
+HWND HelpViewer() {
+    return FindWindowA("HH Parent", nullptr);
+}
+
+void CloseViewers() {
+    while (HWND hViewer = HelpViewer()) {
+        SendMessageA(hViewer, WM_CLOSE, 0, 0);
+        PumpMessages(20);
+        if (IsWindow(hViewer))
+            DestroyWindow(hViewer);
+    }
+}
+
+}  // namespace
+
+class HelpTest : public ProgramTest {
+protected:
+    void TearDown() override {
+        CloseViewers();
+        ResetHtmlHelpLoader();
+        RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\Classes\\TavTests");
+        ProgramTest::TearDown();
+    }
+};
+
+TEST_F(HelpTest, AMissingControlIsLookedForOnlyOnce) {
+    RegisterControl("C:\\nowhere\\missing.ocx");
+    ResetHtmlHelpLoader(kTestKeyUnderRoot, "no-such-control.ocx");
+    EXPECT_EQ(nullptr, HtmlHelpA(nullptr, "x.chm", 0, 0));
+    // The real control registered now is not looked for any more.
+    char path[MAX_PATH];
+    GetSystemDirectoryA(path, MAX_PATH);
+    RegisterControl((std::string(path) + "\\hhctrl.ocx").c_str());
+    EXPECT_EQ(nullptr, HtmlHelpA(nullptr, "x.chm", 0, 0));
+    EXPECT_EQ(nullptr, HelpViewer());
+}
+
+TEST_F(HelpTest, ARegistrationNamingAMissingFileFallsBackToTheSearchPath) {
+    WriteDictionary(0, "a:b\r\n");
+    RegisterControl("C:\\nowhere\\missing.ocx");
+    ResetHtmlHelpLoader(kTestKeyUnderRoot, nullptr);
+    CString strChm = GetProgramFilePath("..\\..\\help\\tav.chm");
+    HWND hViewer = HtmlHelpA(nullptr, strChm, 0, 0);
+    EXPECT_NE(nullptr, hViewer);
+    EXPECT_TRUE(PumpUntil([] { return HelpViewer() != nullptr; }));
+}
+
+TEST_F(HelpTest, ContentsAndF1OpenTheHelpBesideTheProgram) {
+    WriteDictionary(0, "a:b\r\n");
+    ResetHtmlHelpLoader();
+    // The help file beside the test program, as tav.chm stands beside tav.exe.
+    CString strChm = GetProgramFilePath("tav.chm");
+    ASSERT_TRUE(CopyFileA(GetProgramFilePath("..\\..\\help\\tav.chm"), strChm, FALSE));
+    StartProgram();
+    m_pFrame->SendMessage(WM_COMMAND, ID_HELP_CONTENTS);
+    EXPECT_TRUE(PumpUntil([] { return HelpViewer() != nullptr; }));
+    CloseViewers();
+    HELPINFO info = {sizeof(info), HELPINFO_WINDOW, 0, nullptr, 0, {0, 0}};
+    m_pFrame->SendMessage(WM_HELP, 0, reinterpret_cast<LPARAM>(&info));
+    EXPECT_TRUE(PumpUntil([] { return HelpViewer() != nullptr; }));
+    CloseViewers();
+    DeleteFileA(strChm);
+}
