@@ -132,3 +132,17 @@ TEST_F(UpdateCycleTest, WordCommandsWaitAndTheDisplayComesAtTheEnd) {
     EXPECT_TRUE(PumpUntil([&] { return !Rows(m_pFrame->GetTranslationList()).empty(); }));
     EXPECT_EQ((std::vector<std::string>{"banca"}), Rows(m_pFrame->GetTranslationList()));
 }
+
+TEST_F(UpdateCycleTest, ClosingDuringARunWaitsForItAndLosesNothing) {
+    WriteDictionary(0, "house:casa\r\n");
+    WriteDictionary(1, "cas\xE3:house\r\n");
+    m_server.SetBody("/update/enu.tmp", "zebra:zebr\xE3\r\n");
+    StartWith(m_server.Host());
+    m_pFrame->SendMessage(WM_COMMAND, ID_HELP_UPDATE);
+    for (int i = 0; i < 2; ++i)
+        Tick();
+    m_pFrame->SendMessage(WM_TIMER, ID_TIMER_UPDATE);  // step 4: the English run starts
+    ASSERT_EQ(4, m_pFrame->m_nUpdateStep);
+    CloseProgram();  // the window's end waits for the run
+    EXPECT_EQ("house:casa\r\nzebra:zebr\xE3\r\n", ReadDictionary(0));
+}
