@@ -369,3 +369,49 @@ TEST_F(FrameLayoutTest, WordBoxChangesReachTheFrame) {
     m_pFrame->m_wndWordBar.SendMessage(WM_COMMAND, ID_WORD_ADD);
     EXPECT_EQ(Log({"add"}), CommandLog());
 }
+
+namespace {
+
+// Drags a bar by its gripper and lets go of it at a point of the frame's client area.
+void DragBar(CControlBar& bar, CFrameWnd* pFrame, CPoint ptDrop) {
+    CRect rcBar;
+    bar.GetWindowRect(&rcBar);
+    CPoint ptGrip(rcBar.left + 3, rcBar.top + 5);
+    bar.SendMessage(WM_NCLBUTTONDOWN, HTCAPTION, MAKELPARAM(ptGrip.x, ptGrip.y));
+    pFrame->ClientToScreen(&ptDrop);
+    bar.ScreenToClient(&ptDrop);
+    bar.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(ptDrop.x, ptDrop.y));
+}
+
+}  // namespace
+
+TEST_F(FrameLayoutTest, GrippersMoveBarsOnlyToTheSidesTheyMayUse) {
+    CDialogBar& wordBar = m_pFrame->m_wndWordBar;
+    CToolBar& toolBar = m_pFrame->m_wndToolBar;
+    CRect rcClient = Client();
+    CRect rcStatus = ChildRect(m_pFrame->m_wndStatusBar);
+
+    // The word bar goes down to the bottom, above the status bar.
+    DragBar(wordBar, m_pFrame, CPoint(rcClient.Width() / 2, rcStatus.top - 5));
+    EXPECT_EQ(1, wordBar.m_nDockSide);
+    CRect rcWord = ChildRect(wordBar);
+    EXPECT_EQ(rcStatus.top, rcWord.bottom);
+    EXPECT_EQ(ChildRect(Pane()).bottom, rcWord.top);
+
+    // The word bar may not dock on the left: dropped there it stays put.
+    DragBar(wordBar, m_pFrame, CPoint(3, rcClient.Height() / 2));
+    EXPECT_EQ(1, wordBar.m_nDockSide);
+    EXPECT_EQ(rcWord, ChildRect(wordBar));
+
+    // The toolbar may: it stands upright along the left edge.
+    DragBar(toolBar, m_pFrame, CPoint(3, rcClient.Height() / 2));
+    EXPECT_EQ(2, toolBar.m_nDockSide);
+    CRect rcTool = ChildRect(toolBar);
+    EXPECT_EQ(0, rcTool.left);
+    EXPECT_GT(rcTool.Height(), rcTool.Width());
+    EXPECT_EQ(rcTool.right, ChildRect(Pane()).left);
+
+    // A drop in the middle of the pane changes nothing.
+    DragBar(toolBar, m_pFrame, CPoint(rcClient.Width() / 2, rcClient.Height() / 2));
+    EXPECT_EQ(2, toolBar.m_nDockSide);
+}
