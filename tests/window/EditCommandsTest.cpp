@@ -31,13 +31,6 @@ void SetClipboardText(const char* text) {
     CloseClipboard();
 }
 
-CTestCmdUI StateOf(CMainFrame* pFrame, UINT nID) {
-    CTestCmdUI state;
-    state.m_nID = nID;
-    pFrame->OnCmdMsg(nID, CN_UPDATE_COMMAND_UI, &state, nullptr);
-    return state;
-}
-
 }  // namespace
 
 class EditCommandsTest : public ProgramTest {
@@ -50,7 +43,7 @@ protected:
         PumpMessages(30);
     }
     void Command(UINT nID) { m_pFrame->SendMessage(WM_COMMAND, nID); }
-    bool Enabled(UINT nID) { return StateOf(m_pFrame, nID).m_bEnabled != FALSE; }
+    bool Enabled(UINT nID) { return CommandState(nID).m_bEnabled != FALSE; }
 };
 
 TEST_F(EditCommandsTest, EditCommandsFollowTheWordBoxState) {

@@ -27,14 +27,6 @@ void DeleteRunEntry() {
     }
 }
 
-// What the update handler of a command says, as a menu item would show it.
-CTestCmdUI StateOf(CMainFrame* pFrame, UINT nID) {
-    CTestCmdUI state;
-    state.m_nID = nID;
-    pFrame->OnCmdMsg(nID, CN_UPDATE_COMMAND_UI, &state, nullptr);
-    return state;
-}
-
 }  // namespace
 
 class OptionsTest : public ProgramTest {
@@ -60,11 +52,11 @@ TEST_F(OptionsTest, EveryOptionTogglesAndShowsItsMark) {
                    {ID_OPTIONS_HIDE_WHEN_MINIMIZED, &CMainFrame::m_bHideWhenMinimized},
                    {ID_OPTIONS_HIDE_WHEN_CLOSE, &CMainFrame::m_bHideWhenClose}};
     for (const Toggle& t : toggles) {
-        EXPECT_EQ(0, StateOf(m_pFrame, t.nID).m_nCheck) << t.nID;
+        EXPECT_EQ(0, CommandState(t.nID).m_nCheck) << t.nID;
         Command(t.nID);
         EXPECT_EQ(1, m_pFrame->*t.pField) << t.nID;
-        EXPECT_EQ(1, StateOf(m_pFrame, t.nID).m_nCheck) << t.nID;
-        EXPECT_TRUE(StateOf(m_pFrame, t.nID).m_bEnabled) << t.nID;
+        EXPECT_EQ(1, CommandState(t.nID).m_nCheck) << t.nID;
+        EXPECT_TRUE(CommandState(t.nID).m_bEnabled) << t.nID;
         Command(t.nID);
         EXPECT_EQ(0, m_pFrame->*t.pField) << t.nID;
     }
@@ -79,11 +71,11 @@ TEST_F(OptionsTest, EveryOptionTogglesAndShowsItsMark) {
         Command(escapes[i]);
         EXPECT_EQ(i, m_pFrame->m_nEscapeFunction);
         for (int j = 0; j < 3; ++j)
-            EXPECT_EQ(i == j ? 1 : 0, StateOf(m_pFrame, escapes[j]).m_nCheck);
+            EXPECT_EQ(i == j ? 1 : 0, CommandState(escapes[j]).m_nCheck);
     }
     m_pFrame->m_nEscapeFunction = 7;  // out of range: no mark anywhere
     for (UINT nID : escapes)
-        EXPECT_EQ(0, StateOf(m_pFrame, nID).m_nCheck);
+        EXPECT_EQ(0, CommandState(nID).m_nCheck);
 }
 
 TEST_F(OptionsTest, StartWithWindowsWritesAndRemovesTheRunEntryAtOnce) {
@@ -111,7 +103,7 @@ TEST_F(OptionsTest, BoxWordHidesTheBarAndMovesTheFocus) {
     PumpMessages(30);
     Command(ID_VIEW_BOX_WORD);
     EXPECT_FALSE(m_pFrame->m_wndWordBar.IsWindowVisible());
-    EXPECT_EQ(0, StateOf(m_pFrame, ID_VIEW_BOX_WORD).m_nCheck);
+    EXPECT_EQ(0, CommandState(ID_VIEW_BOX_WORD).m_nCheck);
     EXPECT_EQ(m_pFrame->GetWordList()->m_hWnd, ::GetFocus());
     Command(ID_VIEW_BOX_WORD);
     EXPECT_TRUE(m_pFrame->m_wndWordBar.IsWindowVisible());

@@ -5,6 +5,7 @@
 #include "res/resource.h"
 
 #include <fstream>
+#include <iterator>
 
 void PrepareTestApplication() {
     theApp.m_hInstance = GetModuleHandleA(nullptr);
@@ -17,6 +18,11 @@ void ProgramTest::WriteDictionary(int nDirection, const std::string& bytes) {
     std::ofstream out(GetProgramFilePath(GetDictionaryFileName(nDirection)).Str(),
                       std::ios::binary | std::ios::trunc);
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+std::string ProgramTest::ReadDictionary(int nDirection) {
+    std::ifstream in(GetProgramFilePath(GetDictionaryFileName(nDirection)).Str(), std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
 void ProgramTest::RemoveDictionaries() {
@@ -85,4 +91,11 @@ CString ProgramTest::Title() const {
 
 void ProgramTest::Type(LPCSTR lpszText) {
     WordBox()->SetWindowText(lpszText);
+}
+
+CTestCmdUI ProgramTest::CommandState(UINT nID) const {
+    CTestCmdUI state;
+    state.m_nID = nID;
+    m_pFrame->OnCmdMsg(nID, CN_UPDATE_COMMAND_UI, &state, nullptr);
+    return state;
 }

@@ -28,6 +28,8 @@ protected:
     // Writes en.tmp / ro.tmp beside the test program (bytes as given).
     static void WriteDictionary(int nDirection, const std::string& bytes);
     static void RemoveDictionaries();
+    // The bytes of en.tmp / ro.tmp beside the test program.
+    static std::string ReadDictionary(int nDirection);
     // Creates the document and the frame, as the program's start-up does.
     void StartProgram(BOOL bShow = TRUE);
     // Closes the frame as the user would, and lets the program end.
@@ -38,6 +40,8 @@ protected:
     CString StatusText() const { return m_pFrame->m_wndStatusBar.GetPaneText(0); }
     CString Title() const;
     CWnd* WordBox() const { return m_pFrame->m_wndWordBar.GetDlgItem(1000); }
+    // What a command's update handler decides, as a menu item would show it.
+    CTestCmdUI CommandState(UINT nID) const;
     // Types text into the word box as the user would (EN_CHANGE follows).
     void Type(LPCSTR lpszText);
 

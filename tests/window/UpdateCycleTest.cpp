@@ -7,21 +7,7 @@
 #include <fstream>
 #include <iterator>
 
-namespace {
-
-std::string ReadDictionary(int nDirection) {
-    std::ifstream in(GetProgramFilePath(GetDictionaryFileName(nDirection)).Str(), std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-CTestCmdUI StateOf(CMainFrame* pFrame, UINT nID) {
-    CTestCmdUI state;
-    state.m_nID = nID;
-    pFrame->OnCmdMsg(nID, CN_UPDATE_COMMAND_UI, &state, nullptr);
-    return state;
-}
-
-}  // namespace
+namespace {}  // namespace
 
 // Drives the update cycle tick by tick (each tick as timer 102 would give
 // it), recording what the status bar says at each step.
@@ -62,9 +48,9 @@ TEST_F(UpdateCycleTest, StepsShowTheirMessagesAndTheCurrentDirectionIsReloaded) 
     StartWith(m_server.Host());
     m_pFrame->SendMessage(WM_COMMAND, ID_HELP_UPDATE);
     EXPECT_EQ(CString("Connecting ..."), StatusText());
-    EXPECT_FALSE(StateOf(m_pFrame, ID_HELP_UPDATE).m_bEnabled);
-    EXPECT_FALSE(StateOf(m_pFrame, ID_ENGLISH_ROMANIAN).m_bEnabled);
-    EXPECT_FALSE(StateOf(m_pFrame, ID_ROMANIAN_ENGLISH).m_bEnabled);
+    EXPECT_FALSE(CommandState(ID_HELP_UPDATE).m_bEnabled);
+    EXPECT_FALSE(CommandState(ID_ENGLISH_ROMANIAN).m_bEnabled);
+    EXPECT_FALSE(CommandState(ID_ROMANIAN_ENGLISH).m_bEnabled);
     RunCycle();
     EXPECT_EQ((std::vector<std::string>{"Connect to update server ...", "Checking english database ...",
                                         "English database has been successfully updated",
@@ -78,7 +64,7 @@ TEST_F(UpdateCycleTest, StepsShowTheirMessagesAndTheCurrentDirectionIsReloaded) 
     EXPECT_EQ("house:casa\r\nbank:banca\r\n", ReadDictionary(0));
     // The English list was reloaded and shows the new word.
     EXPECT_EQ((std::vector<std::string>{"bank", "house"}), Rows(m_pFrame->GetWordList()));
-    EXPECT_TRUE(StateOf(m_pFrame, ID_HELP_UPDATE).m_bEnabled);
+    EXPECT_TRUE(CommandState(ID_HELP_UPDATE).m_bEnabled);
     // "LastUpdate" was written at the second step.
     CString strLast = theApp.GetProfileString("Settings", "LastUpdate", "");
     EXPECT_EQ(19, strLast.GetLength());

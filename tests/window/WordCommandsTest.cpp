@@ -9,11 +9,6 @@
 
 namespace {
 
-std::string ReadDictionary(int nDirection) {
-    std::ifstream in(GetProgramFilePath(GetDictionaryFileName(nDirection)).Str(), std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
 // Fills the dialog and accepts it.
 DialogDriver::Step Fill(const char* word, const char* translations) {
     return [=](HWND h) {
