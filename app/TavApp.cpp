@@ -40,8 +40,8 @@ BOOL CTavApp::InitInstance() {
     AfxOleInit();
     SetRegistryKey("Ordal");
     m_nDirection = static_cast<int>(GetProfileInt(kSettingsSection, "EnRo", m_nDirection));
-    BOOL bAutoStart = GetProfileInt(kSettingsSection, "AutoStart", 0);
-    BOOL bHideWhenMinimized = GetProfileInt(kSettingsSection, "HideWhenMinimized", 0);
+    BOOL bAutoStart = GetSettingsFlag("AutoStart");
+    BOOL bHideWhenMinimized = GetSettingsFlag("HideWhenMinimized");
 
     AddDocTemplate(new CSingleDocTemplate(IDR_MAINFRAME, RUNTIME_CLASS(CTavDoc), RUNTIME_CLASS(CMainFrame),
                                           RUNTIME_CLASS(CTavView)));
@@ -58,6 +58,10 @@ BOOL CTavApp::InitInstance() {
     if (IsAutomaticUpdateDue(strLastUpdate, COleDateTime::GetCurrentTime()))
         m_pMainWnd->SetTimer(ID_TIMER_UPDATE, 60000);
     return TRUE;
+}
+
+BOOL CTavApp::GetSettingsFlag(LPCSTR lpszEntry) {
+    return GetProfileInt(kSettingsSection, lpszEntry, 0) == 1;
 }
 
 void CTavApp::OnAppAbout() {

@@ -19,6 +19,10 @@ public:
     void OnAppAbout();
     void OnAboutSystem();
 
+    // An option of the section "Settings", stored as 0 or 1. Any other
+    // number, like a value of another type, counts as missing: FALSE.
+    BOOL GetSettingsFlag(LPCSTR lpszEntry);
+
     // 0 English -> Romanian (en.tmp), any other value Romanian -> English (ro.tmp).
     int m_nDirection;
 

@@ -4,6 +4,7 @@
 // Prints the figures; arguments: dictionary lines, update lines, smaller
 // dictionary lines, smaller update lines.
 #include "DictionaryGenerator.h"
+#include "MergeTiming.h"
 #include "RescanMerge.h"
 
 #include "framework/File.h"
@@ -27,25 +28,6 @@ void WriteBytesTo(const std::string& path, const std::string& bytes) {
     CFile out(path.c_str(), CFile::modeCreate | CFile::modeWrite);
     out.Write(bytes.data(), static_cast<UINT>(bytes.size()));
     out.Close();
-}
-
-// An update as the maker would publish one: mostly head words the
-// dictionary has (some in other letter case), the rest new.
-CStringArray MakeUpdate(const std::vector<std::string>& dictionaryLines, size_t count, uint32_t seed) {
-    DictionaryGenerator generator(seed);
-    std::vector<std::string> fresh = generator.Lines(count);
-    CStringArray arrLines;
-    for (size_t i = 0; i < count; ++i) {
-        if (i % 2 == 0) {
-            std::string line = dictionaryLines[(i * 7919) % dictionaryLines.size()];
-            if (i % 4 == 0 && !line.empty() && line[0] >= 'a' && line[0] <= 'z')
-                line[0] = static_cast<char>(line[0] - 'a' + 'A');
-            arrLines.Add(CString(line + "|nou"));
-        } else {
-            arrLines.Add(CString(fresh[i]));
-        }
-    }
-    return arrLines;
 }
 
 struct Run {

@@ -2,20 +2,30 @@
 // file now holds what was asked; on FALSE nothing was finished and
 // strError holds the text for the status bar.
 //
-// A rewrite goes through the scratch file and replaces the dictionary file
-// in one step, so the user always has a complete dictionary file: if
-// anything fails, the old file is untouched.
+// Every change writes the dictionary's new content to the scratch file and
+// then puts it in the dictionary file's place in one step, so the user
+// always has a complete dictionary file: if anything fails on the way (a
+// full disk, a locked scratch file, the process killed), the old file is
+// untouched, and a scratch file that did not take its place is removed.
 #pragma once
 
 #include "framework/File.h"
 #include "framework/String.h"
 
+#include <string>
+
 // Readies a dictionary file, open for reading and writing, for appending
-// entries: drops a trailing 0x1A end-of-text mark, moves to the end, and
-// returns what must be written before the first entry ("\r\n" when the last
-// line lacks its line end, so that the entry does not join onto it; else
-// nothing). Throws CFileException*.
+// entries in place: drops a trailing 0x1A end-of-text mark, moves to the
+// end, and returns what must be written before the first entry ("\r\n" when
+// the last line lacks its line end, so that the entry does not join onto
+// it; else nothing). Throws CFileException*.
 LPCSTR PrepareAppend(CFile& file);
+
+// Puts the open dictionary file, with text (whole lines, each with its line
+// end) appended as PrepareAppend would append it, in its own place through
+// the scratch file beside it ("temp.tmp" in the same folder). Closes file.
+// Throws CFileException*.
+void AppendThroughScratch(CFile& file, LPCSTR pszDictionary, const std::string& text);
 
 // Appends word ":" translations and a CR LF. A last line without its line
 // end gets one first, so the new entry never joins onto it.

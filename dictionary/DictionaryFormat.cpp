@@ -2,6 +2,10 @@
 
 namespace dictionary {
 
+bool IsReadableInLine(char c) {
+    return c != '\r' && c != '\n' && c != '\x1A' && c != '\0';
+}
+
 std::string_view HeadWord(std::string_view line) {
     size_t colon = line.find(':');
     return colon == std::string_view::npos ? std::string_view() : line.substr(0, colon);
@@ -37,14 +41,17 @@ std::string MakeLine(std::string_view word, std::string_view translations) {
     line += ':';
     line.append(translations.data(), translations.size());
     for (char& c : line) {
-        if (c == '\r' || c == '\n')
+        if (!IsReadableInLine(c))
             c = ' ';
     }
     return line;
 }
 
 EntryRewriter::EntryRewriter(std::string word, std::string replacementLine, bool bReplace)
-    : m_word(std::move(word)), m_replacementLine(std::move(replacementLine)), m_bReplace(bReplace) {}
+    : m_word(std::move(word)),
+      m_replacementLine(std::move(replacementLine)),
+      m_bReplace(bReplace),
+      m_bPlainWord(!m_word.empty() && m_word.find(':') == std::string::npos) {}
 
 EntryRewriter EntryRewriter::Modify(std::string word, std::string replacementLine) {
     return EntryRewriter(std::move(word), std::move(replacementLine), true);
@@ -54,18 +61,44 @@ EntryRewriter EntryRewriter::Delete(std::string word) {
     return EntryRewriter(std::move(word), std::string(), false);
 }
 
-void EntryRewriter::Rewrite(std::string_view line, std::string& out) {
+namespace {
+
+char* WriteLine(std::string_view line, char* out) {
+    CopyBytes(out, line.data(), line.size());
+    out += line.size();
+    // A CR that ends the line would be read back as part of its line end.
+    if (!line.empty() && line.back() == '\r')
+        *out++ = '\r';
+    *out++ = '\n';
+    return out;
+}
+
+}  // namespace
+
+bool EntryRewriter::HasHeadWord(std::string_view line) const {
+    // Most lines are told apart by their first bytes: a word without ":"
+    // is the head word exactly when the line starts with it and a ":".
+    if (!m_bPlainWord)
+        return HeadWord(line) == m_word;
+    const size_t n = m_word.size();
+    return line.size() > n && line[n] == ':' && line[0] == m_word[0] && line.compare(0, n, m_word) == 0;
+}
+
+char* EntryRewriter::Rewrite(std::string_view line, char* out) {
     // Empty lines carry no entry and are copied through.
-    if (line.empty() || HeadWord(line) != m_word) {
-        out.append(line.data(), line.size());
-        out += '\n';
-        return;
-    }
+    if (line.empty() || !HasHeadWord(line))
+        return WriteLine(line, out);
     if (m_bReplace && !m_bReplaced) {
-        out += m_replacementLine;
-        out += '\n';
         m_bReplaced = true;
+        return WriteLine(m_replacementLine, out);
     }
+    return out;
+}
+
+void EntryRewriter::Rewrite(std::string_view line, std::string& out) {
+    const size_t nOld = out.size();
+    out.resize(nOld + MaxWritten(line));
+    out.resize(static_cast<size_t>(Rewrite(line, &out[nOld]) - out.data()));
 }
 
 }  // namespace dictionary

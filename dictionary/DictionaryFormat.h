@@ -7,6 +7,8 @@
 // is trimmed; blanks belong to the text.
 #pragma once
 
+#include "dictionary/ByteScan.h"
+
 #include <string>
 #include <string_view>
 #include <vector>
@@ -21,8 +23,14 @@ std::string_view Translations(std::string_view line);
 // "a|" gives a; "" gives nothing. An empty separator yields the whole text.
 int Split(std::string_view text, std::string_view separator, std::vector<std::string>& parts);
 
-// The line an edit writes for word and translations. A line break inside
-// either text would cut the entry in two, so it is written as a blank.
+// Whether a byte can stand inside a line that the loader reads back whole:
+// not a line break (it would cut the entry in two), not 0x1A (a text-mode
+// reader stops there for good) and not NUL (it cuts the text wherever it is
+// shown).
+bool IsReadableInLine(char c);
+
+// The line an edit writes for word and translations; every byte that could
+// not stand inside a line is written as a blank.
 std::string MakeLine(std::string_view word, std::string_view translations);
 
 // Cuts a stream of bytes into lines the way a rewrite reads a dictionary
@@ -49,23 +57,33 @@ public:
     static EntryRewriter Modify(std::string word, std::string replacementLine);
     static EntryRewriter Delete(std::string word);
 
-    // Appends what replaces line (followed by a single LF) to out.
+    // Appends what replaces line (followed by a single LF) to out. A line
+    // that ends in CR gets CR LF instead, so that it reads back whole.
     void Rewrite(std::string_view line, std::string& out);
+    // The same, written at out, which has room for MaxWritten(line) bytes;
+    // returns the end of what was written.
+    char* Rewrite(std::string_view line, char* out);
+    size_t MaxWritten(std::string_view line) const {
+        return (line.size() > m_replacementLine.size() ? line.size() : m_replacementLine.size()) + 2;
+    }
 
 private:
     EntryRewriter(std::string word, std::string replacementLine, bool bReplace);
+
+    bool HasHeadWord(std::string_view line) const;
 
     std::string m_word;
     std::string m_replacementLine;
     bool m_bReplace;
     bool m_bReplaced = false;
+    bool m_bPlainWord;  // not empty and without ":"
 };
 
 template <class OnLine>
 void LineSplitter::Feed(const char* data, size_t size, OnLine&& onLine) {
-    std::string_view rest(data, size);
-    for (size_t pos; (pos = rest.find('\n')) != std::string_view::npos; rest.remove_prefix(pos + 1)) {
-        std::string_view piece = rest.substr(0, pos);
+    size_t start = 0;
+    ForEachByte(data, size, '\n', [&](size_t lf) {
+        std::string_view piece(data + start, lf - start);
         if (!m_pending.empty()) {
             m_pending.append(piece.data(), piece.size());
             piece = m_pending;
@@ -74,8 +92,9 @@ void LineSplitter::Feed(const char* data, size_t size, OnLine&& onLine) {
             piece.remove_suffix(1);
         onLine(piece);
         m_pending.clear();
-    }
-    m_pending.append(rest.data(), rest.size());
+        start = lf + 1;
+    });
+    m_pending.append(data + start, size - start);
 }
 
 template <class OnLine>

@@ -3,13 +3,15 @@
 #include "app/TavApp.h"
 #include "dictionary/DictionaryEdits.h"
 #include "dictionary/DictionaryFormat.h"
+#include "dictionary/DictionaryLoad.h"
 #include "dictionary/DictionaryPaths.h"
 #include "frame/MainFrame.h"
 #include "framework/Controls.h"
-#include "framework/StdioFile.h"
 #include "res/resource.h"
 #include "widgets/ProgressBar.h"
 
+#include <algorithm>
+#include <string>
 #include <vector>
 
 IMPLEMENT_DYNCREATE(CTavDoc, CDocument)
@@ -27,18 +29,17 @@ const int kProgressThreshold = 3000;
 // Room for a file that grows after it was counted.
 const int kProgressReserve = 500;
 
-// The status text of a failure: the exception's own text, as long as the
-// status bar takes it.
-CString TakeErrorText(CException* e) {
-    char text[255] = {};
-    e->GetErrorMessage(text, sizeof(text));
-    e->Delete();
-    return CString(text);
+// Lets windows repaint while a long load keeps the message loop waiting
+// (the progress bar among them); nothing else is taken off the queue.
+void PumpPaintMessages() {
+    MSG msg;
+    for (int i = 0; i < 64 && ::PeekMessageA(&msg, nullptr, WM_PAINT, WM_PAINT, PM_REMOVE); ++i)
+        ::DispatchMessageA(&msg);
 }
 
 }  // namespace
 
-CTavDoc::CTavDoc() : m_nRoProgressMax(0), m_nEnProgressMax(0), m_listLines(10) {}
+CTavDoc::CTavDoc() : m_nRoProgressMax(0), m_nEnProgressMax(0) {}
 
 CTavDoc::~CTavDoc() = default;
 
@@ -61,6 +62,7 @@ BOOL CTavDoc::OnNewDocument() {
 }
 
 void CTavDoc::OnCloseDocument() {
+    m_wordIndex.Clear();
     m_listLines.RemoveAll();
     CDocument::OnCloseDocument();
 }
@@ -68,18 +70,7 @@ void CTavDoc::OnCloseDocument() {
 void CTavDoc::CountLines() {
     for (int nDirection = 0; nDirection <= 1; ++nDirection) {
         CString strPath = GetProgramFilePath(GetDictionaryFileName(nDirection));
-        CStdioFile file;
-        int nCount = 0;
-        if (file.Open(strPath, CFile::modeRead | CFile::typeText)) {
-            try {
-                CString strLine;
-                while (file.ReadString(strLine))
-                    ++nCount;
-            } catch (CException* e) {
-                e->Delete();  // the count so far stands
-            }
-            file.Abort();
-        }
+        const int nCount = CountDictionaryLines(strPath);
         if (nCount > kProgressThreshold)
             (nDirection ? m_nRoProgressMax : m_nEnProgressMax) = nCount + kProgressReserve;
     }
@@ -88,40 +79,29 @@ void CTavDoc::CountLines() {
 BOOL CTavDoc::LoadDictionary(int nDirection, CString strStatusText) {
     CString strPath = GetProgramFilePath(GetDictionaryFileName(nDirection));
     int nMax = nDirection ? m_nRoProgressMax : m_nEnProgressMax;
-    m_listLines.RemoveAll();
-
     CMainFrame* pFrame = GetMainFrame();
-    CListBox wordList(pFrame ? pFrame->GetWordList()->m_hWnd : nullptr);
     CString strError;
+    BOOL bLoaded;
     {
         CProgressBar progress(strStatusText, nMax > 1000 ? 35 : 0, nMax, false, 0, nullptr);
-        CStdioFile file;
-        if (!file.Open(strPath, CFile::modeRead | CFile::typeText)) {
-            strError = "Can not open database";
-        } else {
-            try {
-                CString strLine;
-                while (file.ReadString(strLine)) {
-                    if (strLine.IsEmpty())
-                        continue;
-                    std::string_view head = dictionary::HeadWord(strLine.Str());
-                    if (wordList.m_hWnd)
-                        wordList.AddString(std::string(head).c_str());
-                    m_listLines.AddTail(std::move(strLine));
-                    progress.StepIt();
-                }
-                file.Close();
-            } catch (CException* e) {
-                strError = TakeErrorText(e);
-                file.Abort();
+        // The bar counts lines, as if they were added one by one.
+        int nPos = 0;
+        auto onProgress = [&](double fraction) {
+            const int nTarget =
+                std::min(nMax, static_cast<int>(fraction * static_cast<double>(m_listLines.Size())));
+            if (nTarget > nPos) {
+                progress.SetStep(nTarget - nPos);
+                progress.StepIt();
+                nPos = nTarget;
             }
-        }
+            PumpPaintMessages();
+        };
+        bLoaded = LoadDictionaryFile(strPath, pFrame ? pFrame->GetWordList()->m_hWnd : nullptr, m_listLines,
+                                     m_wordIndex, strError, onProgress);
     }  // the progress bar goes, and the status pane shows its idle text again
-    if (!strError.IsEmpty()) {
+    if (!bLoaded)
         SetStatusText(strError);
-        return FALSE;
-    }
-    return TRUE;
+    return bLoaded;
 }
 
 void CTavDoc::ShowTranslations() {
@@ -137,18 +117,14 @@ void CTavDoc::ShowTranslations() {
     CString strWord;
     wordList.GetText(nSelected, strWord);
 
-    CStringArray arrTranslations;
-    for (POSITION pos = m_listLines.GetHeadPosition(); pos;) {
-        const CString& strLine = m_listLines.GetNext(pos);
-        if (!strLine.IsEmpty() && dictionary::HeadWord(strLine.Str()) == strWord.Str())
-            arrTranslations.Add(CString(std::string(dictionary::Translations(strLine.Str()))));
-    }
-    CStringArray arrItems;
-    for (const CString& strTranslations : arrTranslations) {
-        Split(strTranslations, "|", arrItems);
-        for (const CString& strItem : arrItems)
-            translationList.AddString(strItem);
-        arrItems.RemoveAll();
+    // The lines of the word in file order, each cut into its items.
+    std::vector<std::string> items;
+    for (size_t nLine = m_listLines.FirstWithHeadWord(strWord.Str()); nLine != dictionary::LoadedLines::npos;
+         nLine = m_listLines.NextWithSameHeadWord(nLine)) {
+        items.clear();
+        dictionary::Split(m_listLines.TranslationsAt(nLine), "|", items);
+        for (const std::string& item : items)
+            translationList.AddString(item.c_str());
     }
 }
 

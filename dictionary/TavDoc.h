@@ -3,9 +3,10 @@
 // selected word, and carries out the edits on the dictionary file.
 #pragma once
 
+#include "dictionary/LoadedLines.h"
+#include "dictionary/WordListIndex.h"
 #include "framework/Array.h"
 #include "framework/Document.h"
-#include "framework/StringList.h"
 
 class CMainFrame;
 
@@ -37,7 +38,12 @@ public:
 
     int m_nRoProgressMax;
     int m_nEnProgressMax;
-    CStringList m_listLines;
+    // Every non-empty line of the loaded file, in file order, indexed by
+    // head word.
+    dictionary::LoadedLines m_listLines;
+    // The word list's rows as the load left them, for the word box's search;
+    // empty when the load could not tell (see FillWordList).
+    dictionary::WordListIndex m_wordIndex;
 
     DECLARE_MESSAGE_MAP()
 

@@ -2,6 +2,7 @@
 
 #include "dictionary/DictionaryFormat.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 
@@ -116,6 +117,8 @@ bool UpdateMerge::FoldHeadWord(std::string_view line) {
 
 void UpdateMerge::AddDownloadedLine(std::string_view line) {
     const size_t nLine = m_nLines++;
+    if (!std::all_of(line.begin(), line.end(), IsReadableInLine))
+        return;
     if (!FoldHeadWord(line) || !m_keys.Insert(m_folded).second)
         return;
     m_firstLines.push_back(nLine);

@@ -5,8 +5,10 @@
 // A downloaded line is appended when its head word (the text before its first
 // ":") is not empty and no local line and no line appended before it has the
 // same head word, ignoring letter case. Blank lines and lines without a head
-// word are never appended; of several downloaded lines with one new head
-// word only the first is. Local lines are never changed.
+// word are never appended, nor lines holding a NUL or a 0x1A byte (the
+// loader would not see them whole, and a 0x1A would hide every entry after
+// it); of several downloaded lines with one new head word only the first
+// is. Local lines are never changed.
 //
 // Head words are indexed once, so a merge costs one pass over the local file
 // and one over the update, whatever their sizes.

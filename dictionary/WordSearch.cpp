@@ -1,5 +1,6 @@
 #include "dictionary/WordSearch.h"
 
+#include "dictionary/WordListIndex.h"
 #include "framework/Controls.h"
 
 namespace {
@@ -9,10 +10,7 @@ CString Folded(CString strText) {
     return strText;
 }
 
-}  // namespace
-
-int FindWordBeginningWith(HWND hList, const CString& strText) {
-    CListBox list(hList);
+int FindRowByRow(CListBox& list, const CString& strText) {
     const CString strPrefix = Folded(strText);
     const int nLength = strPrefix.GetLength();
     const int nCount = list.GetCount();
@@ -27,8 +25,18 @@ int FindWordBeginningWith(HWND hList, const CString& strText) {
     return LB_ERR;
 }
 
-int SelectWordBeginningWith(HWND hList, const CString& strText) {
-    int nIndex = FindWordBeginningWith(hList, strText);
+}  // namespace
+
+int FindWordBeginningWith(HWND hList, const CString& strText, const dictionary::WordListIndex* pIndex) {
+    CListBox list(hList);
+    if (!pIndex || pIndex->RowCount() != static_cast<size_t>(list.GetCount()))
+        return FindRowByRow(list, strText);
+    const size_t nRow = pIndex->FindFirstBeginningWith(strText.Str());
+    return nRow == dictionary::WordListIndex::npos ? LB_ERR : static_cast<int>(nRow);
+}
+
+int SelectWordBeginningWith(HWND hList, const CString& strText, const dictionary::WordListIndex* pIndex) {
+    int nIndex = FindWordBeginningWith(hList, strText, pIndex);
     if (nIndex != LB_ERR)
         CListBox(hList).SetCurSel(nIndex);
     return nIndex;

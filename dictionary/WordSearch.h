@@ -2,12 +2,22 @@
 // begins with the typed text, ignoring case letter by letter in the ANSI
 // code page (so ă finds Ă and ţ finds Ţ, which the list box's own prefix
 // search does not do everywhere).
+//
+// With an index of the list's rows (the document's, as its load left the
+// list) the search is a lookup; without one, or when the list no longer
+// holds as many rows as the index, it goes through the list row by row.
 #pragma once
 
 #include "framework/String.h"
 
+namespace dictionary {
+class WordListIndex;
+}
+
 // The row's index, or LB_ERR when no row begins with the text.
-int FindWordBeginningWith(HWND hList, const CString& strText);
+int FindWordBeginningWith(HWND hList, const CString& strText,
+                          const dictionary::WordListIndex* pIndex = nullptr);
 // Selects that row (scrolling it into view) and returns its index; with no
 // such row the selection stays as it was and the result is LB_ERR.
-int SelectWordBeginningWith(HWND hList, const CString& strText);
+int SelectWordBeginningWith(HWND hList, const CString& strText,
+                            const dictionary::WordListIndex* pIndex = nullptr);

@@ -164,10 +164,12 @@ int CMainFrame::OnCreate(LPCREATESTRUCT lpcs) {
 
     LoadBarState("BarState");
 
-    m_bAutoStart = theApp.GetProfileInt(kSettingsSection, "AutoStart", m_bAutoStart);
-    m_bHideWhenMinimized = theApp.GetProfileInt(kSettingsSection, "HideWhenMinimized", m_bHideWhenMinimized);
-    m_bAlwaysOnTop = theApp.GetProfileInt(kSettingsSection, "AlwaysOnTop", m_bAlwaysOnTop);
-    m_bHideWhenClose = theApp.GetProfileInt(kSettingsSection, "HideWhenClose", m_bHideWhenClose);
+    // An option holding anything but 0 or 1 is taken as missing: shown
+    // checked, it would not act (the window hides only for exactly 1).
+    m_bAutoStart = theApp.GetSettingsFlag("AutoStart");
+    m_bHideWhenMinimized = theApp.GetSettingsFlag("HideWhenMinimized");
+    m_bAlwaysOnTop = theApp.GetSettingsFlag("AlwaysOnTop");
+    m_bHideWhenClose = theApp.GetSettingsFlag("HideWhenClose");
     m_nEscapeFunction =
         static_cast<int>(theApp.GetProfileInt(kSettingsSection, "EscapeFunction", m_nEscapeFunction));
 

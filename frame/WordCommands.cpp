@@ -30,7 +30,8 @@ void CMainFrame::ShowEditedWord(const CString& strWord) {
         pWordBox->SendMessage(EM_SETSEL, static_cast<WPARAM>(nLength), nLength);
         pWordBox->SendMessage(EM_SCROLLCARET);
     } else {
-        SelectWordBeginningWith(GetWordList()->m_hWnd, strWord);
+        CTavDoc* pDoc = GetTavDoc();
+        SelectWordBeginningWith(GetWordList()->m_hWnd, strWord, pDoc ? &pDoc->m_wordIndex : nullptr);
     }
 }
 

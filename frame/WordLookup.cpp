@@ -8,6 +8,16 @@
 #include "framework/Controls.h"
 #include "res/resource.h"
 
+namespace {
+
+// The document's index of the word list's rows, which makes the search a
+// lookup however long the list is.
+const dictionary::WordListIndex* WordIndexOf(CTavDoc* pDoc) {
+    return pDoc ? &pDoc->m_wordIndex : nullptr;
+}
+
+}  // namespace
+
 void CMainFrame::OnWordBoxChange() {
     CWnd* pWordBox = GetWordBox();
     CWnd* pWordList = GetWordList();
@@ -15,8 +25,8 @@ void CMainFrame::OnWordBoxChange() {
         return;
     CString strText;
     pWordBox->GetWindowText(strText);
-    if (!strText.IsEmpty())
-        SelectWordBeginningWith(pWordList->m_hWnd, strText);  // no match keeps the selection
+    if (!strText.IsEmpty())  // no match keeps the selection
+        SelectWordBeginningWith(pWordList->m_hWnd, strText, WordIndexOf(GetTavDoc()));
     else
         CListBox(pWordList->m_hWnd).SetCurSel(0);
     KillTimer(ID_TIMER_TRANSLATIONS);
@@ -111,7 +121,8 @@ LRESULT CMainFrame::OnLoadDictionary(WPARAM wParam, LPARAM) {
     CString strText;
     if (CWnd* pWordBox = GetWordBox())
         pWordBox->GetWindowText(strText);
-    if (!strText.IsEmpty() && SelectWordBeginningWith(wordList.m_hWnd, strText) != LB_ERR)
+    if (!strText.IsEmpty() &&
+        SelectWordBeginningWith(wordList.m_hWnd, strText, WordIndexOf(GetTavDoc())) != LB_ERR)
         SetTimer(ID_TIMER_TRANSLATIONS, 250);
     return theApp.m_nDirection;
 }

@@ -44,6 +44,17 @@ CString DefaultAgent() {
     return nDot > 0 ? strName.Left(nDot) : strName;
 }
 
+// A failure while the body is read. A receive time-out can come through as
+// the socket's own code (WSAETIMEDOUT, with no text of its own in WinINet's
+// table), which WinINet elsewhere reports as its time-out.
+[[noreturn]] void ThrowReadFailure(DWORD_PTR dwContext) {
+    const DWORD kSocketTimedOut = 10060;
+    DWORD dwError = GetLastError();
+    if (dwError == kSocketTimedOut)
+        dwError = ERROR_INTERNET_TIMEOUT;
+    AfxThrowInternetException(dwContext, dwError);
+}
+
 }  // namespace
 
 CInternetException::CInternetException(DWORD dwError, DWORD_PTR dwContext)
@@ -84,7 +95,7 @@ void CHttpFile::Close() {
 UINT CHttpFile::Read(void* lpBuf, UINT nCount) {
     DWORD dwRead = 0;
     if (!InternetReadFile(m_hRequest, lpBuf, nCount, &dwRead))
-        AfxThrowInternetException(m_dwContext);
+        ThrowReadFailure(m_dwContext);
     m_nRead += dwRead;
     if (dwRead == 0 && nCount > 0) {
         // WinINet reports a connection closed early as a plain end of the
@@ -94,6 +105,13 @@ UINT CHttpFile::Read(void* lpBuf, UINT nCount) {
             AfxThrowInternetException(m_dwContext, ERROR_INTERNET_CONNECTION_ABORTED);
     }
     return dwRead;
+}
+
+DWORD CHttpFile::QueryDataAvailable() {
+    DWORD dwAvailable = 0;
+    if (!InternetQueryDataAvailable(m_hRequest, &dwAvailable, 0, 0))
+        ThrowReadFailure(m_dwContext);
+    return dwAvailable;
 }
 
 DWORD CHttpFile::GetStatusCode() const {

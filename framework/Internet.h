@@ -38,6 +38,12 @@ public:
     // before the length the server announced throws, as a dropped connection.
     // Throws CInternetException*.
     UINT Read(void* lpBuf, UINT nCount);
+    // How many bytes of the body can be read at once, waiting (within the
+    // receive time-out) until some have arrived; 0 at the end of the body.
+    // Read blocks until it has all it asked for, so a reader that must stay
+    // in control of its time asks no more than this. Throws
+    // CInternetException*.
+    DWORD QueryDataAvailable();
 
     // The status code of the response (200, 404 ...). Throws CInternetException*.
     DWORD GetStatusCode() const;

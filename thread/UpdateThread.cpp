@@ -20,6 +20,7 @@ IMPLEMENT_DYNAMIC(CUpdateThread, CThread)
 namespace {
 
 const DWORD kDefaultTimeout = 30 * 1000;
+const DWORD kDefaultMaxDownloadTime = 10 * 60 * 1000;
 const ULONGLONG kDefaultMaxDownloadSize = 64ull * 1024 * 1024;
 // Each line costs a string object besides its bytes; a body of nothing but
 // line ends must not cost gigabytes.
@@ -38,6 +39,13 @@ CString TakeErrorText(CException* e) {
 CString OutOfMemoryText() {
     CMemoryException e;
     return e.GetErrorText();
+}
+
+CString DurationText(DWORD dwMilliseconds) {
+    const DWORD kMinute = 60 * 1000;
+    if (dwMilliseconds >= kMinute && dwMilliseconds % kMinute == 0)
+        return CString(std::to_string(dwMilliseconds / kMinute) + " minutes");
+    return CString(std::to_string((dwMilliseconds + 999) / 1000) + " seconds");
 }
 
 CString SizeText(ULONGLONG nBytes) {
@@ -116,9 +124,9 @@ MergeOutcome MergeIntoDictionary(LPCSTR pszDictionary, const CStringArray& arrLi
             file.Close();
             return MergeOutcome::kNothingNew;
         }
-        text.insert(0, PrepareAppend(file));
-        file.Write(text.data(), static_cast<UINT>(text.size()));
-        file.Close();
+        // The new lines may be many: through the scratch file, so that the
+        // dictionary is never left with only part of them, or part of one.
+        AppendThroughScratch(file, pszDictionary, text);
     } catch (CException* e) {
         strError = TakeErrorText(e);
         return MergeOutcome::kFailed;
@@ -136,6 +144,7 @@ CUpdateThread::CUpdateThread()
       m_pstrReport(new CString),
       m_strServer(kServerHost),
       m_dwTimeout(kDefaultTimeout),
+      m_dwMaxDownloadTime(kDefaultMaxDownloadTime),
       m_nMaxDownloadSize(kDefaultMaxDownloadSize),
       m_nMaxDownloadLines(kDefaultMaxDownloadLines) {}
 
@@ -229,10 +238,20 @@ BOOL CUpdateThread::Download(CString strURL, CStringArray& arrLines) {
             std::vector<char> chunk(kReadChunk);
             dictionary::UpdateLineSplitter splitter;
             ULONGLONG nTotal = 0;
+            const ULONGLONG nStart = GetTickCount64();
             for (;;) {
-                const UINT nRead = pFile->Read(chunk.data(), kReadChunk);
+                // Only what has arrived, so that the time limit is checked
+                // however slowly the bytes come.
+                const DWORD dwAvailable = pFile->QueryDataAvailable();
+                const UINT nRead = pFile->Read(
+                    chunk.data(), dwAvailable > 0 && dwAvailable < kReadChunk ? dwAvailable : kReadChunk);
                 if (nRead == 0)
                     break;
+                if (GetTickCount64() - nStart > m_dwMaxDownloadTime) {
+                    strFailure = "The update server took more than " + DurationText(m_dwMaxDownloadTime) +
+                                 " to send the update file";
+                    break;
+                }
                 nTotal += nRead;
                 if (nTotal > m_nMaxDownloadSize) {
                     strFailure = "The update file is larger than " + SizeText(m_nMaxDownloadSize);

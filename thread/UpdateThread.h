@@ -40,6 +40,7 @@ public:
     CString m_strServer;           // host[:port]; kServerHost (app/ServerHost.h)
     CString m_strFolder;           // folder of the local files; empty: the executable's
     DWORD m_dwTimeout;             // connect, send and receive time-out, ms
+    DWORD m_dwMaxDownloadTime;     // the whole download of one update file, ms
     ULONGLONG m_nMaxDownloadSize;  // bytes of one update file
     INT_PTR m_nMaxDownloadLines;   // lines of one update file
 
@@ -51,7 +52,9 @@ protected:
     // is as it was. Besides the network's own errors, a failure is: a status
     // other than 2xx (an error page is no update file), a body over
     // m_nMaxDownloadSize bytes or m_nMaxDownloadLines lines, a body shorter
-    // than announced, and a server silent for m_dwTimeout.
+    // than announced, a server silent for m_dwTimeout, and a download that
+    // takes longer than m_dwMaxDownloadTime (a server that sends a byte now
+    // and then would otherwise hold the update cycle for hours).
     BOOL Download(CString strURL, CStringArray& arrLines);
     int UpdateEnglish(CString* pstrReport);
     int UpdateRomanian(CString* pstrReport);
@@ -72,5 +75,6 @@ enum class MergeOutcome {
 // Appends to the dictionary file, in their order and each with a CR LF, the
 // downloaded lines whose head word the file does not hold yet (ignoring
 // letter case in the ANSI code page, as CString::MakeUpper does). The file
-// must exist and is opened exclusively.
+// must exist and is opened exclusively; the new content takes its place in
+// one step through the scratch file beside it (AppendThroughScratch).
 MergeOutcome MergeIntoDictionary(LPCSTR pszDictionary, const CStringArray& arrLines, CString& strError);

@@ -22,6 +22,7 @@
 //   tavprobe reg-clear           deletes HKCU\Software\Ordal\Tav
 //   tavprobe reg-get NAME        a value of ...\Tav\Settings (number, text or hex bytes)
 //   tavprobe reg-set-dword NAME N | reg-set-sz NAME TEXT | reg-set-hex NAME HEX
+//   tavprobe reg-set-typed SECTION NAME TYPE HEX   any type and bytes, in ...\Tav\SECTION
 #include <windows.h>
 
 #include <commctrl.h>
@@ -135,6 +136,24 @@ int Registry(int argc, char** argv) {
     if (argc < 3)
         return 2;
     HKEY hKey = nullptr;
+    if (verb == "reg-set-typed") {
+        // Values as nothing of the program writes them: any type, any size.
+        if (argc < 6)
+            return 2;
+        std::string section = std::string("Software\\Ordal\\Tav\\") + argv[2];
+        if (RegCreateKeyExA(HKEY_CURRENT_USER, section.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &hKey,
+                            nullptr))
+            return 1;
+        std::vector<BYTE> data;
+        for (const char* p = argv[5]; p[0] && p[1]; p += 2) {
+            char byte[3] = {p[0], p[1], 0};
+            data.push_back(static_cast<BYTE>(std::strtoul(byte, nullptr, 16)));
+        }
+        LONG lResult = RegSetValueExA(hKey, argv[3], 0, std::strtoul(argv[4], nullptr, 0), data.data(),
+                                      static_cast<DWORD>(data.size()));
+        RegCloseKey(hKey);
+        return lResult == ERROR_SUCCESS ? 0 : 1;
+    }
     if (RegCreateKeyExA(HKEY_CURRENT_USER, kSettingsKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &hKey,
                         nullptr))
         return 1;

@@ -34,6 +34,7 @@ TEST_F(DictionaryEdits, AddAppendsOneCrLfLine) {
     // No test for an existing entry: a second line with the same head word.
     ASSERT_TRUE(Add("house", "x"));
     EXPECT_EQ("bank:banca\r\nhouse:casa|locuinta\r\nhouse:x\r\n", ReadBytes(Dict()));
+    EXPECT_FALSE(FileExists(Temp()));  // the new file took the dictionary's place
 }
 
 TEST_F(DictionaryEdits, AddSuppliesAMissingLineEndFirst) {
@@ -73,12 +74,15 @@ TEST_F(DictionaryEdits, DeleteRemovesEveryLineOfTheWordOnly) {
 
 TEST_F(DictionaryEdits, RewriteKeepsEveryOtherByteIncludingWhatReadersSkip) {
     // Lone CR, NUL bytes and everything after a 0x1A survive a rewrite.
-    const std::string original = Bytes("a:1\r\nlo\rne:2\r\nn\0ul:3\r\n\x1A\r\nlate:4\r\nhouse:5\r\ntail");
+    // A CR at the end of a line keeps a CR LF end, so that it reads back.
+    const std::string original =
+        Bytes("a:1\r\nlo\rne:2\r\nn\0ul:3\r\n\x1A\r\nlate:4\r\ncr:5\r\r\nhouse:5\r\ntail\r");
     WriteBytes(Dict(), original);
     ASSERT_TRUE(Modify("house", "casa"));
-    EXPECT_EQ(Bytes("a:1\nlo\rne:2\nn\0ul:3\n\x1A\nlate:4\nhouse:casa\ntail\n"), ReadBytes(Dict()));
+    EXPECT_EQ(Bytes("a:1\nlo\rne:2\nn\0ul:3\n\x1A\nlate:4\ncr:5\r\r\nhouse:casa\ntail\r\r\n"),
+              ReadBytes(Dict()));
     ASSERT_TRUE(Delete("late"));
-    EXPECT_EQ(Bytes("a:1\nlo\rne:2\nn\0ul:3\n\x1A\nhouse:casa\ntail\n"), ReadBytes(Dict()));
+    EXPECT_EQ(Bytes("a:1\nlo\rne:2\nn\0ul:3\n\x1A\ncr:5\r\r\nhouse:casa\ntail\r\r\n"), ReadBytes(Dict()));
 }
 
 TEST_F(DictionaryEdits, RewritesLargeFilesWhole) {
@@ -136,17 +140,35 @@ TEST_F(DictionaryEdits, AFailedRewriteLeavesTheOldFileComplete) {
         EXPECT_FALSE(Modify("house", "casa"));
         EXPECT_EQ(AfxFormatSystemMessage(ERROR_SHARING_VIOLATION).Left(254), m_strError);
         EXPECT_FALSE(Delete("house"));
+        // An addition goes through the scratch file too.
+        EXPECT_FALSE(Add("tree", "copac"));
+        EXPECT_EQ(AfxFormatSystemMessage(ERROR_SHARING_VIOLATION).Left(254), m_strError);
     }
+    EXPECT_EQ("left over", ReadBytes(Temp()));  // not ours to remove
     EXPECT_EQ(original, ReadBytes(Dict()));
     // The scratch path is a directory: creating it fails, nothing changed.
     DeleteFileA(Temp().c_str());
     ASSERT_TRUE(CreateDirectoryA(Temp().c_str(), nullptr));
     EXPECT_FALSE(Modify("house", "casa"));
     EXPECT_FALSE(m_strError.IsEmpty());
+    EXPECT_FALSE(Add("tree", "copac"));
     EXPECT_EQ(original, ReadBytes(Dict()));
     RemoveDirectoryA(Temp().c_str());
     // A stale scratch file from an earlier failure does no harm.
     WriteBytes(Temp(), std::string(100000, 'z'));
     ASSERT_TRUE(Delete("bank"));
     EXPECT_EQ("house:a\n", ReadBytes(Dict()));
+}
+
+TEST_F(DictionaryEdits, ADictionaryReplacedByADirectoryIsLeftAlone) {
+    ASSERT_TRUE(CreateDirectoryA(Dict().c_str(), nullptr));
+    EXPECT_FALSE(Add("a", "b"));
+    EXPECT_EQ(CString("Can not open database for addition"), m_strError);
+    EXPECT_FALSE(Modify("a", "b"));
+    EXPECT_EQ(CString("Can not open database for modification"), m_strError);
+    EXPECT_FALSE(Delete("a"));
+    EXPECT_EQ(CString("Can not open database for deletion"), m_strError);
+    EXPECT_TRUE(GetFileAttributesA(Dict().c_str()) & FILE_ATTRIBUTE_DIRECTORY);
+    EXPECT_FALSE(FileExists(Temp()));
+    RemoveDirectoryA(Dict().c_str());
 }

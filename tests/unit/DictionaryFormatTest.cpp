@@ -63,6 +63,11 @@ TEST(DictionaryFormat, MakeLineNeverCutsAnEntryInTwo) {
     EXPECT_EQ("house:casa|locuinta", MakeLine("house", "casa|locuinta"));
     EXPECT_EQ(":", MakeLine("", ""));
     EXPECT_EQ("a b:c  d", MakeLine("a\nb", "c\r\nd"));
+    // A pasted end-of-text mark would hide the rest of the file from the
+    // loader, and a NUL would cut the entry short wherever it is shown.
+    EXPECT_EQ("a b:c d", MakeLine("a\x1A"
+                                  "b",
+                                  std::string("c\0d", 3)));
 }
 
 TEST(DictionaryFormat, LineSplitterKeepsEveryByteWhateverThePieces) {
@@ -92,6 +97,9 @@ TEST(DictionaryFormat, ModifyReplacesTheFirstEntryAndDropsTheOthers) {
     // A word that is not there leaves every line, with LF line ends.
     EXPECT_EQ("bank:banca\n\nhouse:x\nhouse:y\nHouse:z\nhouse:w\ntail\n",
               RewriteAll(EntryRewriter::Modify("gone", "gone:x"), lines));
+    // Except a line that ends in CR: its CR must not read back as part of
+    // the line end.
+    EXPECT_EQ("a:1\r\r\nb:2\n\r\r\n", RewriteAll(EntryRewriter::Delete("gone"), {"a:1\r", "b:2", "\r"}));
 }
 
 TEST(DictionaryFormat, DeleteDropsExactlyTheMatchingEntries) {

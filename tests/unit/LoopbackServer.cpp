@@ -158,25 +158,45 @@ void LoopbackServer::Serve(SOCKET s) {
         }
     }
 
-    if (reply.behaviour == Reply::kStall) {
-        // Never answer; hold the connection until the client gives up.
+    // Holds the connection, answering nothing more, until the client gives up.
+    auto holdSilently = [this, s] {
         char buffer[256];
         while (!Stopping()) {
             if (Readable(s, kPollMs) && recv(s, buffer, sizeof(buffer), 0) <= 0)
                 break;
         }
         closesocket(s);
+    };
+    if (reply.behaviour == Reply::kStall) {
+        holdSilently();
         return;
     }
 
     std::string head = "HTTP/1.1 " + std::to_string(reply.status) + " " + reply.reason +
                        "\r\nContent-Type: text/plain\r\nConnection: close\r\n";
-    const bool bBreakOff = reply.behaviour == Reply::kResetMidBody || reply.behaviour == Reply::kCloseMidBody;
+    const bool bBreakOff = reply.behaviour == Reply::kResetMidBody ||
+                           reply.behaviour == Reply::kCloseMidBody || reply.behaviour == Reply::kStallMidBody;
     if (reply.announceLength || bBreakOff)
         head += "Content-Length: " + std::to_string(reply.body.size()) + "\r\n";
     head += "\r\n";
     if (bBreakOff)
         reply.body.resize(reply.body.size() / 2);
+
+    if (reply.behaviour == Reply::kStallMidBody) {
+        SendAll(s, head + reply.body);
+        holdSilently();
+        return;
+    }
+    if (reply.behaviour == Reply::kTrickle) {
+        SendAll(s, head);
+        for (size_t i = 0; i < reply.body.size() && !Stopping(); ++i) {
+            Sleep(static_cast<DWORD>(reply.trickleMs));
+            if (!SendAll(s, reply.body.substr(i, 1)))
+                break;
+        }
+        closesocket(s);
+        return;
+    }
 
     if (reply.behaviour == Reply::kResetMidBody) {
         SendAll(s, head + reply.body);

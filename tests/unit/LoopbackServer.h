@@ -1,8 +1,9 @@
 // A small HTTP server on 127.0.0.1 for the update tests. It listens on a port
 // the system picks and answers each GET with the reply set for its path (a
 // 404 page for any other path). A reply can also stall (accept and never
-// answer) or break off in the middle of its body, with a reset or with an
-// orderly close.
+// answer, or fall silent in the middle of the body), break off in the middle
+// of its body with a reset or with an orderly close, or trickle its body out
+// one byte at a time.
 #pragma once
 
 #include <winsock2.h>
@@ -17,13 +18,14 @@
 class LoopbackServer {
 public:
     struct Reply {
-        enum Behaviour { kAnswer, kStall, kResetMidBody, kCloseMidBody };
+        enum Behaviour { kAnswer, kStall, kStallMidBody, kResetMidBody, kCloseMidBody, kTrickle };
 
         Behaviour behaviour = kAnswer;
         int status = 200;
         std::string reason = "OK";
         std::string body;
         bool announceLength = true;  // else the end of the connection ends the body
+        int trickleMs = 100;         // kTrickle: the pause before each byte
     };
 
     LoopbackServer();

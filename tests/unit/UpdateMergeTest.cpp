@@ -4,6 +4,7 @@
 #include "bench/RescanMerge.h"
 #include "dictionary/DictionaryFormat.h"
 #include "dictionary/UpdateMerge.h"
+#include "framework/File.h"
 #include "thread/UpdateThread.h"
 
 #include <gtest/gtest.h>
@@ -140,6 +141,16 @@ TEST(UpdateMerge, LinesWithoutAHeadWordAreNeverChosenNorIndexed) {
     EXPECT_TRUE(Choose({"a:b"}, {"", "no colon here", ":only translations", "   ", "|"}).empty());
     // A local line without a colon has no head word, whatever its text.
     EXPECT_EQ((std::vector<size_t>{0}), Choose({"", "word", ":word"}, {"word:x"}));
+}
+
+TEST(UpdateMerge, LinesTheLoaderWouldNotReadWholeAreNeverChosen) {
+    // A 0x1A appended to a dictionary would end its text for the loader,
+    // hiding every entry after it; a NUL cuts the entry short where shown.
+    const Lines downloaded = {std::string("nul:a\0b", 7), "ctrl\x1Az:x", "late:y\x1A", "ok:z",
+                              std::string("\0:w", 3)};
+    EXPECT_EQ((std::vector<size_t>{3}), Choose({}, downloaded));
+    // Nor do they claim their head words for later lines.
+    EXPECT_EQ((std::vector<size_t>{1}), Choose({}, {"late:y\x1A", "late:y"}));
 }
 
 TEST(UpdateMerge, TheKeySetNumbersKeysAndFindsThemAfterGrowing) {
@@ -298,4 +309,29 @@ TEST_F(MergeFile, AgreesWithTheLineByLineRescanOnGeneratedFiles) {
         ASSERT_EQ(expected, Merge(update)) << "round " << round;
         ASSERT_EQ(ReadBytes(other), ReadBytes(Dict())) << "round " << round;
     }
+}
+
+TEST_F(MergeFile, NewLinesTakeTheDictionarysPlaceThroughTheScratchFile) {
+    const std::string temp = m_dir.File("temp.tmp");
+    WriteBytes(Dict(), "a:1\r\n");
+    {
+        // The scratch file is in use: the system's text, nothing changed.
+        WriteBytes(temp, "left over");
+        CFile holder(temp.c_str(), CFile::modeRead);
+        EXPECT_EQ(MergeOutcome::kFailed, Merge({"b:2"}));
+        EXPECT_EQ(AfxFormatSystemMessage(ERROR_SHARING_VIOLATION).Left(254), m_strError);
+    }
+    EXPECT_EQ("a:1\r\n", ReadBytes(Dict()));
+    // A scratch file left over does no harm, and none stays behind.
+    EXPECT_EQ(MergeOutcome::kAppended, Merge({"b:2"}));
+    EXPECT_EQ("a:1\r\nb:2\r\n", ReadBytes(Dict()));
+    EXPECT_FALSE(FileExists(temp));
+}
+
+TEST_F(MergeFile, ADirectoryInTheDictionarysPlaceIsLeftAlone) {
+    ASSERT_TRUE(CreateDirectoryA(Dict().c_str(), nullptr));
+    EXPECT_EQ(MergeOutcome::kCannotOpen, Merge({"a:1"}));
+    EXPECT_TRUE(GetFileAttributesA(Dict().c_str()) & FILE_ATTRIBUTE_DIRECTORY);
+    EXPECT_FALSE(FileExists(m_dir.File("temp.tmp")));
+    RemoveDirectoryA(Dict().c_str());
 }

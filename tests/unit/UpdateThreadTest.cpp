@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <initializer_list>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -24,7 +25,8 @@ const std::initializer_list<const char*> kConnectionAborted = {
     "The connection with the server has been terminated.",       // Wine
 };
 const std::initializer_list<const char*> kTimedOutOrAborted = {
-    "The operation timed out",
+    "The operation timed out",     // Windows
+    "The request has timed out.",  // Wine
     "The connection with the server was terminated abnormally",
     "The connection with the server has been terminated.",
 };
@@ -336,4 +338,96 @@ TEST_F(UpdateThreadTest, ARunActsOnceThenIdlesUntilStopped) {
     EXPECT_TRUE(m_thread.Stop(&dwExitCode, 10000));
     EXPECT_EQ(0u, dwExitCode);
     EXPECT_EQ("a:1\r\nb:2\r\n", ReadBytes(En()));
+}
+
+namespace {
+
+// The lines appended to a dictionary that held `before`: each must be
+// whole (CR LF at its end), carry a head word, and hold nothing the loader
+// would not read back whole.
+std::vector<std::string> AppendedLines(const std::string& before, const std::string& after) {
+    EXPECT_EQ(0u, after.compare(0, before.size(), before)) << "the old entries changed";
+    std::vector<std::string> lines;
+    for (size_t begin = before.size(); begin < after.size();) {
+        const size_t end = after.find("\r\n", begin);
+        EXPECT_NE(std::string::npos, end) << "a line without its end";
+        if (end == std::string::npos)
+            break;
+        const std::string line = after.substr(begin, end - begin);
+        EXPECT_NE(std::string::npos, line.find(':')) << line;
+        EXPECT_NE(0u, line.find(':')) << line;
+        EXPECT_EQ(std::string::npos, line.find_first_of(std::string("\r\n\x1A\0", 4))) << line;
+        lines.push_back(line);
+        begin = end + 2;
+    }
+    return lines;
+}
+
+}  // namespace
+
+TEST_F(UpdateThreadTest, BinaryGarbageAddsOnlyWholeReadableLines) {
+    std::mt19937 random(99);
+    for (int round = 0; round < 3; ++round) {
+        const std::string before = "a:1\r\n";
+        WriteBytes(En(), before);
+        std::string body(256 * 1024, '\0');
+        for (char& c : body)
+            c = static_cast<char>(random() % 4 == 0 ? ":\n\r\x1A"[random() % 4] : random() % 256);
+        m_server.SetBody(kEnglishPath, body);
+        Report report = Run(UPDATE_ENGLISH);
+        EXPECT_TRUE(report.nResult == UPDATE_DONE || report.nResult == UPDATE_NOT_NEEDED) << report.text;
+        // Every appended line came from the body as it was, CRs dropped.
+        std::string bodyWithoutCr = "\n";
+        for (char c : body) {
+            if (c != '\r')
+                bodyWithoutCr += c;
+        }
+        for (const std::string& line : AppendedLines(before, ReadBytes(En())))
+            EXPECT_NE(std::string::npos, (bodyWithoutCr + "\n").find("\n" + line + "\n"))
+                << "round " << round;
+    }
+}
+
+TEST_F(UpdateThreadTest, LinesWithNulOrEndOfTextBytesAreLeftOut) {
+    WriteBytes(En(), "a:1\r\n");
+    m_server.SetBody(kEnglishPath, Bytes("nul:x\0y\nctrl:x\x1Ay\n\x1A\nok:1\nlate:2\x1A\nnext:3"));
+    Report report = Run(UPDATE_ENGLISH);
+    EXPECT_EQ(UPDATE_DONE, report.nResult);
+    EXPECT_EQ("a:1\r\nok:1\r\nnext:3\r\n", ReadBytes(En()));
+}
+
+TEST_F(UpdateThreadTest, LinesOfSeveralMegabytesArriveWhole) {
+    WriteBytes(En(), "a:1\r\n");
+    const std::string big = "big:" + std::string(6 * 1024 * 1024, 'x');
+    const std::string headless(5 * 1024 * 1024, 'y');
+    m_server.SetBody(kEnglishPath, big + "\n" + headless + "\nsmall:1\n");
+    Report report = Run(UPDATE_ENGLISH);
+    EXPECT_EQ(UPDATE_DONE, report.nResult);
+    EXPECT_TRUE(ReadBytes(En()) == "a:1\r\n" + big + "\r\nsmall:1\r\n");
+}
+
+TEST_F(UpdateThreadTest, AServerFallingSilentOrTricklingEndsTheRunInBoundedTime) {
+    WriteBytes(En(), "a:1\r\n");
+    m_thread.m_dwTimeout = 1500;
+    m_thread.m_dwMaxDownloadTime = 3000;
+    LoopbackServer::Reply reply;
+    for (int i = 0; i < 200; ++i)
+        reply.body += "word" + std::to_string(i) + ":translation\n";
+    // Silent after half the body; then a byte every 200 ms, each within the
+    // time-out, for longer than a download may take.
+    for (auto behaviour : {LoopbackServer::Reply::kStallMidBody, LoopbackServer::Reply::kTrickle}) {
+        reply.behaviour = behaviour;
+        reply.trickleMs = 200;
+        m_server.Set(kEnglishPath, reply);
+        const DWORD dwStart = GetTickCount();
+        Report report = Run(UPDATE_ENGLISH);
+        const DWORD dwElapsed = GetTickCount() - dwStart;
+        EXPECT_EQ(UPDATE_DOWNLOAD_FAILED, report.nResult) << behaviour;
+        if (behaviour == LoopbackServer::Reply::kTrickle)
+            EXPECT_EQ("The update server took more than 3 seconds to send the update file", report.text);
+        else
+            EXPECT_TRUE(IsOneOf(report.text, kTimedOutOrAborted)) << report.text;
+        EXPECT_LT(dwElapsed, 10000u) << behaviour;
+        EXPECT_EQ("a:1\r\n", ReadBytes(En())) << behaviour;
+    }
 }

@@ -26,12 +26,12 @@ BOOL CALLBACK FindVisibleDialog(HWND hWnd, LPARAM lParam) {
 }
 }  // namespace
 
-DialogDriver::DialogDriver(const char* lpszCaption, std::vector<Step> steps)
+DialogDriver::DialogDriver(const char* lpszCaption, std::vector<Step> steps, UINT nTickMs)
     : m_strCaption(lpszCaption ? lpszCaption : ""),
       m_bAnyCaption(lpszCaption == nullptr),
       m_steps(std::move(steps)) {
     g_pActive = this;
-    m_nTimer = SetTimer(nullptr, 0, 30, OnTick);
+    m_nTimer = SetTimer(nullptr, 0, nTickMs, OnTick);
 }
 
 DialogDriver::~DialogDriver() {

@@ -14,8 +14,9 @@ class DialogDriver {
 public:
     using Step = std::function<void(HWND hDlg)>;
 
-    // Steps for the next dialog whose caption is lpszCaption (any caption when null).
-    DialogDriver(const char* lpszCaption, std::vector<Step> steps);
+    // Steps for the next dialog whose caption is lpszCaption (any caption
+    // when null), looked for every nTickMs milliseconds.
+    DialogDriver(const char* lpszCaption, std::vector<Step> steps, UINT nTickMs = 30);
     ~DialogDriver();
 
     bool Finished() const { return m_nNext >= m_steps.size(); }

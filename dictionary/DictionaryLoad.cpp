@@ -1,0 +1,130 @@
+#include "dictionary/DictionaryLoad.h"
+
+#include "dictionary/ByteScan.h"
+#include "framework/File.h"
+
+#include <algorithm>
+#include <new>
+#include <string>
+#include <vector>
+
+const char kCannotOpenDatabase[] = "Can not open database";
+
+namespace {
+
+// Files are read in pieces of this size.
+const UINT kReadChunk = 16 * 1024 * 1024;
+
+// The status text of a failure: the exception's own text, as long as the
+// status bar takes it.
+CString TakeErrorText(CException* e) {
+    char text[255] = {};
+    e->GetErrorMessage(text, sizeof(text));
+    e->Delete();
+    return CString(text);
+}
+
+CString OutOfMemoryText() {
+    CMemoryException e;
+    return e.GetErrorText();
+}
+
+// Adds the lines a text-mode reader would deliver from the file to nCount:
+// one for each line end before the first 0x1A, and one for text after the
+// last line end. Throws CFileException*; nCount then holds the lines
+// completed so far, as a reader stopped by the failure would have counted.
+void CountTextLines(CFile& file, int& nCount) {
+    std::vector<char> chunk(1024 * 1024);
+    bool bOpenLine = false;
+    for (;;) {
+        const UINT nRead = file.Read(chunk.data(), static_cast<UINT>(chunk.size()));
+        if (nRead == 0)
+            break;
+        const size_t nText = dictionary::FindByte(chunk.data(), nRead, '\x1A');
+        nCount += static_cast<int>(dictionary::CountByte(chunk.data(), nText, '\n'));
+        if (nText > 0)
+            bOpenLine = chunk[nText - 1] != '\n';
+        if (nText < nRead)
+            break;
+    }
+    if (bOpenLine)
+        ++nCount;
+}
+
+// Reads the whole file into bytes. On a failure part way the reason goes to
+// strError, bytes hold what was read, and the result is FALSE.
+BOOL ReadWholeFile(CFile& file, std::string& bytes, CString& strError) {
+    size_t nRead = 0;
+    try {
+        const ULONGLONG nLength = file.GetLength();
+        if (nLength >= static_cast<ULONGLONG>(SIZE_MAX / 2))
+            throw std::bad_alloc();
+        bytes.resize(static_cast<size_t>(nLength));
+        while (nRead < bytes.size()) {
+            const UINT nPiece = static_cast<UINT>(std::min<size_t>(bytes.size() - nRead, kReadChunk));
+            const UINT n = file.Read(&bytes[nRead], nPiece);
+            if (n == 0)
+                break;
+            nRead += n;
+        }
+        bytes.resize(nRead);
+        // Whatever has come after the length was taken.
+        char more[4096];
+        for (UINT n; (n = file.Read(more, sizeof(more))) > 0; nRead += n)
+            bytes.append(more, n);
+        file.Close();
+    } catch (CException* e) {
+        strError = TakeErrorText(e);
+        file.Abort();
+        bytes.resize(nRead);
+        return FALSE;
+    } catch (const std::bad_alloc&) {
+        strError = OutOfMemoryText();
+        file.Abort();
+        bytes.resize(std::min(nRead, bytes.size()));
+        return FALSE;
+    }
+    return TRUE;
+}
+
+}  // namespace
+
+int CountDictionaryLines(LPCSTR pszPath) {
+    CFile file;
+    int nCount = 0;
+    if (file.Open(pszPath, CFile::modeRead)) {
+        try {
+            CountTextLines(file, nCount);
+        } catch (CException* e) {
+            e->Delete();  // the count so far stands
+        }
+        file.Abort();
+    }
+    return nCount;
+}
+
+BOOL LoadDictionaryFile(LPCSTR pszPath, HWND hList, dictionary::LoadedLines& lines,
+                        dictionary::WordListIndex& index, CString& strError, const FillProgress& onProgress) {
+    index.Clear();
+    lines.RemoveAll();
+    CFile file;
+    if (!file.Open(pszPath, CFile::modeRead)) {
+        strError = kCannotOpenDatabase;
+        return FALSE;
+    }
+    std::string bytes;
+    const BOOL bWhole = ReadWholeFile(file, bytes, strError);
+    try {
+        lines.Assign(std::move(bytes), bWhole != FALSE);
+        std::vector<uint32_t> lineOfRow;
+        const BOOL bRowsKnown = hList && FillWordList(hList, lines, lineOfRow, onProgress);
+        lines.IndexHeadWords();
+        if (bRowsKnown && CanIndexWordList())
+            index.Build(lines, std::move(lineOfRow), ListRowFold(), TypedTextFold());
+    } catch (const std::bad_alloc&) {
+        index.Clear();
+        strError = OutOfMemoryText();
+        return FALSE;
+    }
+    return bWhole;
+}

@@ -1,0 +1,25 @@
+// Reading a dictionary file into memory and into the word list: the work of
+// the document's loads, apart from its progress bar and status messages.
+#pragma once
+
+#include "dictionary/LoadedLines.h"
+#include "dictionary/WordListFill.h"
+#include "dictionary/WordListIndex.h"
+#include "framework/String.h"
+
+extern const char kCannotOpenDatabase[];  // "Can not open database"
+
+// How many lines a text-mode reader delivers from the file, empty lines
+// included: 0 when it does not open, the lines so far when reading fails.
+int CountDictionaryLines(LPCSTR pszPath);
+
+// Reads the file at pszPath into lines, adds a row to the empty word list
+// hList (none when it is null) for every line, in the order adding them one
+// by one would give, and indexes the lines by head word and, where it can,
+// the rows for the word box's search (index stays empty otherwise). FALSE
+// with the status text in strError when the file does not open, reading
+// fails part way (the lines read before stay, with their rows) or memory
+// runs out.
+BOOL LoadDictionaryFile(LPCSTR pszPath, HWND hList, dictionary::LoadedLines& lines,
+                        dictionary::WordListIndex& index, CString& strError,
+                        const FillProgress& onProgress = FillProgress());

@@ -1,0 +1,302 @@
+#include "dictionary/WordListFill.h"
+
+#include "dictionary/ByteScan.h"
+#include "dictionary/ListOrder.h"
+
+#include <algorithm>
+#include <cstring>
+#include <new>
+#include <string>
+#include <string_view>
+
+namespace {
+
+// Rows between two progress reports: a report may repaint windows, which
+// small dictionaries never need.
+const size_t kProgressEvery = 32768;
+
+// Where each stage of a fill ends, as a share of the whole.
+const double kKeysDone = 0.35;
+const double kSortDone = 0.45;
+const double kCheckDone = 0.6;
+const double kOrderDone = 0.65;
+
+// Reports the progress within one stage of the fill.
+class StageProgress {
+public:
+    StageProgress(const FillProgress& onProgress, double begin, double end, size_t nTotal)
+        : m_onProgress(onProgress), m_begin(begin), m_end(end), m_nTotal(nTotal) {}
+    void Step(size_t nDone) const {
+        if (m_onProgress && nDone % kProgressEvery == kProgressEvery - 1)
+            m_onProgress(m_begin +
+                         (m_end - m_begin) * static_cast<double>(nDone) / static_cast<double>(m_nTotal));
+    }
+    void Done() const {
+        if (m_onProgress && m_nTotal >= kProgressEvery)
+            m_onProgress(m_end);
+    }
+
+private:
+    const FillProgress& m_onProgress;
+    double m_begin, m_end;
+    size_t m_nTotal;
+};
+
+// A row of the word list: the line's head word up to any NUL, as the list
+// box takes C strings.
+std::string_view RowOf(const dictionary::LoadedLines& lines, size_t nLine) {
+    std::string_view head = lines.HeadWordAt(nLine);
+    return head.substr(0, dictionary::FindByte(head.data(), head.size(), '\0'));
+}
+
+// Makes the UTF-16 text the list box makes of an ANSI row it is given. In
+// a single-byte code page every byte stands for one character, so a table
+// built once with MultiByteToWideChar converts a row as it would.
+class Widener {
+public:
+    Widener() : m_bTable(CanIndexWordList() != FALSE) {
+        for (int b = 0; b < 256; ++b) {
+            const char c = static_cast<char>(b);
+            if (MultiByteToWideChar(CP_ACP, 0, &c, 1, &m_table[b], 1) != 1)
+                m_bTable = false;
+        }
+    }
+
+    void operator()(std::string_view text, std::wstring& out) const {
+        out.resize(text.size());
+        if (m_bTable) {
+            for (size_t i = 0; i < text.size(); ++i)
+                out[i] = m_table[static_cast<unsigned char>(text[i])];
+            return;
+        }
+        int n = 0;
+        if (!text.empty())
+            n = MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), &out[0],
+                                    static_cast<int>(out.size()));
+        out.resize(static_cast<size_t>(n));
+    }
+
+private:
+    bool m_bTable;
+    WCHAR m_table[256] = {};
+};
+
+// Appends the sort key of text under the list box's comparison to keys.
+void AppendSortKey(LCID lcid, const std::wstring& text, std::string& keys) {
+    const DWORD dwFlags = LCMAP_SORTKEY | NORM_IGNORECASE;
+    const size_t nOld = keys.size();
+    size_t nRoom = text.size() * 8 + 32;
+    keys.resize(nOld + nRoom);
+    int n = LCMapStringW(lcid, dwFlags, text.c_str(), -1, reinterpret_cast<LPWSTR>(&keys[nOld]),
+                         static_cast<int>(nRoom));
+    if (n == 0) {
+        nRoom = static_cast<size_t>(LCMapStringW(lcid, dwFlags, text.c_str(), -1, nullptr, 0));
+        keys.resize(nOld + nRoom);
+        if (nRoom > 0)
+            n = LCMapStringW(lcid, dwFlags, text.c_str(), -1, reinterpret_cast<LPWSTR>(&keys[nOld]),
+                             static_cast<int>(nRoom));
+    }
+    keys.resize(nOld + static_cast<size_t>(n));
+}
+
+int CompareAsList(LCID lcid, const std::wstring& a, const std::wstring& b) {
+    return CompareStringW(lcid, NORM_IGNORECASE, a.c_str(), -1, b.c_str(), -1);
+}
+
+// The first eight bytes of a sort key as one number that sorts like them.
+uint64_t KeyPrefix(const char* key, size_t nLength) {
+    uint64_t prefix = 0;
+    for (size_t i = 0; i < 8; ++i)
+        prefix = (prefix << 8) | (i < nLength ? static_cast<unsigned char>(key[i]) : 0u);
+    return prefix;
+}
+
+// Ranks by sorting with CompareStringW itself: the slow way, for when the
+// sort keys do not agree with it.
+template <class GetWide>
+std::vector<uint32_t> RanksByComparing(size_t nTexts, LCID lcid, GetWide getWide, size_t& nRanks) {
+    std::vector<std::wstring> texts(nTexts);
+    for (size_t j = 0; j < nTexts; ++j)
+        getWide(j, texts[j]);
+    std::vector<uint32_t> sorted(nTexts);
+    for (size_t j = 0; j < nTexts; ++j)
+        sorted[j] = static_cast<uint32_t>(j);
+    // A merge sort never leaves the range, whatever the comparison says.
+    std::stable_sort(sorted.begin(), sorted.end(), [&](uint32_t a, uint32_t b) {
+        return CompareAsList(lcid, texts[a], texts[b]) == CSTR_LESS_THAN;
+    });
+    std::vector<uint32_t> rank(nTexts);
+    uint32_t nRank = 0;
+    for (size_t k = 0; k < nTexts; ++k) {
+        if (k > 0 && CompareAsList(lcid, texts[sorted[k - 1]], texts[sorted[k]]) != CSTR_EQUAL)
+            ++nRank;
+        rank[sorted[k]] = nRank;
+    }
+    nRanks = nTexts ? nRank + 1 : 0;
+    return rank;
+}
+
+// Ranks by sort keys (LCMapStringW), then every neighbour in the sorted
+// order is checked with CompareStringW, which the list box uses: the keys
+// must give "equal" exactly where it does and "less" everywhere else. For a
+// comparison that is a proper order this proves the ranks are its own; if
+// any pair disagrees, the texts are sorted with CompareStringW after all.
+template <class GetWide>
+std::vector<uint32_t> RanksOf(size_t nTexts, size_t nChars, LCID lcid, GetWide getWide, size_t& nRanks,
+                              const FillProgress& onProgress) {
+    // A key takes about two bytes a character and a few more: room for all
+    // at once, so that the keys are never copied while they grow.
+    std::string keys;
+    keys.reserve(2 * nChars + 8 * nTexts);
+    std::vector<uint32_t> keyStart(nTexts + 1);
+    struct Entry {
+        uint64_t prefix;
+        uint32_t text;
+    };
+    std::vector<Entry> entries(nTexts);
+    {
+        StageProgress progress(onProgress, 0, kKeysDone, nTexts);
+        std::wstring wide;
+        for (size_t j = 0; j < nTexts; ++j) {
+            getWide(j, wide);
+            if (keys.size() > UINT32_MAX - (wide.size() * 8 + 32))
+                throw std::bad_alloc();
+            keyStart[j] = static_cast<uint32_t>(keys.size());
+            AppendSortKey(lcid, wide, keys);
+            entries[j] = Entry{KeyPrefix(keys.data() + keyStart[j], keys.size() - keyStart[j]),
+                               static_cast<uint32_t>(j)};
+            progress.Step(j);
+        }
+        keyStart[nTexts] = static_cast<uint32_t>(keys.size());
+        progress.Done();
+    }
+    auto key = [&](uint32_t j) {
+        return std::string_view(keys.data() + keyStart[j], keyStart[j + 1] - keyStart[j]);
+    };
+    std::sort(entries.begin(), entries.end(), [&](const Entry& a, const Entry& b) {
+        if (a.prefix != b.prefix)
+            return a.prefix < b.prefix;
+        const std::string_view x = key(a.text), y = key(b.text);
+        const int c = x.size() > 8 && y.size() > 8 ? x.substr(8).compare(y.substr(8)) : x.compare(y);
+        return c != 0 ? c < 0 : a.text < b.text;
+    });
+    StageProgress(onProgress, kKeysDone, kSortDone, nTexts).Done();
+
+    std::vector<uint32_t> rank(nTexts);
+    {
+        StageProgress progress(onProgress, kSortDone, kCheckDone, nTexts);
+        std::wstring previous, current;
+        uint32_t nRank = 0;
+        for (size_t k = 0; k < nTexts; ++k) {
+            getWide(entries[k].text, current);
+            if (k > 0) {
+                const bool bSameKey = key(entries[k - 1].text) == key(entries[k].text);
+                // The same text twice is equal to itself.
+                const int nOrder = previous == current ? CSTR_EQUAL : CompareAsList(lcid, previous, current);
+                if (nOrder != (bSameKey ? CSTR_EQUAL : CSTR_LESS_THAN))
+                    return RanksByComparing(nTexts, lcid, getWide, nRanks);
+                if (!bSameKey)
+                    ++nRank;
+            }
+            rank[entries[k].text] = nRank;
+            previous.swap(current);
+            progress.Step(k);
+        }
+        nRanks = nTexts ? nRank + 1 : 0;
+        progress.Done();
+    }
+    return rank;
+}
+
+// The folding of one byte as CString::MakeUpper does it.
+char FoldByte(char c) {
+    if (!IsDBCSLeadByte(static_cast<BYTE>(c)))
+        CharUpperBuffA(&c, 1);
+    return c;
+}
+
+}  // namespace
+
+std::vector<uint32_t> CollationRanks(const std::vector<std::wstring>& texts, LCID lcid, size_t& nRanks) {
+    size_t nChars = 0;
+    for (const std::wstring& text : texts)
+        nChars += text.size();
+    return RanksOf(
+        texts.size(), nChars, lcid, [&](size_t j, std::wstring& out) { out = texts[j]; }, nRanks,
+        FillProgress());
+}
+
+BOOL FillWordList(HWND hList, const dictionary::LoadedLines& lines, std::vector<uint32_t>& lineOfRow,
+                  const FillProgress& onProgress) {
+    lineOfRow.clear();
+    const size_t nRows = lines.Size();
+    if (SendMessageW(hList, LB_GETCOUNT, 0, 0) != 0) {
+        // Where rows go among rows already there is the list box's business.
+        for (size_t j = 0; j < nRows; ++j)
+            SendMessageA(hList, LB_ADDSTRING, 0,
+                         reinterpret_cast<LPARAM>(std::string(RowOf(lines, j)).c_str()));
+        return FALSE;
+    }
+    if (nRows > static_cast<size_t>(INT_MAX))
+        throw std::bad_alloc();
+
+    size_t nChars = 0;
+    for (size_t j = 0; j < nRows; ++j)
+        nChars += RowOf(lines, j).size();
+    const Widener widen;
+    auto getWide = [&lines, &widen](size_t j, std::wstring& out) { widen(RowOf(lines, j), out); };
+    const LCID lcid = static_cast<LCID>(SendMessageW(hList, LB_GETLOCALE, 0, 0));
+    size_t nRanks = 0;
+    const std::vector<uint32_t> rankOfRow = RanksOf(nRows, nChars, lcid, getWide, nRanks, onProgress);
+    lineOfRow = dictionary::OrderAfterAddingOneByOne(rankOfRow, nRanks);
+    StageProgress(onProgress, kCheckDone, kOrderDone, nRows).Done();
+
+    StageProgress progress(onProgress, kOrderDone, 1, nRows);
+    const size_t nBytes = (nChars + nRows) * sizeof(WCHAR);
+    SendMessageW(hList, LB_INITSTORAGE, nRows, static_cast<LPARAM>(std::min<size_t>(nBytes, INT_MAX)));
+    SendMessageW(hList, WM_SETREDRAW, FALSE, 0);
+    BOOL bAll = TRUE;
+    std::wstring wide;
+    for (size_t p = 0; p < nRows; ++p) {
+        getWide(lineOfRow[p], wide);
+        // At the end of a sorted list box, LB_INSERTSTRING neither searches nor sorts.
+        if (SendMessageW(hList, LB_INSERTSTRING, p, reinterpret_cast<LPARAM>(wide.c_str())) < 0)
+            bAll = FALSE;
+        progress.Step(p);
+    }
+    SendMessageW(hList, WM_SETREDRAW, TRUE, 0);
+    progress.Done();
+    if (!bAll)
+        lineOfRow.clear();
+    return bAll;
+}
+
+BOOL CanIndexWordList() {
+    CPINFO info;
+    return GetCPInfo(CP_ACP, &info) && info.MaxCharSize == 1;
+}
+
+dictionary::CaseFold TypedTextFold() {
+    dictionary::CaseFold fold;
+    for (int b = 0; b < 256; ++b) {
+        fold.lead[b] = IsDBCSLeadByte(static_cast<BYTE>(b)) != FALSE;
+        fold.upper[b] = static_cast<unsigned char>(FoldByte(static_cast<char>(b)));
+    }
+    return fold;
+}
+
+dictionary::CaseFold ListRowFold() {
+    dictionary::CaseFold fold = TypedTextFold();
+    for (int b = 1; b < 256; ++b) {
+        const char c = static_cast<char>(b);
+        char back = c;
+        WCHAR wide = 0;
+        if (MultiByteToWideChar(CP_ACP, 0, &c, 1, &wide, 1) == 1) {
+            char out[4];
+            if (WideCharToMultiByte(CP_ACP, 0, &wide, 1, out, sizeof(out), nullptr, nullptr) == 1)
+                back = out[0];
+        }
+        fold.upper[b] = static_cast<unsigned char>(FoldByte(back));
+    }
+    return fold;
+}

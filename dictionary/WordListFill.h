@@ -1,0 +1,45 @@
+// Filling the word list with the head words of the loaded lines, fast. A
+// sorted list box places every added row by a binary search and shifts the
+// rows after it, so a million rows added one by one take many minutes.
+// Here the rows are sorted once with the list box's own comparison, the
+// exact order that adding them one by one would leave is worked out (see
+// ListOrder.h), and the list box, its storage reserved, gets them in that
+// order at its end, where nothing is searched or shifted.
+#pragma once
+
+#include "dictionary/LoadedLines.h"
+#include "dictionary/UpdateMerge.h"
+
+#include <windows.h>
+
+#include <cstdint>
+#include <functional>
+#include <vector>
+
+// Told now and then how far a long fill has come, from 0 to 1.
+using FillProgress = std::function<void(double)>;
+
+// Adds a row to the sorted list box hList for every loaded line: its head
+// word up to any NUL. The rows and their order are those that adding them
+// one by one (LB_ADDSTRING, in file order) would give. Returns TRUE when
+// lineOfRow now tells, for each row of the list, the line it shows; FALSE
+// when it cannot (the list held rows already, so they were added one by one
+// among them, or a row was refused). Throws std::bad_alloc.
+BOOL FillWordList(HWND hList, const dictionary::LoadedLines& lines, std::vector<uint32_t>& lineOfRow,
+                  const FillProgress& onProgress = FillProgress());
+
+// The ranks of the texts under CompareStringW(lcid, NORM_IGNORECASE) as the
+// list box compares (texts comparing equal share a rank, 0 sorts first);
+// nRanks receives the number of distinct ranks. Exposed for the tests.
+// Throws std::bad_alloc.
+std::vector<uint32_t> CollationRanks(const std::vector<std::wstring>& texts, LCID lcid, size_t& nRanks);
+
+// Whether the ANSI code page has one byte per character, so that the word
+// box's search can use a dictionary::WordListIndex.
+BOOL CanIndexWordList();
+// How the word box's search folds letter case: the typed text as
+// CString::MakeUpper folds it, byte by byte.
+dictionary::CaseFold TypedTextFold();
+// A row's byte as the list box gives it back (its text goes through the
+// list box's UTF-16 copy), then folded like typed text.
+dictionary::CaseFold ListRowFold();

@@ -1,0 +1,129 @@
+#include "dictionary/WordListIndex.h"
+
+#include "dictionary/ByteScan.h"
+
+#include <algorithm>
+#include <cstring>
+#include <string>
+
+namespace dictionary {
+
+namespace {
+
+// A row's first eight folded bytes as one number that sorts like them
+// (shorter rows padded with 0, which no folded row byte is).
+uint64_t FoldedPrefix(std::string_view row, const unsigned char* fold) {
+    uint64_t prefix = 0;
+    for (size_t i = 0; i < 8; ++i) {
+        prefix <<= 8;
+        if (i < row.size())
+            prefix |= fold[static_cast<unsigned char>(row[i])];
+    }
+    return prefix;
+}
+
+// Compares two rows by their folded bytes from nFrom on.
+int CompareFolded(std::string_view a, std::string_view b, size_t nFrom, const unsigned char* fold) {
+    const size_t n = std::min(a.size(), b.size());
+    for (size_t i = nFrom; i < n; ++i) {
+        const unsigned char x = fold[static_cast<unsigned char>(a[i])];
+        const unsigned char y = fold[static_cast<unsigned char>(b[i])];
+        if (x != y)
+            return x < y ? -1 : 1;
+    }
+    return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
+}
+
+}  // namespace
+
+void WordListIndex::Build(const LoadedLines& lines, std::vector<uint32_t> lineOfRow, const CaseFold& rowFold,
+                          const CaseFold& typedFold) {
+    Clear();
+    m_pLines = &lines;
+    m_lineOfRow = std::move(lineOfRow);
+    std::memcpy(m_rowFold, rowFold.upper, sizeof(m_rowFold));
+    std::memcpy(m_typedFold, typedFold.upper, sizeof(m_typedFold));
+
+    const size_t nRows = m_lineOfRow.size();
+    struct Entry {
+        uint64_t prefix;
+        uint32_t row;
+    };
+    std::vector<Entry> entries(nRows);
+    for (size_t p = 0; p < nRows; ++p)
+        entries[p] = Entry{FoldedPrefix(Row(p), m_rowFold), static_cast<uint32_t>(p)};
+    std::sort(entries.begin(), entries.end(), [this](const Entry& a, const Entry& b) {
+        if (a.prefix != b.prefix)
+            return a.prefix < b.prefix;
+        const int c = CompareFolded(Row(a.row), Row(b.row), 8, m_rowFold);
+        return c != 0 ? c < 0 : a.row < b.row;
+    });
+    m_tree.resize(2 * nRows);
+    for (size_t k = 0; k < nRows; ++k)
+        m_tree[nRows + k] = entries[k].row;
+    for (size_t i = nRows; i-- > 1;)
+        m_tree[i] = std::min(m_tree[2 * i], m_tree[2 * i + 1]);
+}
+
+void WordListIndex::Clear() {
+    m_pLines = nullptr;
+    std::vector<uint32_t>().swap(m_lineOfRow);
+    std::vector<uint32_t>().swap(m_tree);
+}
+
+std::string_view WordListIndex::Row(size_t nRow) const {
+    std::string_view head = m_pLines->HeadWordAt(m_lineOfRow[nRow]);
+    return head.substr(0, FindByte(head.data(), head.size(), '\0'));
+}
+
+int WordListIndex::CompareWithPrefix(size_t nRow, std::string_view folded) const {
+    const std::string_view row = Row(nRow);
+    const size_t n = std::min(row.size(), folded.size());
+    for (size_t i = 0; i < n; ++i) {
+        const unsigned char x = m_rowFold[static_cast<unsigned char>(row[i])];
+        const auto y = static_cast<unsigned char>(folded[i]);
+        if (x != y)
+            return x < y ? -1 : 1;
+    }
+    return row.size() < folded.size() ? -1 : 0;
+}
+
+size_t WordListIndex::FindFirstBeginningWith(std::string_view text) const {
+    const size_t nRows = m_lineOfRow.size();
+    std::string folded(text);
+    for (char& c : folded)
+        c = static_cast<char>(m_typedFold[static_cast<unsigned char>(c)]);
+
+    // The run of rows, in folded order, that begin with the text.
+    auto sortedRow = [this, nRows](size_t k) { return m_tree[nRows + k]; };
+    size_t low = 0, high = nRows;
+    while (low < high) {
+        const size_t mid = low + (high - low) / 2;
+        if (CompareWithPrefix(sortedRow(mid), folded) < 0)
+            low = mid + 1;
+        else
+            high = mid;
+    }
+    size_t end = nRows;
+    for (size_t first = low; first < end;) {
+        const size_t mid = first + (end - first) / 2;
+        if (CompareWithPrefix(sortedRow(mid), folded) <= 0)
+            first = mid + 1;
+        else
+            end = mid;
+    }
+    if (low == end)
+        return npos;
+
+    // The topmost of them: the minimum over leaves [low, end).
+    uint32_t best = UINT32_MAX;
+    for (size_t l = low + nRows, r = end + nRows; l < r; l /= 2, r /= 2) {
+        if (l & 1)
+            best = std::min(best, m_tree[l++]);
+        if (r & 1)
+            best = std::min(best, m_tree[--r]);
+    }
+    return best;
+}
+
+}  // namespace dictionary

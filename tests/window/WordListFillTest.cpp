@@ -1,0 +1,186 @@
+#include "ProgramFixture.h"
+
+#include "../unit/RandomDictionary.h"
+#include "../unit/TempDir.h"
+#include "bench/Straightforward.h"
+#include "dictionary/DictionaryLoad.h"
+#include "dictionary/DictionaryPaths.h"
+#include "dictionary/ListViews.h"
+#include "dictionary/WordSearch.h"
+
+#include <algorithm>
+
+namespace {
+
+using Rows = std::vector<std::string>;
+
+// Word lists as the program's, in a window of their own.
+class WordListFill : public ::testing::Test {
+protected:
+    void SetUp() override {
+        m_hParent =
+            CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 400, 300, nullptr, nullptr, nullptr, nullptr);
+        ASSERT_NE(nullptr, m_hParent);
+    }
+    void TearDown() override { DestroyWindow(m_hParent); }
+
+    HWND NewList(DWORD dwStyle = CList1::kStyle) const {
+        return CreateWindowExA(0, "ListBox", "", dwStyle, 0, 0, 200, 300, m_hParent, nullptr, nullptr,
+                               nullptr);
+    }
+    static Rows RowsOf(HWND hList) {
+        CListBox list(hList);
+        Rows rows;
+        for (int i = 0; i < list.GetCount(); ++i) {
+            CString strText;
+            list.GetText(i, strText);
+            rows.push_back(strText.Str());
+        }
+        return rows;
+    }
+    // The rows adding every line's head word with LB_ADDSTRING leaves.
+    Rows AddedOneByOne(const dictionary::LoadedLines& lines) const {
+        HWND hList = NewList();
+        for (size_t i = 0; i < lines.Size(); ++i)
+            CListBox(hList).AddString(std::string(lines.HeadWordAt(i)).c_str());
+        Rows rows = RowsOf(hList);
+        DestroyWindow(hList);
+        return rows;
+    }
+
+    HWND m_hParent = nullptr;
+    TempDir m_dir;
+};
+
+}  // namespace
+
+TEST_F(WordListFill, LeavesTheRowsAddingThemOneByOneWouldLeave) {
+    RandomDictionary random(8);
+    for (int n = 0; n < 70; ++n) {
+        dictionary::LoadedLines lines;
+        lines.Assign(random.File(random.Below(n < 60 ? 300 : 2500), n % 3 == 0));
+        HWND hList = NewList();
+        std::vector<uint32_t> lineOfRow;
+        ASSERT_TRUE(FillWordList(hList, lines, lineOfRow));
+        const Rows rows = RowsOf(hList);
+        ASSERT_EQ(AddedOneByOne(lines), rows) << "dictionary " << n;
+        // Each row is known by its line.
+        ASSERT_EQ(rows.size(), lineOfRow.size());
+        for (size_t p = 0; p < rows.size(); ++p) {
+            const std::string_view head = lines.HeadWordAt(lineOfRow[p]);
+            ASSERT_EQ(head.substr(0, head.find('\0')), rows[p]);
+        }
+        DestroyWindow(hList);
+    }
+}
+
+TEST_F(WordListFill, RanksFollowTheListsComparisonForEveryPair) {
+    RandomDictionary random(9);
+    std::vector<std::wstring> texts;
+    for (int n = 0; n < 150; ++n) {
+        const std::string word = random.Word(25, true);
+        std::wstring wide(word.size(), L'\0');
+        wide.resize(static_cast<size_t>(
+            MultiByteToWideChar(CP_ACP, 0, word.c_str(), -1, &wide[0], static_cast<int>(word.size()) + 1)));
+        wide.resize(wcslen(wide.c_str()));
+        texts.push_back(wide);
+    }
+    const LCID lcid = static_cast<LCID>(SendMessageA(NewList(), LB_GETLOCALE, 0, 0));
+    size_t nRanks = 0;
+    const std::vector<uint32_t> ranks = CollationRanks(texts, lcid, nRanks);
+    for (size_t a = 0; a < texts.size(); ++a) {
+        ASSERT_LT(ranks[a], nRanks);
+        for (size_t b = 0; b < texts.size(); ++b) {
+            const int nOrder =
+                CompareStringW(lcid, NORM_IGNORECASE, texts[a].c_str(), -1, texts[b].c_str(), -1);
+            ASSERT_EQ(nOrder == CSTR_LESS_THAN, ranks[a] < ranks[b]);
+            ASSERT_EQ(nOrder == CSTR_EQUAL, ranks[a] == ranks[b]);
+        }
+    }
+}
+
+TEST_F(WordListFill, TheWordBoxFindsWhatGoingRowByRowFinds) {
+    RandomDictionary random(10);
+    for (int n = 0; n < 40; ++n) {
+        dictionary::LoadedLines lines;
+        dictionary::WordListIndex index;
+        CString strError;
+        WriteBytes(m_dir.File("en.tmp"), random.File(random.Below(400), n % 3 == 0));
+        HWND hList = NewList();
+        LoadDictionaryFile(m_dir.File("en.tmp").c_str(), hList, lines, index, strError);
+        const Rows rows = RowsOf(hList);
+        ASSERT_EQ(rows.size(), index.RowCount());
+        for (int k = 0; k < 50; ++k) {
+            const CString strText(random.Typed(rows));
+            ASSERT_EQ(FindWordBeginningWith(hList, strText), FindWordBeginningWith(hList, strText, &index))
+                << "typed " << strText << " in dictionary " << n;
+        }
+        DestroyWindow(hList);
+    }
+}
+
+TEST_F(WordListFill, AListHoldingRowsAlreadyGetsTheNewOnesOneByOne) {
+    dictionary::LoadedLines lines;
+    lines.Assign("Apple:x\r\nbanana:y\r\napple:z\r\n");
+    HWND hList = NewList();
+    CListBox(hList).AddString("apple");
+    std::vector<uint32_t> lineOfRow;
+    EXPECT_FALSE(FillWordList(hList, lines, lineOfRow));
+    EXPECT_TRUE(lineOfRow.empty());
+    HWND hExpected = NewList();
+    for (const char* row : {"apple", "Apple", "banana", "apple"})
+        CListBox(hExpected).AddString(row);
+    EXPECT_EQ(RowsOf(hExpected), RowsOf(hList));
+}
+
+// The program itself, with a dictionary of thousands of lines.
+class LargeDictionaryTest : public ProgramTest {};
+
+TEST_F(LargeDictionaryTest, ListSearchAndTranslationsAreThoseOfTheStraightforwardWay) {
+    RandomDictionary random(11);
+    std::string bytes = random.File(4000);
+    WriteDictionary(0, bytes);
+    StartProgram();
+    CWnd* pWords = m_pFrame->GetWordList();
+    dictionary::LoadedLines lines;
+    lines.Assign(bytes);
+    HWND hExpected = CreateWindowExA(0, "ListBox", "", CList1::kStyle & ~WS_VISIBLE, 0, 0, 100, 100,
+                                     m_pFrame->m_hWnd, nullptr, nullptr, nullptr);
+    for (size_t i = 0; i < lines.Size(); ++i)
+        CListBox(hExpected).AddString(std::string(lines.HeadWordAt(i)).c_str());
+    const std::vector<std::string> rows = Rows(pWords);
+    EXPECT_EQ(Rows(CWnd::FromHandle(hExpected)), rows);
+    DestroyWindow(hExpected);
+
+    // The word box selects the row the row-by-row rule finds.
+    for (int k = 0; k < 40; ++k) {
+        const CString strText(random.Typed(rows));
+        const int nExpected = FindWordBeginningWith(pWords->m_hWnd, strText);
+        const int nBefore = Selection(pWords);  // stays when no row begins with the text
+        Type(strText);
+        ASSERT_EQ(nExpected == LB_ERR ? nBefore : nExpected, Selection(pWords)) << "typed " << strText;
+    }
+
+    // The translations of a selected row: the items of every line of its
+    // word, as the list sorts them.
+    CStringList plainLines;
+    ASSERT_TRUE(LoadOneByOne(GetProgramFilePath("en.tmp"), nullptr, plainLines));
+    CWnd* pTranslations = m_pFrame->GetTranslationList();
+    HWND hItems = CreateWindowExA(0, "ListBox", "", CList2::kStyle & ~WS_VISIBLE, 0, 0, 100, 100,
+                                  m_pFrame->m_hWnd, nullptr, nullptr, nullptr);
+    for (int k = 0; k < 30; ++k) {
+        // Not the empty row: it gathers the hundreds of lines without a head
+        // word, which the unit tests look after.
+        const int nRow = static_cast<int>(random.Below(rows.size()));
+        if (rows[static_cast<size_t>(nRow)].empty())
+            continue;
+        CListBox(pWords->m_hWnd).SetCurSel(nRow);
+        m_pDoc->ShowTranslations();
+        CListBox(hItems).ResetContent();
+        for (const std::string& item : ScanTranslations(plainLines, CString(rows[static_cast<size_t>(nRow)])))
+            CListBox(hItems).AddString(item.c_str());
+        ASSERT_EQ(Rows(CWnd::FromHandle(hItems)), Rows(pTranslations))
+            << "row " << rows[static_cast<size_t>(nRow)];
+    }
+    DestroyWindow(hItems);
+}
