@@ -113,6 +113,9 @@ void CTavDoc::ShowTranslations() {
     int nSelected = wordList.GetCurSel();
     if (nSelected < 0)
         return;
+    // Drawn once, when all items are in: a list box that draws as it goes
+    // updates its scroll bar for every item.
+    translationList.SetRedraw(FALSE);
     translationList.ResetContent();
     CString strWord;
     wordList.GetText(nSelected, strWord);
@@ -126,6 +129,8 @@ void CTavDoc::ShowTranslations() {
         for (const std::string& item : items)
             translationList.AddString(item.c_str());
     }
+    translationList.SetRedraw(TRUE);
+    translationList.Invalidate(TRUE);
 }
 
 int CTavDoc::Split(CString strText, CString strSeparator, CStringArray& arrParts) {

@@ -10,8 +10,12 @@
 void PrepareTestApplication() {
     theApp.m_hInstance = GetModuleHandleA(nullptr);
     theApp.InitApplication();
-    theApp.SetRegistryKey("TavTests");
+    theApp.SetRegistryKey("TavWindowTests");
     AfxOleInit();
+}
+
+void DeleteProgramTestSettings() {
+    RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\TavWindowTests");
 }
 
 void ProgramTest::WriteDictionary(int nDirection, const std::string& bytes) {
@@ -34,7 +38,7 @@ void ProgramTest::RemoveDictionaries() {
 }
 
 void ProgramTest::SetUp() {
-    DeleteTestRegistryKey();
+    DeleteProgramTestSettings();
     RemoveDictionaries();
     theApp.m_nDirection = 0;
 }
@@ -43,7 +47,7 @@ void ProgramTest::TearDown() {
     if (m_pFrame)
         CloseProgram();
     RemoveDictionaries();
-    DeleteTestRegistryKey();
+    DeleteProgramTestSettings();
 }
 
 void ProgramTest::StartProgram(BOOL bShow) {

@@ -19,6 +19,9 @@
 
 // Points theApp at the test's resources and registry root; once per program.
 void PrepareTestApplication();
+// Removes the program's settings under the window tests' own root (other
+// test programs, running at the same time, keep roots of their own).
+void DeleteProgramTestSettings();
 
 class ProgramTest : public ::testing::Test {
 protected:

@@ -7,6 +7,6 @@ int main(int argc, char** argv) {
     PrepareTestApplication();
     ::testing::InitGoogleTest(&argc, argv);
     int nResult = RUN_ALL_TESTS();
-    DeleteTestRegistryKey();
+    DeleteProgramTestSettings();
     return nResult;
 }
