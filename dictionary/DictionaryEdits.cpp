@@ -17,20 +17,6 @@ namespace {
 
 const UINT kChunkSize = 1024 * 1024;
 
-// The status text of a failure: the exception's own text, as long as the
-// status bar takes it.
-CString TakeErrorText(CException* e) {
-    char text[255] = {};
-    e->GetErrorMessage(text, sizeof(text));
-    e->Delete();
-    return CString(text);
-}
-
-CString OutOfMemoryText() {
-    CMemoryException e;
-    return e.GetErrorText();
-}
-
 BOOL OpenDictionary(CFile& file, LPCSTR pszDictionary) {
     // Exclusive, and with write access even where only reading: an edit must
     // not work on a file that someone else has open or that it cannot change.
@@ -143,10 +129,10 @@ BOOL RewriteDictionary(LPCSTR pszDictionary, LPCSTR pszTemp, dictionary::EntryRe
         target.Write(out.data(), nOut);
         target.Replace(source, pszDictionary);
     } catch (CException* e) {
-        strError = TakeErrorText(e);
+        strError = AfxTakeErrorText(e);
         return FALSE;
     } catch (const std::bad_alloc&) {
-        strError = OutOfMemoryText();
+        strError = AfxOutOfMemoryText();
         return FALSE;
     }
     return TRUE;
@@ -190,10 +176,10 @@ BOOL AppendEntry(LPCSTR pszDictionary, const CString& strWord, const CString& st
         AppendThroughScratch(file, pszDictionary,
                              dictionary::MakeLine(strWord.Str(), strTranslations.Str()) + "\r\n");
     } catch (CException* e) {
-        strError = TakeErrorText(e);
+        strError = AfxTakeErrorText(e);
         return FALSE;
     } catch (const std::bad_alloc&) {
-        strError = OutOfMemoryText();
+        strError = AfxOutOfMemoryText();
         return FALSE;
     }
     return TRUE;

@@ -15,20 +15,6 @@ namespace {
 // Files are read in pieces of this size.
 const UINT kReadChunk = 16 * 1024 * 1024;
 
-// The status text of a failure: the exception's own text, as long as the
-// status bar takes it.
-CString TakeErrorText(CException* e) {
-    char text[255] = {};
-    e->GetErrorMessage(text, sizeof(text));
-    e->Delete();
-    return CString(text);
-}
-
-CString OutOfMemoryText() {
-    CMemoryException e;
-    return e.GetErrorText();
-}
-
 // Adds the lines a text-mode reader would deliver from the file to nCount:
 // one for each line end before the first 0x1A, and one for text after the
 // last line end. Throws CFileException*; nCount then holds the lines
@@ -74,12 +60,12 @@ BOOL ReadWholeFile(CFile& file, std::string& bytes, CString& strError) {
             bytes.append(more, n);
         file.Close();
     } catch (CException* e) {
-        strError = TakeErrorText(e);
+        strError = AfxTakeErrorText(e);
         file.Abort();
         bytes.resize(nRead);
         return FALSE;
     } catch (const std::bad_alloc&) {
-        strError = OutOfMemoryText();
+        strError = AfxOutOfMemoryText();
         file.Abort();
         bytes.resize(std::min(nRead, bytes.size()));
         return FALSE;
@@ -123,7 +109,7 @@ BOOL LoadDictionaryFile(LPCSTR pszPath, HWND hList, dictionary::LoadedLines& lin
             index.Build(lines, std::move(lineOfRow), ListRowFold(), TypedTextFold());
     } catch (const std::bad_alloc&) {
         index.Clear();
-        strError = OutOfMemoryText();
+        strError = AfxOutOfMemoryText();
         return FALSE;
     }
     return bWhole;

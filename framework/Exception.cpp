@@ -120,6 +120,17 @@ int CFileException::OsErrorToCause(LONG lOsError) {
     }
 }
 
+CString AfxTakeErrorText(CException* e) {
+    char text[255] = {};
+    e->GetErrorMessage(text, sizeof(text));
+    e->Delete();
+    return CString(text);
+}
+
+CString AfxOutOfMemoryText() {
+    return CMemoryException().GetErrorText();
+}
+
 CString AfxFormatSystemMessage(DWORD dwError) {
     LPSTR pBuffer = nullptr;
     DWORD n = FormatMessageA(

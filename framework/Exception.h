@@ -69,6 +69,12 @@ public:
     CString m_strFileName;
 };
 
+// The text of a caught exception, as much as the status bar and the reports
+// take (254 characters); the exception is deleted.
+CString AfxTakeErrorText(CException* e);
+// The text of an out-of-memory failure.
+CString AfxOutOfMemoryText();
+
 // The system's message for a Win32 error code, without the trailing line break.
 CString AfxFormatSystemMessage(DWORD dwError);
 

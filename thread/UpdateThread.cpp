@@ -28,19 +28,6 @@ const INT_PTR kDefaultMaxDownloadLines = 2000000;
 const UINT kReadChunk = 64 * 1024;
 const UINT kFileChunk = 1024 * 1024;
 
-// An exception's own text, as much of it as a report takes (254 characters).
-CString TakeErrorText(CException* e) {
-    char text[255] = {};
-    e->GetErrorMessage(text, sizeof(text));
-    e->Delete();
-    return CString(text);
-}
-
-CString OutOfMemoryText() {
-    CMemoryException e;
-    return e.GetErrorText();
-}
-
 CString DurationText(DWORD dwMilliseconds) {
     const DWORD kMinute = 60 * 1000;
     if (dwMilliseconds >= kMinute && dwMilliseconds % kMinute == 0)
@@ -128,10 +115,10 @@ MergeOutcome MergeIntoDictionary(LPCSTR pszDictionary, const CStringArray& arrLi
         // dictionary is never left with only part of them, or part of one.
         AppendThroughScratch(file, pszDictionary, text);
     } catch (CException* e) {
-        strError = TakeErrorText(e);
+        strError = AfxTakeErrorText(e);
         return MergeOutcome::kFailed;
     } catch (const std::bad_alloc&) {
-        strError = OutOfMemoryText();
+        strError = AfxOutOfMemoryText();
         return MergeOutcome::kFailed;
     }
     return MergeOutcome::kAppended;
@@ -195,10 +182,10 @@ void CUpdateThread::DoAction() {
         }
     } catch (CException* e) {
         // Nothing may escape the run; what the actions do not catch is a failure.
-        *m_pstrReport = TakeErrorText(e);
+        *m_pstrReport = AfxTakeErrorText(e);
         nResult = UPDATE_FAILED;
     } catch (const std::bad_alloc&) {
-        *m_pstrReport = OutOfMemoryText();
+        *m_pstrReport = AfxOutOfMemoryText();
         nResult = UPDATE_FAILED;
     }
     PostMessageA(m_hWndOwner, WM_UPDATE_REPORT, static_cast<WPARAM>(nResult),
@@ -270,11 +257,11 @@ BOOL CUpdateThread::Download(CString strURL, CStringArray& arrLines) {
         pFile->Close();
         session.Close();
     } catch (CException* e) {
-        strFailure = TakeErrorText(e);
+        strFailure = AfxTakeErrorText(e);
         if (strFailure.IsEmpty())
             strFailure = "The update file could not be downloaded";
     } catch (const std::bad_alloc&) {
-        strFailure = OutOfMemoryText();
+        strFailure = AfxOutOfMemoryText();
     }
     if (strFailure.IsEmpty())
         return TRUE;
