@@ -74,7 +74,7 @@ BOOL RewriteLineByLine(LPCSTR pszDictionary, LPCSTR pszTemp, const CString& strW
     return TRUE;
 }
 
-BOOL AppendInPlace(LPCSTR pszDictionary, const CString& strWord, const CString& strTranslations) {
+BOOL AppendAtEnd(LPCSTR pszDictionary, const CString& strWord, const CString& strTranslations) {
     CStdioFile file;
     if (!file.Open(pszDictionary, CFile::modeReadWrite | CFile::typeText))
         return FALSE;

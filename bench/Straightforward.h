@@ -29,4 +29,4 @@ BOOL RewriteLineByLine(LPCSTR pszDictionary, LPCSTR pszTemp, const CString& strW
                        const CString* pstrTranslations);
 
 // An addition in place: the line and a CR LF written at the end of the file.
-BOOL AppendInPlace(LPCSTR pszDictionary, const CString& strWord, const CString& strTranslations);
+BOOL AppendAtEnd(LPCSTR pszDictionary, const CString& strWord, const CString& strTranslations);

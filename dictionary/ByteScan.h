@@ -80,6 +80,85 @@ void ForEachByte(const char* data, size_t size, char c, OnByte&& onByte) {
     }
 }
 
+// The position of the first byte equal to c that starts the block or
+// follows an LF, or size when there is none: where a line of a block of
+// whole lines begins with c. Sixteen starts are ruled out at a time.
+inline size_t FindLineStart(const char* data, size_t size, char c) {
+    if (size > 0 && data[0] == c)
+        return 0;
+    size_t i = 1;
+#ifdef TAV_BYTESCAN_SSE2
+    const __m128i lf = _mm_set1_epi8('\n');
+    const __m128i needle = _mm_set1_epi8(c);
+    for (; i + 16 <= size; i += 16) {
+        const __m128i before = _mm_loadu_si128(reinterpret_cast<const __m128i*>(data + i - 1));
+        const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(data + i));
+        const unsigned mask = static_cast<unsigned>(
+            _mm_movemask_epi8(_mm_and_si128(_mm_cmpeq_epi8(before, lf), _mm_cmpeq_epi8(block, needle))));
+        if (mask != 0)
+            return i + bytescan_detail::LowestBit(mask);
+    }
+#endif
+    for (; i < size; ++i) {
+        if (data[i] == c && data[i - 1] == '\n')
+            return i;
+    }
+    return size;
+}
+
+// Copies the whole lines [data, data + size) to out and returns the end of
+// the copy, leaving out the CR of every CR LF line end (a CR that follows
+// another CR belongs to its line's text and stays). out needs room for size
+// bytes and 32 more, which it may overwrite.
+inline char* CopyLinesWithLfEnds(const char* data, size_t size, char* out) {
+    // Whether the CR at data[i], right before an LF, belongs to the line end.
+    auto isLineEndCr = [data](size_t i) { return i == 0 || data[i - 1] != '\r'; };
+    size_t i = 0;
+#ifdef TAV_BYTESCAN_SSE2
+    if (size > 0) {
+        if (!(data[0] == '\r' && size > 1 && data[1] == '\n'))
+            *out++ = data[0];
+        i = 1;
+    }
+    const __m128i cr = _mm_set1_epi8('\r');
+    const __m128i lf = _mm_set1_epi8('\n');
+    auto load = [data](size_t at) { return _mm_loadu_si128(reinterpret_cast<const __m128i*>(data + at)); };
+    auto store = [](char* at, __m128i bytes) { _mm_storeu_si128(reinterpret_cast<__m128i*>(at), bytes); };
+    // Sixteen bytes at a time while the loads (up to 32 bytes ahead) stay
+    // inside the block. Lines are mostly longer than sixteen bytes, so a
+    // block mostly holds one CR to leave out or none: two stores, the second
+    // moving the rest of the block over it, without a branch.
+    for (; i + 33 <= size; i += 16) {
+        const __m128i block = load(i);
+        const unsigned drop = static_cast<unsigned>(_mm_movemask_epi8(
+            _mm_andnot_si128(_mm_cmpeq_epi8(load(i - 1), cr),
+                             _mm_and_si128(_mm_cmpeq_epi8(block, cr), _mm_cmpeq_epi8(load(i + 1), lf)))));
+        if ((drop & (drop - 1)) == 0) {
+            const size_t k = drop != 0 ? bytescan_detail::LowestBit(drop) : 16;
+            store(out, block);
+            store(out + k, load(i + k + 1));
+            out += drop != 0 ? 15 : 16;
+            continue;
+        }
+        size_t start = 0;
+        for (unsigned mask = drop; mask != 0; mask &= mask - 1) {
+            const size_t k = bytescan_detail::LowestBit(mask);
+            store(out, load(i + start));
+            out += k - start;
+            start = k + 1;
+        }
+        store(out, load(i + start));
+        out += 16 - start;
+    }
+#endif
+    for (; i < size; ++i) {
+        if (data[i] == '\r' && i + 1 < size && data[i + 1] == '\n' && isLineEndCr(i))
+            continue;
+        *out++ = data[i];
+    }
+    return out;
+}
+
 // How many bytes equal c.
 inline size_t CountByte(const char* data, size_t size, char c) {
     size_t count = 0, i = 0;

@@ -1,7 +1,8 @@
 #include "dictionary/DictionaryEdits.h"
 
 #include "dictionary/DictionaryFormat.h"
-#include "dictionary/DictionaryPaths.h"
+#include "dictionary/FileRewriter.h"
+#include "dictionary/ScratchFile.h"
 #include "framework/File.h"
 
 #include <algorithm>
@@ -22,50 +23,6 @@ BOOL OpenDictionary(CFile& file, LPCSTR pszDictionary) {
     // not work on a file that someone else has open or that it cannot change.
     return file.Open(pszDictionary, CFile::modeReadWrite | CFile::shareExclusive | CFile::typeBinary);
 }
-
-// The scratch file of the folder a dictionary file is in.
-CString ScratchPathBeside(LPCSTR pszDictionary) {
-    CString strPath(pszDictionary);
-    const int nSlash = std::max(strPath.ReverseFind('\\'), strPath.ReverseFind('/'));
-    return strPath.Left(nSlash + 1) + kTempFileName;
-}
-
-// Where the new content of a dictionary file is written before it takes the
-// dictionary's place. Until Replace has succeeded the dictionary file is as
-// it was; a scratch file that never took its place is removed again, so
-// that a write that failed on a full disk does not keep the space.
-class CScratchFile {
-public:
-    // Creates (or truncates) the file; throws CFileException* when it cannot.
-    explicit CScratchFile(LPCSTR pszPath)
-        : m_strPath(pszPath), m_file(pszPath, CFile::modeCreate | CFile::modeWrite | CFile::shareExclusive) {}
-    ~CScratchFile() {
-        if (!m_bReplaced) {
-            m_file.Abort();
-            DeleteFileA(m_strPath);
-        }
-    }
-    CScratchFile(const CScratchFile&) = delete;
-    CScratchFile& operator=(const CScratchFile&) = delete;
-
-    void Write(const void* pData, size_t nBytes) { m_file.Write(pData, static_cast<UINT>(nBytes)); }
-
-    // Puts the written content on the disk, closes the dictionary file and
-    // replaces it with the scratch file in one step.
-    void Replace(CFile& dictionary, LPCSTR pszDictionary) {
-        m_file.Flush();
-        m_file.Close();
-        dictionary.Close();
-        if (!MoveFileExA(m_strPath, pszDictionary, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-            AfxThrowLastFileError(pszDictionary);
-        m_bReplaced = true;
-    }
-
-private:
-    CString m_strPath;
-    CFile m_file;
-    bool m_bReplaced = false;
-};
 
 // How appending to a file goes: the bytes of it to keep (all but a trailing
 // 0x1A end-of-text mark) and what to write before the first new line.
@@ -103,30 +60,17 @@ BOOL RewriteDictionary(LPCSTR pszDictionary, LPCSTR pszTemp, dictionary::EntryRe
     }
     try {
         CScratchFile target(pszTemp);
+        dictionary::FileRewriter fileRewriter(std::move(rewriter));
         std::vector<char> chunk(kChunkSize);
-        // What goes to the scratch file, written out whenever the next line
-        // might not fit.
-        std::vector<char> out(kChunkSize);
-        size_t nOut = 0;
-        dictionary::LineSplitter splitter;
-        auto rewrite = [&](std::string_view line) {
-            const size_t nMost = rewriter.MaxWritten(line);
-            if (out.size() - nOut < nMost) {
-                target.Write(out.data(), nOut);
-                nOut = 0;
-                if (out.size() < nMost)
-                    out.resize(nMost);
-            }
-            nOut = static_cast<size_t>(rewriter.Rewrite(line, out.data() + nOut) - out.data());
-        };
         for (;;) {
-            UINT nRead = source.Read(chunk.data(), kChunkSize);
+            const UINT nRead = source.Read(chunk.data(), kChunkSize);
             if (nRead == 0)
                 break;
-            splitter.Feed(chunk.data(), nRead, rewrite);
+            const std::string_view out = fileRewriter.Feed(chunk.data(), nRead);
+            target.Write(out.data(), out.size());
         }
-        splitter.Finish(rewrite);
-        target.Write(out.data(), nOut);
+        const std::string_view out = fileRewriter.Finish();
+        target.Write(out.data(), out.size());
         target.Replace(source, pszDictionary);
     } catch (CException* e) {
         strError = AfxTakeErrorText(e);
@@ -165,6 +109,30 @@ void AppendThroughScratch(CFile& file, LPCSTR pszDictionary, const std::string& 
     scratch.Replace(file, pszDictionary);
 }
 
+void AppendInPlace(CFile& file, const std::string& text) {
+    const ULONGLONG nOriginal = file.GetLength();
+    const AppendPlan plan = PlanAppend(file);
+    // One write, starting on a trailing 0x1A if there is one: a process
+    // killed meanwhile leaves the file as it was or with the whole text.
+    const std::string bytes = plan.pszLineEnd + text;
+    try {
+        file.Seek(static_cast<LONGLONG>(plan.nKeep), CFile::begin);
+        file.Write(bytes.data(), static_cast<UINT>(bytes.size()));
+        file.Flush();
+    } catch (CException*) {
+        // A write that stopped part-way (a full disk) must not leave a
+        // half line: the file is cut back to its old end.
+        try {
+            file.SetLength(plan.nKeep);
+            if (nOriginal > plan.nKeep)
+                file.Write("\x1A", 1);
+        } catch (CException* e) {
+            e->Delete();
+        }
+        throw;
+    }
+}
+
 BOOL AppendEntry(LPCSTR pszDictionary, const CString& strWord, const CString& strTranslations,
                  CString& strError) {
     CFile file;
@@ -173,8 +141,8 @@ BOOL AppendEntry(LPCSTR pszDictionary, const CString& strWord, const CString& st
         return FALSE;
     }
     try {
-        AppendThroughScratch(file, pszDictionary,
-                             dictionary::MakeLine(strWord.Str(), strTranslations.Str()) + "\r\n");
+        AppendInPlace(file, dictionary::MakeLine(strWord.Str(), strTranslations.Str()) + "\r\n");
+        file.Close();
     } catch (CException* e) {
         strError = AfxTakeErrorText(e);
         return FALSE;

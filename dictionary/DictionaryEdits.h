@@ -2,11 +2,14 @@
 // file now holds what was asked; on FALSE nothing was finished and
 // strError holds the text for the status bar.
 //
-// Every change writes the dictionary's new content to the scratch file and
-// then puts it in the dictionary file's place in one step, so the user
-// always has a complete dictionary file: if anything fails on the way (a
-// full disk, a locked scratch file, the process killed), the old file is
-// untouched, and a scratch file that did not take its place is removed.
+// The user always has a complete dictionary file. A change or a deletion
+// writes the new content to the scratch file and then puts it in the
+// dictionary file's place in one step: if anything fails on the way (a full
+// disk, a locked scratch file, the process killed), the old file is
+// untouched, and a scratch file that did not take its place is removed. An
+// addition leaves every existing byte where it is and appends in one write,
+// cut back again if that write fails part-way, so it costs the same on any
+// size of file.
 #pragma once
 
 #include "framework/File.h"
@@ -26,6 +29,11 @@ LPCSTR PrepareAppend(CFile& file);
 // the scratch file beside it ("temp.tmp" in the same folder). Closes file.
 // Throws CFileException*.
 void AppendThroughScratch(CFile& file, LPCSTR pszDictionary, const std::string& text);
+
+// Appends text (whole lines, each with its line end) to the open dictionary
+// file in place, as PrepareAppend would, and puts it on the disk. On
+// failure the file keeps its old content. Throws CFileException*.
+void AppendInPlace(CFile& file, const std::string& text);
 
 // Appends word ":" translations and a CR LF. A last line without its line
 // end gets one first, so the new entry never joins onto it.

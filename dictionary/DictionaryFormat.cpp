@@ -1,5 +1,7 @@
 #include "dictionary/DictionaryFormat.h"
 
+#include <cstring>
+
 namespace dictionary {
 
 bool IsReadableInLine(char c) {
@@ -51,7 +53,7 @@ EntryRewriter::EntryRewriter(std::string word, std::string replacementLine, bool
     : m_word(std::move(word)),
       m_replacementLine(std::move(replacementLine)),
       m_bReplace(bReplace),
-      m_bPlainWord(!m_word.empty() && m_word.find(':') == std::string::npos) {}
+      m_bPlainWord(!m_word.empty() && m_word.find_first_of(":\n") == std::string::npos) {}
 
 EntryRewriter EntryRewriter::Modify(std::string word, std::string replacementLine) {
     return EntryRewriter(std::move(word), std::move(replacementLine), true);
@@ -93,6 +95,40 @@ char* EntryRewriter::Rewrite(std::string_view line, char* out) {
         return WriteLine(m_replacementLine, out);
     }
     return out;
+}
+
+char* EntryRewriter::RewriteLines(const char* data, size_t size, char* out) {
+    if (!m_bPlainWord) {
+        size_t start = 0;
+        ForEachByte(data, size, '\n', [&](size_t lf) {
+            std::string_view line(data + start, lf - start);
+            if (!line.empty() && line.back() == '\r')
+                line.remove_suffix(1);
+            out = Rewrite(line, out);
+            start = lf + 1;
+        });
+        return out;
+    }
+    // Only the lines that begin with the word's first byte can hold the
+    // entry; the runs of lines between the entries are copied whole.
+    const size_t n = m_word.size();
+    size_t copied = 0;
+    for (size_t start = 0; start < size;) {
+        start += FindLineStart(data + start, size - start, m_word[0]);
+        if (start == size)
+            break;
+        const size_t lf = start + FindByte(data + start, size - start, '\n');
+        if (start + n < lf && data[start + n] == ':' && std::memcmp(data + start, m_word.data(), n) == 0) {
+            out = CopyLinesWithLfEnds(data + copied, start - copied, out);
+            if (m_bReplace && !m_bReplaced) {
+                m_bReplaced = true;
+                out = WriteLine(m_replacementLine, out);
+            }
+            copied = lf + 1;
+        }
+        start = lf + 1;
+    }
+    return CopyLinesWithLfEnds(data + copied, size - copied, out);
 }
 
 void EntryRewriter::Rewrite(std::string_view line, std::string& out) {

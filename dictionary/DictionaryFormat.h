@@ -66,6 +66,11 @@ public:
     size_t MaxWritten(std::string_view line) const {
         return (line.size() > m_replacementLine.size() ? line.size() : m_replacementLine.size()) + 2;
     }
+    // The same for the block of whole lines [data, data + size), each ending
+    // in LF, a block at a time: out has room for MaxWrittenLines(size)
+    // bytes, of which it may overwrite more than it writes.
+    char* RewriteLines(const char* data, size_t size, char* out);
+    size_t MaxWrittenLines(size_t size) const { return size + m_replacementLine.size() + 2 + 32; }
 
 private:
     EntryRewriter(std::string word, std::string replacementLine, bool bReplace);
@@ -76,7 +81,7 @@ private:
     std::string m_replacementLine;
     bool m_bReplace;
     bool m_bReplaced = false;
-    bool m_bPlainWord;  // not empty and without ":"
+    bool m_bPlainWord;  // not empty, and without ":" or a line break
 };
 
 template <class OnLine>

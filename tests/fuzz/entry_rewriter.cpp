@@ -6,6 +6,7 @@
 #include "FuzzCheck.h"
 
 #include "dictionary/DictionaryFormat.h"
+#include "dictionary/FileRewriter.h"
 
 using namespace dictionary;
 using Lines = std::vector<std::string>;
@@ -57,6 +58,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         viaBuffer.append(room.data(), static_cast<size_t>(end - room.data()));
     }
     FUZZ_CHECK(viaBuffer == out);
+
+    // The rewrite of a file a block of lines at a time, read in two pieces,
+    // must write the same too.
+    FileRewriter fileRewriter(makeRewriter());
+    const size_t half = file.size() / 2;
+    std::string viaBlocks(fileRewriter.Feed(file.data(), half));
+    viaBlocks += fileRewriter.Feed(file.data() + half, file.size() - half);
+    viaBlocks += fileRewriter.Finish();
+    FUZZ_CHECK(viaBlocks == out);
 
     // What must come out, line by line.
     Lines expected;
