@@ -5,9 +5,13 @@
 
 #include <algorithm>
 #include <cstring>
+#include <exception>
+#include <functional>
 #include <new>
 #include <string>
 #include <string_view>
+#include <system_error>
+#include <thread>
 
 namespace {
 
@@ -16,10 +20,9 @@ namespace {
 const size_t kProgressEvery = 32768;
 
 // Where each stage of a fill ends, as a share of the whole.
-const double kKeysDone = 0.35;
-const double kSortDone = 0.45;
-const double kCheckDone = 0.6;
-const double kOrderDone = 0.65;
+const double kKeysDone = 0.3;
+const double kSortDone = 0.38;
+const double kOrderDone = 0.45;
 
 // Reports the progress within one stage of the fill.
 class StageProgress {
@@ -136,14 +139,34 @@ std::vector<uint32_t> RanksByComparing(size_t nTexts, LCID lcid, GetWide getWide
     return rank;
 }
 
-// Ranks by sort keys (LCMapStringW), then every neighbour in the sorted
-// order is checked with CompareStringW, which the list box uses: the keys
-// must give "equal" exactly where it does and "less" everywhere else. For a
-// comparison that is a proper order this proves the ranks are its own; if
-// any pair disagrees, the texts are sorted with CompareStringW after all.
+// The texts in the order of their sort keys (LCMapStringW), which is meant
+// to be the list box's own order; KeysAgreeWithList tells whether it is.
+// The keys themselves are let go once sorted: what stays is small.
+class KeyOrder {
+public:
+    template <class GetWide>
+    KeyOrder(size_t nTexts, size_t nChars, LCID lcid, GetWide getWide, const FillProgress& onProgress);
+
+    // Texts with the same key share a rank, 0 sorts first.
+    std::vector<uint32_t> Ranks(size_t& nRanks) const;
+
+    // Checks every neighbour in the order with CompareStringW, which the
+    // list box uses: the keys must give "equal" exactly where it does and
+    // "less" everywhere else. For a comparison that is a proper order this
+    // proves the ranks are its own.
+    template <class GetWide>
+    bool KeysAgreeWithList(LCID lcid, GetWide getWide) const;
+
+private:
+    std::vector<uint32_t> m_sorted;         // the texts in key order
+    std::vector<bool> m_sameKeyAsPrevious;  // in that order
+};
+
 template <class GetWide>
-std::vector<uint32_t> RanksOf(size_t nTexts, size_t nChars, LCID lcid, GetWide getWide, size_t& nRanks,
-                              const FillProgress& onProgress) {
+KeyOrder::KeyOrder(size_t nTexts, size_t nChars, LCID lcid, GetWide getWide, const FillProgress& onProgress)
+    : m_sorted(nTexts), m_sameKeyAsPrevious(nTexts) {
+    if (nTexts >= UINT32_MAX)
+        throw std::bad_alloc();  // the texts are counted in 32 bits
     // A key takes about two bytes a character and a few more: room for all
     // at once, so that the keys are never copied while they grow.
     std::string keys;
@@ -180,32 +203,120 @@ std::vector<uint32_t> RanksOf(size_t nTexts, size_t nChars, LCID lcid, GetWide g
         const int c = x.size() > 8 && y.size() > 8 ? x.substr(8).compare(y.substr(8)) : x.compare(y);
         return c != 0 ? c < 0 : a.text < b.text;
     });
-    StageProgress(onProgress, kKeysDone, kSortDone, nTexts).Done();
-
-    std::vector<uint32_t> rank(nTexts);
-    {
-        StageProgress progress(onProgress, kSortDone, kCheckDone, nTexts);
-        std::wstring previous, current;
-        uint32_t nRank = 0;
-        for (size_t k = 0; k < nTexts; ++k) {
-            getWide(entries[k].text, current);
-            if (k > 0) {
-                const bool bSameKey = key(entries[k - 1].text) == key(entries[k].text);
-                // The same text twice is equal to itself.
-                const int nOrder = previous == current ? CSTR_EQUAL : CompareAsList(lcid, previous, current);
-                if (nOrder != (bSameKey ? CSTR_EQUAL : CSTR_LESS_THAN))
-                    return RanksByComparing(nTexts, lcid, getWide, nRanks);
-                if (!bSameKey)
-                    ++nRank;
-            }
-            rank[entries[k].text] = nRank;
-            previous.swap(current);
-            progress.Step(k);
-        }
-        nRanks = nTexts ? nRank + 1 : 0;
-        progress.Done();
+    for (size_t k = 0; k < nTexts; ++k) {
+        m_sorted[k] = entries[k].text;
+        m_sameKeyAsPrevious[k] = k > 0 && key(entries[k - 1].text) == key(entries[k].text);
     }
+    StageProgress(onProgress, kKeysDone, kSortDone, nTexts).Done();
+}
+
+std::vector<uint32_t> KeyOrder::Ranks(size_t& nRanks) const {
+    std::vector<uint32_t> rank(m_sorted.size());
+    uint32_t nRank = 0;
+    for (size_t k = 0; k < m_sorted.size(); ++k) {
+        if (k > 0 && !m_sameKeyAsPrevious[k])
+            ++nRank;
+        rank[m_sorted[k]] = nRank;
+    }
+    nRanks = m_sorted.empty() ? 0 : nRank + 1;
     return rank;
+}
+
+template <class GetWide>
+bool KeyOrder::KeysAgreeWithList(LCID lcid, GetWide getWide) const {
+    std::wstring previous, current;
+    for (size_t k = 0; k < m_sorted.size(); ++k) {
+        getWide(m_sorted[k], current);
+        if (k > 0) {
+            // The same text twice is equal to itself.
+            const int nOrder = previous == current ? CSTR_EQUAL : CompareAsList(lcid, previous, current);
+            if (nOrder != (m_sameKeyAsPrevious[k] ? CSTR_EQUAL : CSTR_LESS_THAN))
+                return false;
+        }
+        previous.swap(current);
+    }
+    return true;
+}
+
+// The ranks under the list box's comparison: by the sort keys where they
+// agree with it, else by sorting with CompareStringW itself.
+template <class GetWide>
+std::vector<uint32_t> RanksOf(size_t nTexts, size_t nChars, LCID lcid, GetWide getWide, size_t& nRanks) {
+    const KeyOrder order(nTexts, nChars, lcid, getWide, FillProgress());
+    if (!order.KeysAgreeWithList(lcid, getWide))
+        return RanksByComparing(nTexts, lcid, getWide, nRanks);
+    return order.Ranks(nRanks);
+}
+
+// Runs a check on a thread of its own while the caller goes on; on a
+// machine with one processor, or without a thread to spare, at once.
+class CheckBeside {
+public:
+    explicit CheckBeside(std::function<bool()> check) : m_check(std::move(check)) {
+        SYSTEM_INFO info;
+        GetSystemInfo(&info);
+        if (info.dwNumberOfProcessors > 1) {
+            try {
+                m_thread = std::thread([this] { Run(); });
+                return;
+            } catch (const std::system_error&) {
+            }
+        }
+        Run();
+    }
+    ~CheckBeside() {
+        if (m_thread.joinable())
+            m_thread.join();
+    }
+    CheckBeside(const CheckBeside&) = delete;
+    CheckBeside& operator=(const CheckBeside&) = delete;
+
+    // Waits for the check. Throws what it threw.
+    bool Passed() {
+        if (m_thread.joinable())
+            m_thread.join();
+        if (m_error)
+            std::rethrow_exception(m_error);
+        return m_bPassed;
+    }
+
+private:
+    void Run() {
+        try {
+            m_bPassed = m_check();
+        } catch (...) {
+            m_error = std::current_exception();
+        }
+    }
+
+    std::function<bool()> m_check;
+    std::thread m_thread;
+    bool m_bPassed = false;
+    std::exception_ptr m_error;
+};
+
+// Puts the rows into the empty list box in the order lineOfRow gives, at its
+// end, where a sorted list box neither searches nor sorts. FALSE when a row
+// was refused.
+template <class GetWide>
+BOOL InsertRows(HWND hList, const std::vector<uint32_t>& lineOfRow, size_t nChars, GetWide getWide,
+                const FillProgress& onProgress) {
+    const size_t nRows = lineOfRow.size();
+    StageProgress progress(onProgress, kOrderDone, 1, nRows);
+    const size_t nBytes = (nChars + nRows) * sizeof(WCHAR);
+    SendMessageW(hList, LB_INITSTORAGE, nRows, static_cast<LPARAM>(std::min<size_t>(nBytes, INT_MAX)));
+    SendMessageW(hList, WM_SETREDRAW, FALSE, 0);
+    BOOL bAll = TRUE;
+    std::wstring wide;
+    for (size_t p = 0; p < nRows; ++p) {
+        getWide(lineOfRow[p], wide);
+        if (SendMessageW(hList, LB_INSERTSTRING, p, reinterpret_cast<LPARAM>(wide.c_str())) < 0)
+            bAll = FALSE;
+        progress.Step(p);
+    }
+    SendMessageW(hList, WM_SETREDRAW, TRUE, 0);
+    progress.Done();
+    return bAll;
 }
 
 // The folding of one byte as CString::MakeUpper does it.
@@ -222,8 +333,7 @@ std::vector<uint32_t> CollationRanks(const std::vector<std::wstring>& texts, LCI
     for (const std::wstring& text : texts)
         nChars += text.size();
     return RanksOf(
-        texts.size(), nChars, lcid, [&](size_t j, std::wstring& out) { out = texts[j]; }, nRanks,
-        FillProgress());
+        texts.size(), nChars, lcid, [&](size_t j, std::wstring& out) { out = texts[j]; }, nRanks);
 }
 
 BOOL FillWordList(HWND hList, const dictionary::LoadedLines& lines, std::vector<uint32_t>& lineOfRow,
@@ -246,26 +356,25 @@ BOOL FillWordList(HWND hList, const dictionary::LoadedLines& lines, std::vector<
     const Widener widen;
     auto getWide = [&lines, &widen](size_t j, std::wstring& out) { widen(RowOf(lines, j), out); };
     const LCID lcid = static_cast<LCID>(SendMessageW(hList, LB_GETLOCALE, 0, 0));
+    const KeyOrder order(nRows, nChars, lcid, getWide, onProgress);
     size_t nRanks = 0;
-    const std::vector<uint32_t> rankOfRow = RanksOf(nRows, nChars, lcid, getWide, nRanks, onProgress);
+    const std::vector<uint32_t> rankOfRow = order.Ranks(nRanks);
     lineOfRow = dictionary::OrderAfterAddingOneByOne(rankOfRow, nRanks);
-    StageProgress(onProgress, kCheckDone, kOrderDone, nRows).Done();
-
-    StageProgress progress(onProgress, kOrderDone, 1, nRows);
-    const size_t nBytes = (nChars + nRows) * sizeof(WCHAR);
-    SendMessageW(hList, LB_INITSTORAGE, nRows, static_cast<LPARAM>(std::min<size_t>(nBytes, INT_MAX)));
-    SendMessageW(hList, WM_SETREDRAW, FALSE, 0);
-    BOOL bAll = TRUE;
-    std::wstring wide;
-    for (size_t p = 0; p < nRows; ++p) {
-        getWide(lineOfRow[p], wide);
-        // At the end of a sorted list box, LB_INSERTSTRING neither searches nor sorts.
-        if (SendMessageW(hList, LB_INSERTSTRING, p, reinterpret_cast<LPARAM>(wide.c_str())) < 0)
-            bAll = FALSE;
-        progress.Step(p);
+    StageProgress(onProgress, kSortDone, kOrderDone, nRows).Done();
+    BOOL bAll = FALSE;
+    {
+        // Proving that the keys sort as the list box does takes a good part
+        // of the time the list box needs for the rows: it runs beside it.
+        CheckBeside check([&] { return order.KeysAgreeWithList(lcid, getWide); });
+        bAll = InsertRows(hList, lineOfRow, nChars, getWide, onProgress);
+        if (!check.Passed()) {
+            // Not this system's order after all: sorted the slow way.
+            SendMessageW(hList, LB_RESETCONTENT, 0, 0);
+            const std::vector<uint32_t> rankByComparing = RanksByComparing(nRows, lcid, getWide, nRanks);
+            lineOfRow = dictionary::OrderAfterAddingOneByOne(rankByComparing, nRanks);
+            bAll = InsertRows(hList, lineOfRow, nChars, getWide, onProgress);
+        }
     }
-    SendMessageW(hList, WM_SETREDRAW, TRUE, 0);
-    progress.Done();
     if (!bAll)
         lineOfRow.clear();
     return bAll;
