@@ -19,6 +19,9 @@ namespace {
 // small dictionaries never need.
 const size_t kProgressEvery = 32768;
 
+// A list at least this long is checked on a thread of its own.
+const size_t kRowsWorthAThread = 50000;
+
 // Where each stage of a fill ends, as a share of the whole.
 const double kKeysDone = 0.3;
 const double kSortDone = 0.38;
@@ -248,14 +251,15 @@ std::vector<uint32_t> RanksOf(size_t nTexts, size_t nChars, LCID lcid, GetWide g
     return order.Ranks(nRanks);
 }
 
-// Runs a check on a thread of its own while the caller goes on; on a
-// machine with one processor, or without a thread to spare, at once.
+// Runs a check on a thread of its own while the caller goes on; at once
+// when it is short (bBeside false), on a machine with one processor, or
+// without a thread to spare.
 class CheckBeside {
 public:
-    explicit CheckBeside(std::function<bool()> check) : m_check(std::move(check)) {
+    CheckBeside(bool bBeside, std::function<bool()> check) : m_check(std::move(check)) {
         SYSTEM_INFO info;
         GetSystemInfo(&info);
-        if (info.dwNumberOfProcessors > 1) {
+        if (bBeside && info.dwNumberOfProcessors > 1) {
             try {
                 m_thread = std::thread([this] { Run(); });
                 return;
@@ -365,7 +369,7 @@ BOOL FillWordList(HWND hList, const dictionary::LoadedLines& lines, std::vector<
     {
         // Proving that the keys sort as the list box does takes a good part
         // of the time the list box needs for the rows: it runs beside it.
-        CheckBeside check([&] { return order.KeysAgreeWithList(lcid, getWide); });
+        CheckBeside check(nRows >= kRowsWorthAThread, [&] { return order.KeysAgreeWithList(lcid, getWide); });
         bAll = InsertRows(hList, lineOfRow, nChars, getWide, onProgress);
         if (!check.Passed()) {
             // Not this system's order after all: sorted the slow way.
