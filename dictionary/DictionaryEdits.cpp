@@ -58,28 +58,23 @@ BOOL RewriteDictionary(LPCSTR pszDictionary, LPCSTR pszTemp, dictionary::EntryRe
         strError = pszOpenFailure;
         return FALSE;
     }
-    try {
-        CScratchFile target(pszTemp);
-        dictionary::FileRewriter fileRewriter(std::move(rewriter));
-        std::vector<char> chunk(kChunkSize);
-        for (;;) {
-            const UINT nRead = source.Read(chunk.data(), kChunkSize);
-            if (nRead == 0)
-                break;
-            const std::string_view out = fileRewriter.Feed(chunk.data(), nRead);
+    return AfxTryWithErrorText(
+        [&] {
+            CScratchFile target(pszTemp);
+            dictionary::FileRewriter fileRewriter(std::move(rewriter));
+            std::vector<char> chunk(kChunkSize);
+            for (;;) {
+                const UINT nRead = source.Read(chunk.data(), kChunkSize);
+                if (nRead == 0)
+                    break;
+                const std::string_view out = fileRewriter.Feed(chunk.data(), nRead);
+                target.Write(out.data(), out.size());
+            }
+            const std::string_view out = fileRewriter.Finish();
             target.Write(out.data(), out.size());
-        }
-        const std::string_view out = fileRewriter.Finish();
-        target.Write(out.data(), out.size());
-        target.Replace(source, pszDictionary);
-    } catch (CException* e) {
-        strError = AfxTakeErrorText(e);
-        return FALSE;
-    } catch (const std::bad_alloc&) {
-        strError = AfxOutOfMemoryText();
-        return FALSE;
-    }
-    return TRUE;
+            target.Replace(source, pszDictionary);
+        },
+        strError);
 }
 
 }  // namespace
@@ -140,17 +135,12 @@ BOOL AppendEntry(LPCSTR pszDictionary, const CString& strWord, const CString& st
         strError = kCannotOpenForAddition;
         return FALSE;
     }
-    try {
-        AppendInPlace(file, dictionary::MakeLine(strWord.Str(), strTranslations.Str()) + "\r\n");
-        file.Close();
-    } catch (CException* e) {
-        strError = AfxTakeErrorText(e);
-        return FALSE;
-    } catch (const std::bad_alloc&) {
-        strError = AfxOutOfMemoryText();
-        return FALSE;
-    }
-    return TRUE;
+    return AfxTryWithErrorText(
+        [&] {
+            AppendInPlace(file, dictionary::MakeLine(strWord.Str(), strTranslations.Str()) + "\r\n");
+            file.Close();
+        },
+        strError);
 }
 
 BOOL ReplaceEntry(LPCSTR pszDictionary, LPCSTR pszTemp, const CString& strWord,

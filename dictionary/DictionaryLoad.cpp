@@ -41,36 +41,31 @@ void CountTextLines(CFile& file, int& nCount) {
 // strError, bytes hold what was read, and the result is FALSE.
 BOOL ReadWholeFile(CFile& file, std::string& bytes, CString& strError) {
     size_t nRead = 0;
-    try {
-        const ULONGLONG nLength = file.GetLength();
-        if (nLength >= static_cast<ULONGLONG>(SIZE_MAX / 2))
-            throw std::bad_alloc();
-        bytes.resize(static_cast<size_t>(nLength));
-        while (nRead < bytes.size()) {
-            const UINT nPiece = static_cast<UINT>(std::min<size_t>(bytes.size() - nRead, kReadChunk));
-            const UINT n = file.Read(&bytes[nRead], nPiece);
-            if (n == 0)
-                break;
-            nRead += n;
-        }
-        bytes.resize(nRead);
-        // Whatever has come after the length was taken.
-        char more[4096];
-        for (UINT n; (n = file.Read(more, sizeof(more))) > 0; nRead += n)
-            bytes.append(more, n);
-        file.Close();
-    } catch (CException* e) {
-        strError = AfxTakeErrorText(e);
-        file.Abort();
-        bytes.resize(nRead);
-        return FALSE;
-    } catch (const std::bad_alloc&) {
-        strError = AfxOutOfMemoryText();
-        file.Abort();
-        bytes.resize(std::min(nRead, bytes.size()));
-        return FALSE;
-    }
-    return TRUE;
+    if (AfxTryWithErrorText(
+            [&] {
+                const ULONGLONG nLength = file.GetLength();
+                if (nLength >= static_cast<ULONGLONG>(SIZE_MAX / 2))
+                    throw std::bad_alloc();
+                bytes.resize(static_cast<size_t>(nLength));
+                while (nRead < bytes.size()) {
+                    const UINT nPiece = static_cast<UINT>(std::min<size_t>(bytes.size() - nRead, kReadChunk));
+                    const UINT n = file.Read(&bytes[nRead], nPiece);
+                    if (n == 0)
+                        break;
+                    nRead += n;
+                }
+                bytes.resize(nRead);
+                // Whatever has come after the length was taken.
+                char more[4096];
+                for (UINT n; (n = file.Read(more, sizeof(more))) > 0; nRead += n)
+                    bytes.append(more, n);
+                file.Close();
+            },
+            strError))
+        return TRUE;
+    file.Abort();
+    bytes.resize(std::min(nRead, bytes.size()));
+    return FALSE;
 }
 
 }  // namespace

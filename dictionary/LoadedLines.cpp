@@ -1,6 +1,7 @@
 #include "dictionary/LoadedLines.h"
 
 #include "dictionary/ByteScan.h"
+#include "dictionary/TableHash.h"
 
 #include <new>
 
@@ -63,19 +64,9 @@ std::string_view LoadedLines::TranslationsAt(size_t nLine) const {
     return std::string_view(m_bytes.data() + span.offset + span.colon + 1, span.length - span.colon - 1);
 }
 
-size_t LoadedLines::Hash(std::string_view text) {
-    // FNV-1a, spread over the table's bits by a Fibonacci multiply.
-    uint64_t h = 14695981039346656037ull;
-    for (char c : text) {
-        h ^= static_cast<unsigned char>(c);
-        h *= 1099511628211ull;
-    }
-    return static_cast<size_t>(h * 11400714819323198485ull);
-}
-
 size_t LoadedLines::SlotOf(std::string_view word) const {
     const size_t mask = m_slots.size() - 1;
-    size_t i = Hash(word) >> (64 - m_nSlotBits);
+    size_t i = FirstSlot(word, m_nSlotBits);
     while (m_slots[i] != 0 && HeadWordAt(m_slots[i] - 1) != word)
         i = (i + 1) & mask;
     return i;

@@ -53,7 +53,6 @@ private:
         uint32_t colon;  // position of the first ":", or kNoColon
     };
 
-    static size_t Hash(std::string_view text);
     size_t SlotOf(std::string_view word) const;
 
     std::string m_bytes;

@@ -1,6 +1,7 @@
 #include "dictionary/UpdateMerge.h"
 
 #include "dictionary/DictionaryFormat.h"
+#include "dictionary/TableHash.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -43,18 +44,8 @@ const int kInitialBits = 6;
 
 FoldedKeySet::FoldedKeySet() : m_slots(size_t(1) << kInitialBits, Slot{0, 0, 0}), m_nBits(kInitialBits) {}
 
-size_t FoldedKeySet::Hash(std::string_view key) {
-    // FNV-1a, then spread over the table's bits by a Fibonacci multiply.
-    uint64_t h = 14695981039346656037ull;
-    for (char c : key) {
-        h ^= static_cast<unsigned char>(c);
-        h *= 1099511628211ull;
-    }
-    return static_cast<size_t>(h * 11400714819323198485ull);
-}
-
 size_t FoldedKeySet::Index(std::string_view key) const {
-    return Hash(key) >> (sizeof(size_t) * 8 - static_cast<size_t>(m_nBits));
+    return FirstSlot(key, m_nBits);
 }
 
 std::pair<size_t, bool> FoldedKeySet::Insert(std::string_view key) {

@@ -76,7 +76,6 @@ private:
         size_t number;
     };
 
-    static size_t Hash(std::string_view key);
     size_t Index(std::string_view key) const;
     void Grow();
 

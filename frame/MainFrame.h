@@ -13,6 +13,7 @@
 #include "widgets/ImageToolBar.h"
 #include "widgets/SystemTray.h"
 
+class CAddModDlg;
 class CTavDoc;
 
 // The program's own messages (the update report is the worker's).
@@ -151,6 +152,10 @@ protected:
     void ReloadAfterEdit();
     // Puts the edited word back into the word box (or selects it in the list).
     void ShowEditedWord(const CString& strWord);
+    // Runs the add or change dialog and carries out what it asks: the
+    // list reloaded with the word selected, its translations shown a
+    // quarter second later, pszDone in the status bar.
+    void EditThroughDialog(CAddModDlg& dlg, BOOL bAdd, LPCSTR pszDone);
 
     // Whether an update cycle is running (steps 1 to 7).
     BOOL IsUpdateRunning() const { return m_nUpdateStep > 0 && m_nUpdateStep < 8; }

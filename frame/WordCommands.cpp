@@ -35,25 +35,28 @@ void CMainFrame::ShowEditedWord(const CString& strWord) {
     }
 }
 
+void CMainFrame::EditThroughDialog(CAddModDlg& dlg, BOOL bAdd, LPCSTR pszDone) {
+    if (dlg.DoModal() != IDOK)
+        return;
+    // The dialog takes translations separated by commas; the file keeps "|".
+    CString strTranslations = dlg.m_strTranslations;
+    strTranslations.Replace(',', '|');
+    CTavDoc* pDoc = GetTavDoc();
+    if (!pDoc || !(bAdd ? pDoc->AddWord(dlg.m_strWord, strTranslations)
+                        : pDoc->ModifyWord(dlg.m_strWord, strTranslations)))
+        return;
+    ReloadAfterEdit();
+    ShowEditedWord(dlg.m_strWord);
+    SetTimer(ID_TIMER_TRANSLATIONS, 250);
+    SetMessageText(pszDone);
+}
+
 void CMainFrame::OnAddWord() {
     if (RefuseWhileUpdating())
         return;
     m_bDeleteAllowed = FALSE;
     CAddModDlg dlg(theApp.m_nDirection, CString(), CString());
-    if (dlg.DoModal() != IDOK)
-        return;
-    CString strTranslations = dlg.m_strTranslations;
-    strTranslations.Replace(',', '|');
-    CTavDoc* pDoc = GetTavDoc();
-    if (!pDoc || !pDoc->AddWord(dlg.m_strWord, strTranslations))
-        return;
-    ReloadAfterEdit();
-    ShowEditedWord(dlg.m_strWord);
-    CWnd* pTranslationList = GetTranslationList();
-    if (pTranslationList && ::GetFocus() == pTranslationList->m_hWnd)
-        FocusWordBox(FALSE);
-    SetTimer(ID_TIMER_TRANSLATIONS, 250);
-    SetMessageText("The addition has been successfully completed");
+    EditThroughDialog(dlg, TRUE, "The addition has been successfully completed");
 }
 
 void CMainFrame::OnModifyWord() {
@@ -77,17 +80,7 @@ void CMainFrame::OnModifyWord() {
         strTranslations += strItem;
     }
     CAddModDlg dlg(theApp.m_nDirection, strWord, strTranslations);
-    if (dlg.DoModal() != IDOK)
-        return;
-    strTranslations = dlg.m_strTranslations;
-    strTranslations.Replace(',', '|');
-    CTavDoc* pDoc = GetTavDoc();
-    if (!pDoc || !pDoc->ModifyWord(dlg.m_strWord, strTranslations))
-        return;
-    ReloadAfterEdit();
-    ShowEditedWord(dlg.m_strWord);
-    SetTimer(ID_TIMER_TRANSLATIONS, 250);
-    SetMessageText("The modification has been successfully completed");
+    EditThroughDialog(dlg, FALSE, "The modification has been successfully completed");
 }
 
 void CMainFrame::OnDeleteWord() {

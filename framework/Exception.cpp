@@ -131,11 +131,12 @@ CString AfxOutOfMemoryText() {
     return CMemoryException().GetErrorText();
 }
 
-CString AfxFormatSystemMessage(DWORD dwError) {
+CString AfxFormatSystemMessage(DWORD dwError, HMODULE hModule) {
     LPSTR pBuffer = nullptr;
-    DWORD n = FormatMessageA(
-        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
-        dwError, MAKELANGID(LANG_NEUTRAL, SUBLANG_DEFAULT), reinterpret_cast<LPSTR>(&pBuffer), 0, nullptr);
+    const DWORD dwSource = hModule ? FORMAT_MESSAGE_FROM_HMODULE : FORMAT_MESSAGE_FROM_SYSTEM;
+    DWORD n = FormatMessageA(FORMAT_MESSAGE_ALLOCATE_BUFFER | dwSource | FORMAT_MESSAGE_IGNORE_INSERTS,
+                             hModule, dwError, MAKELANGID(LANG_NEUTRAL, SUBLANG_DEFAULT),
+                             reinterpret_cast<LPSTR>(&pBuffer), 0, nullptr);
     CString strText;
     if (n > 0 && pBuffer)
         strText = CString(pBuffer, static_cast<int>(n));

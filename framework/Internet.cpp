@@ -17,18 +17,7 @@ CString FormatInternetMessage(DWORD dwError) {
     HMODULE hWinInet = GetModuleHandleA("wininet.dll");
     if (!hWinInet || dwError < INTERNET_ERROR_BASE || dwError > INTERNET_ERROR_LAST)
         return CString();
-    LPSTR pBuffer = nullptr;
-    DWORD n = FormatMessageA(
-        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_HMODULE | FORMAT_MESSAGE_IGNORE_INSERTS,
-        hWinInet, dwError, MAKELANGID(LANG_NEUTRAL, SUBLANG_DEFAULT), reinterpret_cast<LPSTR>(&pBuffer), 0,
-        nullptr);
-    CString strText;
-    if (n > 0 && pBuffer)
-        strText = CString(pBuffer, static_cast<int>(n));
-    if (pBuffer)
-        LocalFree(pBuffer);
-    strText.TrimRight("\r\n");
-    return strText;
+    return AfxFormatSystemMessage(dwError, hWinInet);
 }
 
 // The application's name, else the executable's name without its extension.

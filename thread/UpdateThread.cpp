@@ -96,32 +96,30 @@ MergeOutcome MergeIntoDictionary(LPCSTR pszDictionary, const CStringArray& arrLi
     // Exclusive like every dictionary open; never created.
     if (!file.Open(pszDictionary, CFile::modeReadWrite | CFile::shareExclusive | CFile::typeBinary))
         return MergeOutcome::kCannotOpen;
-    try {
-        dictionary::UpdateMerge merge(AnsiCaseFold());
-        for (const CString& strLine : arrLines)
-            merge.AddDownloadedLine(strLine.Str());
-        ReadLocalLines(file, merge);
-        std::string text;
-        for (size_t nLine : merge.Chosen()) {
-            const std::string& line = arrLines[static_cast<INT_PTR>(nLine)].Str();
-            text += line;
-            text += "\r\n";
-        }
-        if (text.empty()) {
-            file.Close();
-            return MergeOutcome::kNothingNew;
-        }
-        // The new lines may be many: through the scratch file, so that the
-        // dictionary is never left with only part of them, or part of one.
-        AppendThroughScratch(file, pszDictionary, text);
-    } catch (CException* e) {
-        strError = AfxTakeErrorText(e);
-        return MergeOutcome::kFailed;
-    } catch (const std::bad_alloc&) {
-        strError = AfxOutOfMemoryText();
-        return MergeOutcome::kFailed;
-    }
-    return MergeOutcome::kAppended;
+    MergeOutcome outcome = MergeOutcome::kAppended;
+    const BOOL bDone = AfxTryWithErrorText(
+        [&] {
+            dictionary::UpdateMerge merge(AnsiCaseFold());
+            for (const CString& strLine : arrLines)
+                merge.AddDownloadedLine(strLine.Str());
+            ReadLocalLines(file, merge);
+            std::string text;
+            for (size_t nLine : merge.Chosen()) {
+                const std::string& line = arrLines[static_cast<INT_PTR>(nLine)].Str();
+                text += line;
+                text += "\r\n";
+            }
+            if (text.empty()) {
+                file.Close();
+                outcome = MergeOutcome::kNothingNew;
+                return;
+            }
+            // The new lines may be many: through the scratch file, so that the
+            // dictionary is never left with only part of them, or part of one.
+            AppendThroughScratch(file, pszDictionary, text);
+        },
+        strError);
+    return bDone ? outcome : MergeOutcome::kFailed;
 }
 
 CUpdateThread::CUpdateThread()
@@ -168,26 +166,24 @@ DWORD CUpdateThread::Run() {
 void CUpdateThread::DoAction() {
     m_bDone = TRUE;
     int nResult = UPDATE_FAILED;
-    try {
-        switch (m_nAction) {
-            case UPDATE_ENGLISH:
-                nResult = UpdateEnglish(m_pstrReport);
-                break;
-            case UPDATE_ROMANIAN:
-                nResult = UpdateRomanian(m_pstrReport);
-                break;
-            default:
-                *m_pstrReport = "Update action command is undefined";
-                break;
-        }
-    } catch (CException* e) {
-        // Nothing may escape the run; what the actions do not catch is a failure.
-        *m_pstrReport = AfxTakeErrorText(e);
+    // Nothing may escape the run; what the actions do not catch is a failure.
+    const BOOL bRan = AfxTryWithErrorText(
+        [&] {
+            switch (m_nAction) {
+                case UPDATE_ENGLISH:
+                    nResult = UpdateEnglish(m_pstrReport);
+                    break;
+                case UPDATE_ROMANIAN:
+                    nResult = UpdateRomanian(m_pstrReport);
+                    break;
+                default:
+                    *m_pstrReport = "Update action command is undefined";
+                    break;
+            }
+        },
+        *m_pstrReport);
+    if (!bRan)
         nResult = UPDATE_FAILED;
-    } catch (const std::bad_alloc&) {
-        *m_pstrReport = AfxOutOfMemoryText();
-        nResult = UPDATE_FAILED;
-    }
     PostMessageA(m_hWndOwner, WM_UPDATE_REPORT, static_cast<WPARAM>(nResult),
                  reinterpret_cast<LPARAM>(m_pstrReport));
 }
@@ -202,67 +198,66 @@ BOOL CUpdateThread::Download(CString strURL, CStringArray& arrLines) {
             arrLines.Add(CString(line.data(), static_cast<int>(line.size())));
     };
     CString strFailure;
-    try {
-        CInternetSession session(nullptr, 1, INTERNET_OPEN_TYPE_PRECONFIG);
-        session.SetTimeouts(m_dwTimeout);
-        std::unique_ptr<CHttpFile> pFile(
-            session.OpenURL(strURL, 1, INTERNET_FLAG_RELOAD | INTERNET_FLAG_TRANSFER_ASCII));
+    if (!AfxTryWithErrorText(
+            [&] {
+                CInternetSession session(nullptr, 1, INTERNET_OPEN_TYPE_PRECONFIG);
+                session.SetTimeouts(m_dwTimeout);
+                std::unique_ptr<CHttpFile> pFile(
+                    session.OpenURL(strURL, 1, INTERNET_FLAG_RELOAD | INTERNET_FLAG_TRANSFER_ASCII));
 
-        // A 404 or 500 still comes with a body, the server's error page: that
-        // is not an update file and must never be merged.
-        const DWORD dwStatus = pFile->GetStatusCode();
-        ULONGLONG nLength = 0;
-        if (dwStatus < 200 || dwStatus > 299) {
-            CString strStatus;
-            pFile->QueryInfo(HTTP_QUERY_STATUS_TEXT, strStatus);
-            strFailure = CString("The update server answered " + std::to_string(dwStatus));
-            if (!strStatus.IsEmpty())
-                strFailure += " " + strStatus;
-        } else if (pFile->GetContentLength(nLength) && nLength > m_nMaxDownloadSize) {
-            strFailure = "The update file is larger than " + SizeText(m_nMaxDownloadSize);
-        } else {
-            // Bounded as it arrives too: a body need not announce its length.
-            std::vector<char> chunk(kReadChunk);
-            dictionary::UpdateLineSplitter splitter;
-            ULONGLONG nTotal = 0;
-            const ULONGLONG nStart = GetTickCount64();
-            for (;;) {
-                // Only what has arrived, so that the time limit is checked
-                // however slowly the bytes come.
-                const DWORD dwAvailable = pFile->QueryDataAvailable();
-                const UINT nRead = pFile->Read(
-                    chunk.data(), dwAvailable > 0 && dwAvailable < kReadChunk ? dwAvailable : kReadChunk);
-                if (nRead == 0)
-                    break;
-                if (GetTickCount64() - nStart > m_dwMaxDownloadTime) {
-                    strFailure = "The update server took more than " + DurationText(m_dwMaxDownloadTime) +
-                                 " to send the update file";
-                    break;
-                }
-                nTotal += nRead;
-                if (nTotal > m_nMaxDownloadSize) {
+                // A 404 or 500 still comes with a body, the server's error page: that
+                // is not an update file and must never be merged.
+                const DWORD dwStatus = pFile->GetStatusCode();
+                ULONGLONG nLength = 0;
+                if (dwStatus < 200 || dwStatus > 299) {
+                    CString strStatus;
+                    pFile->QueryInfo(HTTP_QUERY_STATUS_TEXT, strStatus);
+                    strFailure = CString("The update server answered " + std::to_string(dwStatus));
+                    if (!strStatus.IsEmpty())
+                        strFailure += " " + strStatus;
+                } else if (pFile->GetContentLength(nLength) && nLength > m_nMaxDownloadSize) {
                     strFailure = "The update file is larger than " + SizeText(m_nMaxDownloadSize);
-                    break;
+                } else {
+                    // Bounded as it arrives too: a body need not announce its length.
+                    std::vector<char> chunk(kReadChunk);
+                    dictionary::UpdateLineSplitter splitter;
+                    ULONGLONG nTotal = 0;
+                    const ULONGLONG nStart = GetTickCount64();
+                    for (;;) {
+                        // Only what has arrived, so that the time limit is checked
+                        // however slowly the bytes come.
+                        const DWORD dwAvailable = pFile->QueryDataAvailable();
+                        const UINT nRead = pFile->Read(
+                            chunk.data(),
+                            dwAvailable > 0 && dwAvailable < kReadChunk ? dwAvailable : kReadChunk);
+                        if (nRead == 0)
+                            break;
+                        if (GetTickCount64() - nStart > m_dwMaxDownloadTime) {
+                            strFailure = "The update server took more than " +
+                                         DurationText(m_dwMaxDownloadTime) + " to send the update file";
+                            break;
+                        }
+                        nTotal += nRead;
+                        if (nTotal > m_nMaxDownloadSize) {
+                            strFailure = "The update file is larger than " + SizeText(m_nMaxDownloadSize);
+                            break;
+                        }
+                        splitter.Feed(chunk.data(), nRead, addLine);
+                        if (bTooManyLines)
+                            break;
+                    }
+                    if (strFailure.IsEmpty())
+                        splitter.Finish(addLine);
+                    if (bTooManyLines)
+                        strFailure = CString("The update file has more than " +
+                                             std::to_string(m_nMaxDownloadLines) + " lines");
                 }
-                splitter.Feed(chunk.data(), nRead, addLine);
-                if (bTooManyLines)
-                    break;
-            }
-            if (strFailure.IsEmpty())
-                splitter.Finish(addLine);
-            if (bTooManyLines)
-                strFailure = CString("The update file has more than " + std::to_string(m_nMaxDownloadLines) +
-                                     " lines");
-        }
-        pFile->Close();
-        session.Close();
-    } catch (CException* e) {
-        strFailure = AfxTakeErrorText(e);
-        if (strFailure.IsEmpty())
-            strFailure = "The update file could not be downloaded";
-    } catch (const std::bad_alloc&) {
-        strFailure = AfxOutOfMemoryText();
-    }
+                pFile->Close();
+                session.Close();
+            },
+            strFailure) &&
+        strFailure.IsEmpty())
+        strFailure = "The update file could not be downloaded";
     if (strFailure.IsEmpty())
         return TRUE;
     // A download that failed part-way leaves nothing behind.

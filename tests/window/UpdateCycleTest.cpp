@@ -129,6 +129,11 @@ TEST_F(UpdateCycleTest, ClosingDuringARunWaitsForItAndLosesNothing) {
         Tick();
     m_pFrame->SendMessage(WM_TIMER, ID_TIMER_UPDATE);  // step 4: the English run starts
     ASSERT_EQ(4, m_pFrame->m_nUpdateStep);
+    // Closed once the run has asked for the file: a run stopped before it
+    // begins does nothing at all.
+    for (int i = 0; i < 500 && m_server.Requests().empty(); ++i)
+        Sleep(10);
+    ASSERT_FALSE(m_server.Requests().empty());
     CloseProgram();  // the window's end waits for the run
     EXPECT_EQ("house:casa\r\nzebra:zebr\xE3\r\n", ReadDictionary(0));
 }
