@@ -17,7 +17,6 @@
 // its own, what loading FILE costs in memory (KIND: program, lines, list)
 // and writes the figures to RESULT.
 #include "DictionaryGenerator.h"
-#include "MergeTiming.h"
 #include "RescanMerge.h"
 #include "Straightforward.h"
 
@@ -468,7 +467,7 @@ Figures Run(size_t nLines, const std::string& dir, const Panes& panes) {
     // Merging updates: the program's merge whole, the rescan on a sample.
     const size_t nSample = nLines >= 1000000 ? 10 : (nLines >= 200000 ? 40 : 200);
     for (size_t nUpdate : {size_t(10000), size_t(100000)}) {
-        const CStringArray arrUpdate = MakeUpdate(generated, nUpdate, 77);
+        const CStringArray arrUpdate = DictionaryGenerator::MakeUpdate(generated, nUpdate, 77);
         CopySettled(dict, copy);
         const double ms = Time([&] {
             const MergeOutcome outcome = MergeIntoDictionary(copy.c_str(), arrUpdate, strError);
