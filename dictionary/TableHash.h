@@ -1,7 +1,7 @@
 // Where a text starts looking for its place in a hash table of 2^nBits
-// slots: FNV-1a over its bytes, spread over the table's bits by a Fibonacci
-// multiply (the top bits of the product). Header only, so that the natively
-// built fuzzers need nothing else.
+// slots (nBits from 1 to 63): FNV-1a over its bytes, spread over the
+// table's bits by a Fibonacci multiply (the top bits of the product).
+// Header only, so that the natively built fuzzers need nothing else.
 #pragma once
 
 #include <cstddef>
@@ -16,7 +16,7 @@ inline size_t FirstSlot(std::string_view text, int nBits) {
         h ^= static_cast<unsigned char>(c);
         h *= 1099511628211ull;
     }
-    return nBits == 0 ? 0 : static_cast<size_t>((h * 11400714819323198485ull) >> (64 - nBits));
+    return static_cast<size_t>((h * 11400714819323198485ull) >> (64 - nBits));
 }
 
 }  // namespace dictionary
