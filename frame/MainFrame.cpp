@@ -64,6 +64,8 @@ ON_COMMAND(ID_EDIT_UNDO, OnEditUndo)
 ON_UPDATE_COMMAND_UI(ID_EDIT_UNDO, OnUpdateEditUndo)
 ON_COMMAND(ID_APP_EXIT, OnAppExit)
 ON_COMMAND(ID_RESTORE, OnRestore)
+ON_COMMAND(ID_NEXT_PANE, OnNextPane)
+ON_COMMAND(ID_PREV_PANE, OnPrevPane)
 END_MESSAGE_MAP()
 
 namespace {
@@ -106,7 +108,9 @@ CMainFrame::CMainFrame()
       m_bAlwaysOnTop(FALSE),
       m_bHideWhenClose(FALSE),
       m_bHideWhenMinimized(FALSE),
-      m_nEscapeFunction(0) {}
+      m_nEscapeFunction(0),
+      m_bWordFromList(FALSE),
+      m_nEditDialogs(0) {}
 
 CMainFrame::~CMainFrame() {
     m_fontWordBox.DeleteObject();
@@ -226,8 +230,7 @@ CTavDoc* CMainFrame::GetTavDoc() const {
 
 void CMainFrame::OnSize(UINT nType, int cx, int cy) {
     if (nType == SIZE_MINIMIZED && m_bHideWhenMinimized == 1) {
-        m_trayIcon.ShowIcon();  // the program now lives in the notification area
-        ShowWindow(SW_HIDE);
+        HideInNotificationArea();
     } else if (nType == SIZE_RESTORED || nType == SIZE_MAXIMIZED) {
         m_trayIcon.HideIcon();
         if (m_bSplitterCreated) {
@@ -240,6 +243,11 @@ void CMainFrame::OnSize(UINT nType, int cx, int cy) {
         }
     }
     CFrameWnd::OnSize(nType, cx, cy);
+}
+
+void CMainFrame::HideInNotificationArea() {
+    m_trayIcon.ShowIcon();  // the program now lives in the notification area
+    ShowWindow(SW_HIDE);
 }
 
 void CMainFrame::OnShowWindow(BOOL bShow, UINT nStatus) {
@@ -263,9 +271,8 @@ void CMainFrame::OnShowWindow(BOOL bShow, UINT nStatus) {
 
 void CMainFrame::OnClose() {
     if (m_bHideWhenClose) {
-        m_trayIcon.ShowIcon();
         ShowWindow(SW_MINIMIZE);
-        ShowWindow(SW_HIDE);
+        HideInNotificationArea();
         return;
     }
     m_trayIcon.HideIcon();

@@ -45,8 +45,14 @@ public:
     // Puts the focus where the user types: the word box with its text
     // selected whole (or the caret at its end), else the word list.
     void FocusWordBox(BOOL bSelectAll);
+    // Hides the window, the notification icon being the way back.
+    void HideInNotificationArea();
     // The document, as the active view (or the word list) knows it.
     CTavDoc* GetTavDoc() const;
+    // Puts the word the user went to in the word list into the word box,
+    // without searching for it again (the search would go back to the first
+    // of several rows that read alike), and arms the translations' display.
+    void ShowListWord(const CString& strWord);
 
     BOOL m_bFocusInWordBox;
     int m_nUpdateStep;
@@ -68,6 +74,11 @@ public:
     BOOL m_bHideWhenClose;
     BOOL m_bHideWhenMinimized;
     int m_nEscapeFunction;
+    // Set while the word list's selection writes the word box.
+    BOOL m_bWordFromList;
+    // How many edit dialogs and confirmations are open: an update cycle
+    // waits for them to close before it takes a step.
+    int m_nEditDialogs;
 
     DECLARE_MESSAGE_MAP()
 
@@ -87,6 +98,10 @@ protected:
     // Empties both lists and loads the word list of the current direction.
     void LoadWordList(LPCSTR lpszStatusText);
     CWnd* GetWordBox() const;
+    // F6 and Shift+F6: word box -> word list -> translation list, and back.
+    void OnNextPane();
+    void OnPrevPane();
+    void MoveToPane(BOOL bPrevious);
 
     // Direction.
     void OnEnglishRomanian();
