@@ -1,5 +1,6 @@
 #include "dictionary/DictionaryEdits.h"
 
+#include "dictionary/ByteScan.h"
 #include "dictionary/DictionaryFormat.h"
 #include "dictionary/FileRewriter.h"
 #include "dictionary/ScratchFile.h"
@@ -104,15 +105,40 @@ void AppendThroughScratch(CFile& file, LPCSTR pszDictionary, const std::string& 
     CScratchFile scratch(ScratchPathBeside(pszDictionary));
     file.SeekToBegin();
     std::vector<char> chunk(static_cast<size_t>(std::min<ULONGLONG>(plan.nKeep, kChunkSize)) + 1);
-    for (ULONGLONG nLeft = plan.nKeep; nLeft > 0;) {
-        const UINT nRead = file.Read(chunk.data(), static_cast<UINT>(std::min<ULONGLONG>(nLeft, kChunkSize)));
+    // The text ends at the first 0x1A: lines written after one would never
+    // be read, so they go in just before it, and what follows it stays.
+    ULONGLONG nMark = plan.nKeep;
+    char last = '\n';
+    for (ULONGLONG nDone = 0; nDone < plan.nKeep;) {
+        const UINT nRead =
+            file.Read(chunk.data(), static_cast<UINT>(std::min<ULONGLONG>(plan.nKeep - nDone, kChunkSize)));
         if (nRead == 0)
             break;
-        scratch.Write(chunk.data(), nRead);
-        nLeft -= nRead;
+        const size_t nText = dictionary::FindByte(chunk.data(), nRead, '\x1A');
+        if (nText > 0)
+            last = chunk[nText - 1];
+        scratch.Write(chunk.data(), nText);
+        if (nText < nRead) {
+            nMark = nDone + nText;
+            break;
+        }
+        nDone += nRead;
     }
-    scratch.Write(plan.pszLineEnd, std::strlen(plan.pszLineEnd));
-    scratch.Write(text.data(), text.size());
+    if (nMark == plan.nKeep) {
+        scratch.Write(plan.pszLineEnd, std::strlen(plan.pszLineEnd));
+        scratch.Write(text.data(), text.size());
+    } else {
+        if (last != '\n')
+            scratch.Write("\r\n", 2);
+        scratch.Write(text.data(), text.size());
+        file.Seek(static_cast<LONGLONG>(nMark), CFile::begin);
+        for (;;) {
+            const UINT nRead = file.Read(chunk.data(), static_cast<UINT>(chunk.size()));
+            if (nRead == 0)
+                break;
+            scratch.Write(chunk.data(), nRead);
+        }
+    }
     scratch.Replace(file, pszDictionary);
 }
 
@@ -141,7 +167,7 @@ void AppendInPlace(CFile& file, const std::string& text) {
 }
 
 BOOL AppendEntry(LPCSTR pszDictionary, const CString& strWord, const CString& strTranslations,
-                 CString& strError) {
+                 CString& strError, bool bBeforeEndMark) {
     CFile file;
     if (!OpenDictionary(file, pszDictionary)) {
         strError = kCannotOpenForAddition;
@@ -149,8 +175,13 @@ BOOL AppendEntry(LPCSTR pszDictionary, const CString& strWord, const CString& st
     }
     return AfxTryWithErrorText(
         [&] {
-            AppendInPlace(file, dictionary::MakeLine(strWord.Str(), strTranslations.Str()) + "\r\n");
-            file.Close();
+            const std::string line = dictionary::MakeLine(strWord.Str(), strTranslations.Str()) + "\r\n";
+            if (bBeforeEndMark) {
+                AppendThroughScratch(file, pszDictionary, line);
+            } else {
+                AppendInPlace(file, line);
+                file.Close();
+            }
         },
         strError);
 }

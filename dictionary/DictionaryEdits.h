@@ -26,7 +26,9 @@ LPCSTR PrepareAppend(CFile& file);
 
 // Puts the open dictionary file, with text (whole lines, each with its line
 // end) appended as PrepareAppend would append it, in its own place through
-// the scratch file beside it ("temp.tmp" in the same folder). Closes file.
+// the scratch file beside it ("temp.tmp" in the same folder). In a file that
+// holds a 0x1A before its end the text goes in before that mark, where a
+// reader sees it; the bytes after the mark stay as they are. Closes file.
 // Throws CFileException*.
 void AppendThroughScratch(CFile& file, LPCSTR pszDictionary, const std::string& text);
 
@@ -36,9 +38,11 @@ void AppendThroughScratch(CFile& file, LPCSTR pszDictionary, const std::string& 
 void AppendInPlace(CFile& file, const std::string& text);
 
 // Appends word ":" translations and a CR LF. A last line without its line
-// end gets one first, so the new entry never joins onto it.
+// end gets one first, so the new entry never joins onto it. bBeforeEndMark:
+// the file has text after an end-of-text mark, so the entry goes in through
+// the scratch file, before the mark, where it is read.
 BOOL AppendEntry(LPCSTR pszDictionary, const CString& strWord, const CString& strTranslations,
-                 CString& strError);
+                 CString& strError, bool bBeforeEndMark = false);
 
 // The first line whose head word is strWord becomes word ":" translations;
 // later lines with that head word are dropped. A file without such a line

@@ -10,6 +10,7 @@ namespace dictionary {
 void LoadedLines::Assign(std::string bytes, bool bWhole) {
     RemoveAll();
     const size_t nText = FindByte(bytes.data(), bytes.size(), '\x1A');
+    m_bTextAfterEndMark = nText + 1 < bytes.size();
     size_t nEnd = nText;
     if (!bWhole && nText == bytes.size()) {
         // Nothing after the last LF of a file read only in part is a line.

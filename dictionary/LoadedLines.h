@@ -26,6 +26,10 @@ public:
     void Assign(std::string bytes, bool bWhole = true);
     void RemoveAll();
 
+    // Whether the file holds bytes after an end-of-text mark (0x1A) that is
+    // not its last byte: text appended at the end would not be read.
+    bool HasTextAfterEndMark() const { return m_bTextAfterEndMark; }
+
     ptrdiff_t GetCount() const { return static_cast<ptrdiff_t>(m_lines.size()); }
     size_t Size() const { return m_lines.size(); }
     std::string_view GetAt(size_t nLine) const;
@@ -44,6 +48,7 @@ public:
     size_t NextWithSameHeadWord(size_t nLine) const;
 
 private:
+    bool m_bTextAfterEndMark = false;
     static constexpr uint32_t kNoColon = UINT32_MAX;
     static constexpr uint32_t kEnd = UINT32_MAX;
 

@@ -144,7 +144,7 @@ int CTavDoc::Split(CString strText, CString strSeparator, CStringArray& arrParts
 BOOL CTavDoc::AddWord(CString strWord, CString strTranslations) {
     CString strError;
     CString strPath = GetProgramFilePath(GetDictionaryFileName(theApp.m_nDirection));
-    if (AppendEntry(strPath, strWord, strTranslations, strError))
+    if (AppendEntry(strPath, strWord, strTranslations, strError, m_listLines.HasTextAfterEndMark()))
         return TRUE;
     SetStatusText(strError);
     return FALSE;

@@ -298,7 +298,9 @@ void CMainFrame::OnDestroy() {
     theApp.WriteProfileInt(kSettingsSection, "AutoStart", m_bAutoStart);
     theApp.WriteProfileInt(kSettingsSection, "EnRo", theApp.m_nDirection);
 
-    // Wait for a download or merge in progress: nothing may be lost.
+    // A download in progress is given up (nothing of it is merged); a merge
+    // in progress is local and short, and is waited for: nothing may be lost.
+    m_updateThread.Cancel();
     DWORD dwExitCode = 0;
     try {
         m_updateThread.Stop(&dwExitCode, INFINITE);

@@ -89,6 +89,7 @@ void CMainFrame::OnUpdateTimer() {
 void CMainFrame::StartUpdateRun(int nAction) {
     CString strReport("Unknown error");
     m_updateThread.m_nAction = nAction;
+    m_updateThread.ResetCancel();
     try {
         m_updateThread.Start();
     } catch (CThreadException* e) {

@@ -4,15 +4,20 @@
 #include "dictionary/DictionaryEdits.h"
 #include "dictionary/DictionaryFormat.h"
 #include "dictionary/DictionaryPaths.h"
+#include "dictionary/DownloadCheck.h"
 #include "dictionary/UpdateMerge.h"
 #include "framework/File.h"
 #include "framework/Internet.h"
 #include "res/resource.h"
 
+#include <algorithm>
+#include <atomic>
 #include <cstring>
 #include <memory>
 #include <new>
 #include <string>
+#include <system_error>
+#include <thread>
 #include <vector>
 
 IMPLEMENT_DYNAMIC(CUpdateThread, CThread)
@@ -131,7 +136,8 @@ CUpdateThread::CUpdateThread()
       m_dwTimeout(kDefaultTimeout),
       m_dwMaxDownloadTime(kDefaultMaxDownloadTime),
       m_nMaxDownloadSize(kDefaultMaxDownloadSize),
-      m_nMaxDownloadLines(kDefaultMaxDownloadLines) {}
+      m_nMaxDownloadLines(kDefaultMaxDownloadLines),
+      m_hCancel(::CreateEventA(nullptr, TRUE, FALSE, nullptr)) {}
 
 CUpdateThread::~CUpdateThread() {
     // The owner stops the run first. Should it not have, the run must end
@@ -139,6 +145,8 @@ CUpdateThread::~CUpdateThread() {
     if (IsRunning())
         Terminate(0, TRUE);
     delete m_pstrReport;
+    if (m_hCancel)
+        ::CloseHandle(m_hCancel);
 }
 
 DWORD CUpdateThread::Run() {
@@ -188,69 +196,111 @@ void CUpdateThread::DoAction() {
                  reinterpret_cast<LPARAM>(m_pstrReport));
 }
 
-BOOL CUpdateThread::Download(CString strURL, CStringArray& arrLines) {
-    const INT_PTR nFirstLine = arrLines.GetSize();
+namespace {
+
+const char kNotADictionary[] = "The update server did not send a dictionary";
+
+// One download, on a thread of its own. The run waits for it within one
+// overall limit and may give up on it (the limit passed, or the program is
+// closing): the thread then ends by itself, later, and must still find its
+// state, so the two share it.
+struct CDownload {
+    CDownload() : hDone(::CreateEventA(nullptr, TRUE, FALSE, nullptr)) {}
+    ~CDownload() {
+        if (hDone)
+            ::CloseHandle(hDone);
+    }
+    CDownload(const CDownload&) = delete;
+    CDownload& operator=(const CDownload&) = delete;
+
+    // Given before the thread starts.
+    CString strURL;
+    DWORD dwTimeout = 0;
+    ULONGLONG nMaxSize = 0;
+    INT_PTR nMaxLines = 0;
+    // The thread's results, read once hDone is set.
+    HANDLE hDone;
+    CStringArray arrLines;
+    CString strFailure;
+    // Set by a run that no longer waits: stop at the next piece of the body.
+    std::atomic<bool> bAbandoned{false};
+};
+
+// Fetches d.strURL into d.arrLines (cut at LF, every CR dropped), or says in
+// d.strFailure why not. Besides the network's own errors, a failure is: a
+// status other than 2xx (an error page is no update file), a page instead
+// of a dictionary, a body over the size or line limits, a body shorter than
+// announced.
+void Fetch(CDownload& d) {
     BOOL bTooManyLines = FALSE;
+    BOOL bNotDictionary = FALSE;
     auto addLine = [&](std::string_view line) {
-        if (arrLines.GetSize() - nFirstLine >= m_nMaxDownloadLines)
+        if (!dictionary::IsDictionaryLine(line))
+            bNotDictionary = TRUE;
+        else if (d.arrLines.GetSize() >= d.nMaxLines)
             bTooManyLines = TRUE;
         else
-            arrLines.Add(CString(line.data(), static_cast<int>(line.size())));
+            d.arrLines.Add(CString(line.data(), static_cast<int>(line.size())));
     };
-    CString strFailure;
+    CString& strFailure = d.strFailure;
     if (!AfxTryWithErrorText(
             [&] {
                 CInternetSession session(nullptr, 1, INTERNET_OPEN_TYPE_PRECONFIG);
-                session.SetTimeouts(m_dwTimeout);
+                session.SetTimeouts(d.dwTimeout);
                 std::unique_ptr<CHttpFile> pFile(
-                    session.OpenURL(strURL, 1, INTERNET_FLAG_RELOAD | INTERNET_FLAG_TRANSFER_ASCII));
+                    session.OpenURL(d.strURL, 1, INTERNET_FLAG_RELOAD | INTERNET_FLAG_TRANSFER_ASCII));
 
                 // A 404 or 500 still comes with a body, the server's error page: that
                 // is not an update file and must never be merged.
                 const DWORD dwStatus = pFile->GetStatusCode();
                 ULONGLONG nLength = 0;
+                CString strType;
+                pFile->QueryInfo(HTTP_QUERY_CONTENT_TYPE, strType);
                 if (dwStatus < 200 || dwStatus > 299) {
                     CString strStatus;
                     pFile->QueryInfo(HTTP_QUERY_STATUS_TEXT, strStatus);
                     strFailure = CString("The update server answered " + std::to_string(dwStatus));
                     if (!strStatus.IsEmpty())
                         strFailure += " " + strStatus;
-                } else if (pFile->GetContentLength(nLength) && nLength > m_nMaxDownloadSize) {
-                    strFailure = "The update file is larger than " + SizeText(m_nMaxDownloadSize);
+                } else if (dictionary::IsPageContentType(strType.Str())) {
+                    strFailure = kNotADictionary;
+                } else if (pFile->GetContentLength(nLength) && nLength > d.nMaxSize) {
+                    strFailure = "The update file is larger than " + SizeText(d.nMaxSize);
                 } else {
                     // Bounded as it arrives too: a body need not announce its length.
                     std::vector<char> chunk(kReadChunk);
                     dictionary::UpdateLineSplitter splitter;
+                    std::string start;  // the body's first bytes, to tell a page
                     ULONGLONG nTotal = 0;
-                    const ULONGLONG nStart = GetTickCount64();
                     for (;;) {
-                        // Only what has arrived, so that the time limit is checked
-                        // however slowly the bytes come.
+                        // Only what has arrived, so that a run that gave up on
+                        // the download is noticed however slowly the bytes come.
                         const DWORD dwAvailable = pFile->QueryDataAvailable();
+                        if (d.bAbandoned)
+                            break;
                         const UINT nRead = pFile->Read(
                             chunk.data(),
                             dwAvailable > 0 && dwAvailable < kReadChunk ? dwAvailable : kReadChunk);
                         if (nRead == 0)
                             break;
-                        if (GetTickCount64() - nStart > m_dwMaxDownloadTime) {
-                            strFailure = "The update server took more than " +
-                                         DurationText(m_dwMaxDownloadTime) + " to send the update file";
-                            break;
-                        }
                         nTotal += nRead;
-                        if (nTotal > m_nMaxDownloadSize) {
-                            strFailure = "The update file is larger than " + SizeText(m_nMaxDownloadSize);
+                        if (nTotal > d.nMaxSize) {
+                            strFailure = "The update file is larger than " + SizeText(d.nMaxSize);
                             break;
                         }
+                        if (start.size() < 64)
+                            start.append(chunk.data(), std::min<size_t>(nRead, 64));
                         splitter.Feed(chunk.data(), nRead, addLine);
-                        if (bTooManyLines)
+                        if (bTooManyLines || bNotDictionary)
                             break;
                     }
-                    if (strFailure.IsEmpty())
+                    if (strFailure.IsEmpty() && !bTooManyLines && !bNotDictionary)
                         splitter.Finish(addLine);
                     if (bTooManyLines)
-                        strFailure = CString("The update file has more than " +
-                                             std::to_string(m_nMaxDownloadLines) + " lines");
+                        strFailure = CString("The update file has more than " + std::to_string(d.nMaxLines) +
+                                             " lines");
+                    else if (bNotDictionary || dictionary::StartsLikeMarkup(start))
+                        strFailure = kNotADictionary;
                 }
                 pFile->Close();
                 session.Close();
@@ -258,11 +308,56 @@ BOOL CUpdateThread::Download(CString strURL, CStringArray& arrLines) {
             strFailure) &&
         strFailure.IsEmpty())
         strFailure = "The update file could not be downloaded";
-    if (strFailure.IsEmpty())
+}
+
+}  // namespace
+
+void CUpdateThread::Cancel() {
+    if (m_hCancel)
+        ::SetEvent(m_hCancel);
+}
+
+void CUpdateThread::ResetCancel() {
+    if (m_hCancel)
+        ::ResetEvent(m_hCancel);
+}
+
+BOOL CUpdateThread::Download(CString strURL, CStringArray& arrLines) {
+    auto pDownload = std::make_shared<CDownload>();
+    pDownload->strURL = strURL;
+    pDownload->dwTimeout = m_dwTimeout;
+    pDownload->nMaxSize = m_nMaxDownloadSize;
+    pDownload->nMaxLines = m_nMaxDownloadLines;
+    DWORD dwWait = WAIT_FAILED;
+    if (pDownload->hDone) {
+        try {
+            std::thread([pDownload] {
+                Fetch(*pDownload);
+                ::SetEvent(pDownload->hDone);
+            }).detach();
+            // One limit for every stage: the name look-up, the connection,
+            // the headers and the body.
+            HANDLE handles[2] = {pDownload->hDone, m_hCancel};
+            dwWait = ::WaitForMultipleObjects(m_hCancel ? 2 : 1, handles, FALSE, m_dwMaxDownloadTime);
+        } catch (const std::system_error&) {
+            dwWait = WAIT_FAILED;
+        }
+    }
+    if (dwWait == WAIT_OBJECT_0 && pDownload->strFailure.IsEmpty()) {
+        for (INT_PTR i = 0; i < pDownload->arrLines.GetSize(); ++i)
+            arrLines.Add(pDownload->arrLines[i]);
         return TRUE;
-    // A download that failed part-way leaves nothing behind.
-    arrLines.SetSize(nFirstLine);
-    *m_pstrReport = strFailure;
+    }
+    pDownload->bAbandoned = true;
+    if (dwWait == WAIT_OBJECT_0)
+        *m_pstrReport = pDownload->strFailure;
+    else if (dwWait == WAIT_OBJECT_0 + 1)
+        *m_pstrReport = "The update was cancelled";
+    else if (dwWait == WAIT_TIMEOUT)
+        *m_pstrReport = "The update server took more than " + DurationText(m_dwMaxDownloadTime) +
+                        " to send the update file";
+    else
+        *m_pstrReport = "The update file could not be downloaded";
     return FALSE;
 }
 

@@ -40,27 +40,30 @@ public:
     CString m_strServer;           // host[:port]; kServerHost (app/ServerHost.h)
     CString m_strFolder;           // folder of the local files; empty: the executable's
     DWORD m_dwTimeout;             // connect, send and receive time-out, ms
-    DWORD m_dwMaxDownloadTime;     // the whole download of one update file, ms
+    DWORD m_dwMaxDownloadTime;     // the whole download of one update file, every stage, ms
     ULONGLONG m_nMaxDownloadSize;  // bytes of one update file
     INT_PTR m_nMaxDownloadLines;   // lines of one update file
+
+    // From the owner's thread: the download in progress is given up at once
+    // (the run reports a failure and nothing is merged), and so is every
+    // later one until ResetCancel.
+    void Cancel();
+    void ResetCancel();
 
 protected:
     DWORD Run() override;
     void DoAction();
     // Fetches strURL and appends its lines to arrLines (cut at LF, every CR
-    // dropped). On failure the report string holds the reason and arrLines
-    // is as it was. Besides the network's own errors, a failure is: a status
-    // other than 2xx (an error page is no update file), a body over
-    // m_nMaxDownloadSize bytes or m_nMaxDownloadLines lines, a body shorter
-    // than announced, a server silent for m_dwTimeout, and a download that
-    // takes longer than m_dwMaxDownloadTime (a server that sends a byte now
-    // and then would otherwise hold the update cycle for hours).
+    // dropped), on a thread of its own, within m_dwMaxDownloadTime for the
+    // whole of it; on failure the report string holds the reason and
+    // arrLines is as it was.
     BOOL Download(CString strURL, CStringArray& arrLines);
     int UpdateEnglish(CString* pstrReport);
     int UpdateRomanian(CString* pstrReport);
 
 private:
     struct CTarget;
+    HANDLE m_hCancel;  // manual-reset
     int UpdateDictionary(const CTarget& target, CString* pstrReport);
 };
 

@@ -172,36 +172,96 @@ class Keyboard:
 
 
 class UpdateServer:
-    """The maker's update server, played on 127.0.0.1 with Python's own HTTP server."""
+    """The maker's update server, played on 127.0.0.1, answering in the styles
+    real servers and networks use. files maps a path to its body, or to
+    (style, body) with style one of:
+      length     Content-Length (the default)
+      chunked    chunked transfer coding
+      close      no length: the body ends when the connection closes
+      redirect   302 to the same file elsewhere on the server
+      portal     302 to a log-in page served as text/html with 200, as the
+                 networks of hotels and airports answer every request
+      short      fewer bytes than the Content-Length announces
+      trickle    half the body, then a byte every few seconds
+      silent     accepts the connection and never answers
+    Every answer ends within a bounded time."""
+
+    PORTAL_PAGE = (b"<!DOCTYPE html>\n<html><head><title>Welcome</title></head><body>\n"
+                   b"note: you must accept the terms\n"
+                   b'<a href="http://login.example/">Log in</a>\n</body></html>\n')
+    LIMIT = 60  # seconds any one answer may take
 
     def __init__(self, files):
         import http.server
         import threading
 
-        self.files = dict(files)  # path -> bytes
+        self.files = dict(files)
         self.requests = []
+        self.half_sent = threading.Event()
+        self.stop = threading.Event()
         server = self
 
         class Handler(http.server.BaseHTTPRequestHandler):
+            def raw(self, status, headers, body=b""):
+                head = f"HTTP/1.1 {status}\r\n" + "".join(f"{k}: {v}\r\n" for k, v in headers)
+                self.wfile.write(head.encode() + b"\r\n" + body)
+                self.wfile.flush()
+
             def do_GET(self):
                 server.requests.append(self.path)
-                body = server.files.get(self.path)
-                if body is None:
+                self.close_connection = True
+                if self.path == "/login":
+                    page = UpdateServer.PORTAL_PAGE
+                    self.raw("200 OK", [("Content-Type", "text/html; charset=utf-8"),
+                                        ("Content-Length", len(page)), ("Connection", "close")], page)
+                    return
+                real = self.path.endswith(".moved")
+                entry = server.files.get(self.path[:-len(".moved")] if real else self.path)
+                if entry is None:
                     self.send_error(404)
                     return
-                self.send_response(200)
-                self.send_header("Content-Length", str(len(body)))
-                self.end_headers()
-                self.wfile.write(body)
+                style, body = entry if isinstance(entry, tuple) else ("length", entry)
+                if real:
+                    style = "length"
+                plain = [("Content-Type", "text/plain"), ("Connection", "close")]
+                if style == "length":
+                    self.raw("200 OK", plain + [("Content-Length", len(body))], body)
+                elif style == "chunked":
+                    half = len(body) // 2
+                    chunks = b"".join(b"%x\r\n%s\r\n" % (len(c), c) for c in (body[:half], body[half:]) if c)
+                    self.raw("200 OK", plain + [("Transfer-Encoding", "chunked")], chunks + b"0\r\n\r\n")
+                elif style == "close":
+                    self.raw("200 OK", plain, body)
+                elif style == "redirect":
+                    self.raw("302 Found", [("Location", self.path + ".moved"), ("Content-Length", 0)])
+                elif style == "portal":
+                    self.raw("302 Found", [("Location", "/login"), ("Content-Length", 0)])
+                elif style == "short":
+                    self.raw("200 OK", plain + [("Content-Length", len(body) + 100)], body)
+                elif style == "trickle":
+                    half = len(body) // 2
+                    self.raw("200 OK", plain + [("Content-Length", len(body))], body[:half])
+                    server.half_sent.set()
+                    for byte in body[half:]:
+                        if server.stop.wait(3):
+                            return
+                        self.wfile.write(bytes([byte]))
+                        self.wfile.flush()
+                elif style == "silent":
+                    server.half_sent.set()
+                    server.stop.wait(UpdateServer.LIMIT)
 
             def log_message(self, *args):
                 pass
 
         port = int(os.environ.get("TAV_SERVER_PORT", "18732"))
+        http.server.ThreadingHTTPServer.allow_reuse_address = True
         self.httpd = http.server.ThreadingHTTPServer(("127.0.0.1", port), Handler)
+        self.httpd.daemon_threads = True
         self.thread = threading.Thread(target=self.httpd.serve_forever, daemon=True)
         self.thread.start()
 
     def close(self):
+        self.stop.set()
         self.httpd.shutdown()
         self.httpd.server_close()

@@ -6,20 +6,19 @@ import datetime
 import time
 import unittest
 
-from tavtest import ENCODING, TavTestCase, UpdateServer, dictionary_bytes, probe
+from tavtest import TavTestCase, UpdateServer, dictionary_bytes, probe
 
 ID_HELP_UPDATE = 32788
 EN = ["house:casă", "bank:bancă"]
 RO = ["casă:house"]
+EN_UPDATE = dictionary_bytes(["House:nu", "zebra:zebră|dungat"])
+RO_UPDATE = dictionary_bytes(["ţară:country"])
 
 
 class Update(TavTestCase):
     def setUp(self):
         super().setUp()
-        self.server = UpdateServer({
-            "/update/enu.tmp": dictionary_bytes(["House:nu", "zebra:zebră|dungat"]),
-            "/update/rou.tmp": dictionary_bytes(["ţară:country"]),
-        })
+        self.server = UpdateServer({"/update/enu.tmp": EN_UPDATE, "/update/rou.tmp": RO_UPDATE})
 
     def tearDown(self):
         super().tearDown()
@@ -58,6 +57,67 @@ class Update(TavTestCase):
         tav.screenshot("balloon.png")
         self.wait_for(lambda: tav.status() == "English database has been successfully updated", seconds=40,
                       message="the end of the cycle")
+
+
+    def serve(self, style, en=EN_UPDATE, ro=RO_UPDATE):
+        self.server.files = {"/update/enu.tmp": (style, en), "/update/rou.tmp": (style, ro)}
+
+    def test_only_a_whole_dictionary_is_merged_whatever_the_server_does(self):
+        tav = self.launch(en=EN, ro=RO)
+        merged = (dictionary_bytes(EN + ["zebra:zebră|dungat"]), dictionary_bytes(RO + ["ţară:country"]))
+        untouched = (dictionary_bytes(EN), dictionary_bytes(RO))
+        page_as_text = b"note: you must accept the terms\r\n<a href=\"http://login.example/\">Log in</a>\r\n"
+        cases = [
+            # style, what the English body is, the report, the files after it
+            ("chunked", EN_UPDATE, "English database has been successfully updated", merged),
+            ("close", EN_UPDATE, "English database has been successfully updated", merged),
+            ("redirect", EN_UPDATE, "English database has been successfully updated", merged),
+            ("portal", EN_UPDATE, "The update server did not send a dictionary", untouched),
+            ("length", page_as_text, "The update server did not send a dictionary", untouched),
+            ("short", EN_UPDATE, None, untouched),
+        ]
+        for style, body, report, files in cases:
+            with self.subTest(style=style):
+                tav.write("en.tmp", dictionary_bytes(EN))
+                tav.write("ro.tmp", dictionary_bytes(RO))
+                self.serve(style, en=body)
+                probe("post-command", ID_HELP_UPDATE)
+                self.wait_for(lambda: "..." in tav.status(), message=f"the cycle for {style} begins")
+                self.wait_for(lambda: "..." not in tav.status(), seconds=40, message=f"the report for {style}")
+                if report:
+                    self.assertEqual(report, tav.status())
+                # Both runs and the reload are over once the cycle has ended.
+                time.sleep(11 if files is merged else 3)
+                self.assertEqual(files, (tav.read("en.tmp"), tav.read("ro.tmp")), style)
+
+        # A file whose text ends at a 0x1A before its end: the new lines go
+        # where they are read, and what follows the mark stays.
+        tav.write("en.tmp", dictionary_bytes(EN) + b"\x1Ahidden:x\r\n")
+        self.serve("length")
+        probe("post-command", ID_HELP_UPDATE)
+        self.wait_for(lambda: tav.status() == "Romanian database has been successfully updated", seconds=40,
+                      message="both runs")
+        self.assertEqual(dictionary_bytes(EN + ["zebra:zebră|dungat"]) + b"\x1Ahidden:x\r\n", tav.read("en.tmp"))
+
+    def test_closing_during_a_stalled_download_ends_the_program_at_once(self):
+        for style in ("trickle", "silent"):
+            with self.subTest(style=style):
+                self.server.half_sent.clear()
+                self.serve(style)
+                tav = self.launch(en=EN, ro=RO)
+                probe("post-command", ID_HELP_UPDATE)
+                self.assertTrue(self.server.half_sent.wait(30), "the download began")
+                started = time.monotonic()
+                probe("close")
+                tav.process.wait(timeout=30)
+                took = time.monotonic() - started
+                print(f"{style}: the program ended {took:.2f} s after it was closed")
+                self.assertLess(took, 5.0)
+                self.assertEqual(dictionary_bytes(EN), tav.read("en.tmp"))
+                tav.start()  # a new start right after works
+                self.assertEqual(["1"], probe("count"))
+                tav.cleanup()
+                self.tav = None
 
 
 if __name__ == "__main__":
