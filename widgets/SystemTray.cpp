@@ -172,7 +172,12 @@ BOOL CSystemTray::ShowIcon() {
         m_nid.uFlags = NIF_STATE;
         m_nid.dwState = 0;
         m_nid.dwStateMask = NIS_HIDDEN;
-        NotifyShell(NIM_MODIFY);
+        if (!NotifyShell(NIM_MODIFY)) {
+            // The shell lost the hidden icon when it started again: without
+            // a new add the window would hide with no way back to it.
+            m_bRemoved = TRUE;
+            return AddIcon();
+        }
         m_bHidden = FALSE;
         return TRUE;
     }

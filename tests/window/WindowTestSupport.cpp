@@ -22,4 +22,6 @@ void PumpMessages(DWORD nMilliseconds) {
     } while (GetTickCount() - dwStart < nMilliseconds);
 }
 
-void DeleteTestRegistryKey() { RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\TavTests"); }
+void DeleteTestRegistryKey() {
+    RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\TavTests");
+}
