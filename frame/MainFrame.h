@@ -4,6 +4,7 @@
 // the word box's changes, its timers and the program's own messages.
 #pragma once
 
+#include "frame/CommandAvailability.h"
 #include "framework/DialogBar.h"
 #include "framework/FrameWnd.h"
 #include "framework/Gdi.h"
@@ -92,6 +93,10 @@ protected:
     void OnDestroy();
     void OnTimer(UINT_PTR nIDEvent);
 
+    // Every command's state, from one snapshot (see CommandAvailability).
+    void OnUpdateCommand(CCmdUI* pCmdUI);
+    CommandSnapshot TakeCommandSnapshot() const;
+
     // Looking words up.
     void OnWordBoxChange();
     LRESULT OnLoadDictionary(WPARAM wParam, LPARAM lParam);
@@ -106,8 +111,6 @@ protected:
     // Direction.
     void OnEnglishRomanian();
     void OnRomanianEnglish();
-    void OnUpdateEnglishRomanian(CCmdUI* pCmdUI);
-    void OnUpdateRomanianEnglish(CCmdUI* pCmdUI);
 
     // The update cycle.
     void OnUpdateTimer();
@@ -115,40 +118,26 @@ protected:
     void EndUpdateCycle();
     LRESULT OnUpdateReport(WPARAM wParam, LPARAM lParam);
     void OnHelpUpdate();
-    void OnUpdateHelpUpdate(CCmdUI* pCmdUI);
 
     // Options, and the way back from the notification area.
     void OnBoxWord();
-    void OnUpdateBoxWord(CCmdUI* pCmdUI);
     void OnAlwaysOnTop();
-    void OnUpdateAlwaysOnTop(CCmdUI* pCmdUI);
     void OnHideWhenMinimized();
-    void OnUpdateHideWhenMinimized(CCmdUI* pCmdUI);
     void OnHideWhenClose();
-    void OnUpdateHideWhenClose(CCmdUI* pCmdUI);
     void OnEscapeReset();
     void OnEscapeMinimize();
     void OnEscapeClose();
-    void OnUpdateEscapeReset(CCmdUI* pCmdUI);
-    void OnUpdateEscapeMinimize(CCmdUI* pCmdUI);
-    void OnUpdateEscapeClose(CCmdUI* pCmdUI);
     void OnStartWithWindows();
-    void OnUpdateStartWithWindows(CCmdUI* pCmdUI);
     void OnRestore();
     void OnAppExit();
     void OnAboutApplication();
 
     // Edit commands and Escape.
     void OnEditUndo();
-    void OnUpdateEditUndo(CCmdUI* pCmdUI);
     void OnEditCut();
-    void OnUpdateEditCut(CCmdUI* pCmdUI);
     void OnEditCopy();
-    void OnUpdateEditCopy(CCmdUI* pCmdUI);
     void OnEditPaste();
-    void OnUpdateEditPaste(CCmdUI* pCmdUI);
     void OnEditSelectAll();
-    void OnUpdateEditSelectAll(CCmdUI* pCmdUI);
     void OnEscape();
 
     // Help.
@@ -160,7 +149,6 @@ protected:
     void OnModifyWord();
     void OnDeleteWord();
     void OnDeleteUnlock();
-    void OnUpdateWordSelected(CCmdUI* pCmdUI);
     // Says so and returns TRUE while an update cycle runs.
     BOOL RefuseWhileUpdating();
     // Reloads both lists after an edit of the dictionary file.

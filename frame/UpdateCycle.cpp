@@ -148,7 +148,3 @@ void CMainFrame::OnHelpUpdate() {
     SetMessageText("Connecting ...");
     SetTimer(ID_TIMER_UPDATE, kStepDelay);
 }
-
-void CMainFrame::OnUpdateHelpUpdate(CCmdUI* pCmdUI) {
-    pCmdUI->Enable(!IsUpdateRunning());
-}

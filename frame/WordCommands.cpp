@@ -148,8 +148,3 @@ void CMainFrame::OnDeleteUnlock() {
     m_bDeleteAllowed = TRUE;
     SetMessageText("Now you can delete words");
 }
-
-void CMainFrame::OnUpdateWordSelected(CCmdUI* pCmdUI) {
-    CWnd* pWordList = GetWordList();
-    pCmdUI->Enable(pWordList && pWordList->SendMessage(LB_GETCURSEL) != LB_ERR);
-}
