@@ -7,12 +7,6 @@ using Parts = std::vector<std::string>;
 
 namespace {
 
-Parts SplitAll(std::string_view text, std::string_view sep = "|") {
-    Parts parts;
-    Split(text, sep, parts);
-    return parts;
-}
-
 // Feeds bytes to a splitter in pieces of the given size.
 Parts SplitLines(const std::string& bytes, size_t piece) {
     Parts lines;
