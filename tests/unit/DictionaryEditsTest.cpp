@@ -27,39 +27,27 @@ protected:
 
 }  // namespace
 
-TEST_F(DictionaryEdits, AddAppendsOneCrLfLine) {
-    WriteBytes(Dict(), "bank:banca\r\n");
-    ASSERT_TRUE(Add("house", "casa|locuinta"));
-    EXPECT_EQ("bank:banca\r\nhouse:casa|locuinta\r\n", ReadBytes(Dict()));
-    // No test for an existing entry: a second line with the same head word.
-    ASSERT_TRUE(Add("house", "x"));
-    EXPECT_EQ("bank:banca\r\nhouse:casa|locuinta\r\nhouse:x\r\n", ReadBytes(Dict()));
+TEST_F(DictionaryEdits, AddAppendsOneCrLfLineAfterALineEnd) {
+    struct Case {
+        const char* before;
+        const char* after;
+    } cases[] = {
+        {"bank:banca\r\n", "bank:banca\r\nhouse:casa|loc\r\n"},
+        {"bank:banca\r\nhouse:x\r\n", "bank:banca\r\nhouse:x\r\nhouse:casa|loc\r\n"},  // no test for repeats
+        {"bank:banca", "bank:banca\r\nhouse:casa|loc\r\n"},
+        {"bank:banca\n", "bank:banca\nhouse:casa|loc\r\n"},  // an LF end is a line end too
+        {"", "house:casa|loc\r\n"},
+        // A trailing end-of-text mark would hide the new entry from every reader.
+        {"bank:banca\r\n\x1A", "bank:banca\r\nhouse:casa|loc\r\n"},
+        {"bank:banca\x1A", "bank:banca\r\nhouse:casa|loc\r\n"},
+        {"\x1A", "house:casa|loc\r\n"},
+    };
+    for (const Case& c : cases) {
+        WriteBytes(Dict(), c.before);
+        ASSERT_TRUE(Add("house", "casa|loc")) << c.before;
+        EXPECT_EQ(c.after, ReadBytes(Dict())) << c.before;
+    }
     EXPECT_FALSE(FileExists(Temp()));
-}
-
-TEST_F(DictionaryEdits, AddSuppliesAMissingLineEndFirst) {
-    WriteBytes(Dict(), "bank:banca");
-    ASSERT_TRUE(Add("house", "casa"));
-    EXPECT_EQ("bank:banca\r\nhouse:casa\r\n", ReadBytes(Dict()));
-
-    WriteBytes(Dict(), "bank:banca\n");  // an LF end is a line end too
-    ASSERT_TRUE(Add("a", "b"));
-    EXPECT_EQ("bank:banca\na:b\r\n", ReadBytes(Dict()));
-
-    WriteBytes(Dict(), "");
-    ASSERT_TRUE(Add("a", "b"));
-    EXPECT_EQ("a:b\r\n", ReadBytes(Dict()));
-
-    // A trailing end-of-text mark would hide the new entry from every reader.
-    WriteBytes(Dict(), "bank:banca\r\n\x1A");
-    ASSERT_TRUE(Add("a", "b"));
-    EXPECT_EQ("bank:banca\r\na:b\r\n", ReadBytes(Dict()));
-    WriteBytes(Dict(), "bank:banca\x1A");
-    ASSERT_TRUE(Add("a", "b"));
-    EXPECT_EQ("bank:banca\r\na:b\r\n", ReadBytes(Dict()));
-    WriteBytes(Dict(), "\x1A");
-    ASSERT_TRUE(Add("a", "b"));
-    EXPECT_EQ("a:b\r\n", ReadBytes(Dict()));
 }
 
 TEST_F(DictionaryEdits, AddNeedsNoScratchFile) {

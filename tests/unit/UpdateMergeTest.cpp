@@ -117,23 +117,6 @@ TEST(UpdateMerge, DownloadedBodiesSplitAtLfWithEveryCrDropped) {
     }
 }
 
-TEST(UpdateMerge, TheKeySetNumbersKeysAndFindsThemAfterGrowing) {
-    dictionary::FoldedKeySet keys;
-    const size_t kCount = 100000;
-    auto key = [](size_t i) { return "k" + std::to_string(i * 7919); };
-    for (size_t i = 0; i < kCount; ++i)
-        ASSERT_EQ(std::make_pair(i, true), keys.Insert(key(i))) << i;
-    for (size_t i = 0; i < kCount; ++i) {
-        ASSERT_EQ(std::make_pair(i, false), keys.Insert(key(i))) << i;
-        ASSERT_EQ(i, keys.Find(key(i))) << i;
-    }
-    EXPECT_EQ(kCount, keys.Size());
-    EXPECT_EQ(dictionary::FoldedKeySet::npos, keys.Find("k1"));
-    EXPECT_EQ(dictionary::FoldedKeySet::npos, keys.Find(key(1) + "x"));
-    EXPECT_EQ(dictionary::FoldedKeySet::npos, keys.Find(""));
-    EXPECT_EQ(std::make_pair(dictionary::FoldedKeySet::npos, false), keys.Insert(""));
-}
-
 // Random small dictionaries and updates over an alphabet rich in the cases
 // that matter (letter case, Romanian letters, colons, blanks, bars, empty
 // lines): the indexed choice must be the one the slow rescan makes with the
@@ -259,10 +242,3 @@ TEST_F(MergeFile, NewLinesTakeTheDictionarysPlaceThroughTheScratchFile) {
     EXPECT_FALSE(FileExists(temp));
 }
 
-TEST_F(MergeFile, ADirectoryInTheDictionarysPlaceIsLeftAlone) {
-    ASSERT_TRUE(CreateDirectoryA(Dict().c_str(), nullptr));
-    EXPECT_EQ(MergeOutcome::kCannotOpen, Merge({"a:1"}));
-    EXPECT_TRUE(GetFileAttributesA(Dict().c_str()) & FILE_ATTRIBUTE_DIRECTORY);
-    EXPECT_FALSE(FileExists(m_dir.File("temp.tmp")));
-    RemoveDirectoryA(Dict().c_str());
-}

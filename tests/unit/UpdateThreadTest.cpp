@@ -6,7 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include <random>
 #include <string>
 #include <vector>
 
@@ -250,52 +249,4 @@ TEST_F(UpdateThreadTest, ARunActsOnceThenIdlesUntilStoppedAndAnEarlyStopSkipsIt)
     EXPECT_TRUE(m_thread.Stop(&dwExitCode, 10000));
     EXPECT_EQ(0u, dwExitCode);
     EXPECT_EQ("a:1\r\nb:2\r\n", ReadBytes(En()));
-}
-
-namespace {
-
-// The lines appended to a dictionary that held `before`: each must be
-// whole (CR LF at its end), carry a head word, and hold nothing the loader
-// would not read back whole.
-std::vector<std::string> AppendedLines(const std::string& before, const std::string& after) {
-    EXPECT_EQ(0u, after.compare(0, before.size(), before)) << "the old entries changed";
-    std::vector<std::string> lines;
-    for (size_t begin = before.size(); begin < after.size();) {
-        const size_t end = after.find("\r\n", begin);
-        EXPECT_NE(std::string::npos, end) << "a line without its end";
-        if (end == std::string::npos)
-            break;
-        const std::string line = after.substr(begin, end - begin);
-        EXPECT_NE(std::string::npos, line.find(':')) << line;
-        EXPECT_NE(0u, line.find(':')) << line;
-        EXPECT_EQ(std::string::npos, line.find_first_of(std::string("\r\n\x1A\0", 4))) << line;
-        lines.push_back(line);
-        begin = end + 2;
-    }
-    return lines;
-}
-
-}  // namespace
-
-TEST_F(UpdateThreadTest, BinaryGarbageAddsOnlyWholeReadableLines) {
-    std::mt19937 random(99);
-    for (int round = 0; round < 3; ++round) {
-        const std::string before = "a:1\r\n";
-        WriteBytes(En(), before);
-        std::string body(256 * 1024, '\0');
-        for (char& c : body)
-            c = static_cast<char>(random() % 4 == 0 ? ":\n\r\x1A"[random() % 4] : random() % 256);
-        m_server.SetBody(kEnglishPath, body);
-        Report report = Run(UPDATE_ENGLISH);
-        EXPECT_TRUE(report.nResult == UPDATE_DONE || report.nResult == UPDATE_NOT_NEEDED) << report.text;
-        // Every appended line came from the body as it was, CRs dropped.
-        std::string bodyWithoutCr = "\n";
-        for (char c : body) {
-            if (c != '\r')
-                bodyWithoutCr += c;
-        }
-        for (const std::string& line : AppendedLines(before, ReadBytes(En())))
-            EXPECT_NE(std::string::npos, (bodyWithoutCr + "\n").find("\n" + line + "\n"))
-                << "round " << round;
-    }
 }
