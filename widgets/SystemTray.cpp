@@ -223,7 +223,7 @@ BOOL CSystemTray::SetIconList(UINT nFirstId, UINT nLastId) {
     try {
         for (UINT nId = nFirstId;; ++nId) {
             LPCSTR lpszName = MAKEINTRESOURCEA(nId);
-            HINSTANCE hResource = AfxFindResourceHandle(lpszName, RT_GROUP_ICON);
+            HINSTANCE hResource = AfxGetResourceHandle();
             m_aIcons.Add(::LoadIconA(hResource, lpszName));
             if (nId == nLastId)
                 break;
