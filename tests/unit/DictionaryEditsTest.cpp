@@ -117,4 +117,3 @@ TEST_F(DictionaryEdits, AFailedRewriteLeavesTheOldFileComplete) {
     ASSERT_TRUE(Delete("bank"));
     EXPECT_EQ("house:a\n", ReadBytes(Dict()));
 }
-

@@ -67,4 +67,3 @@ TEST(LoadedLines, HoldTheNonEmptyLinesATextModeReaderDelivers) {
     }
     EXPECT_EQ(0, CountDictionaryLines(dir.File("missing.tmp").c_str()));
 }
-

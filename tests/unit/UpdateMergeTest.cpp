@@ -241,4 +241,3 @@ TEST_F(MergeFile, NewLinesTakeTheDictionarysPlaceThroughTheScratchFile) {
     EXPECT_EQ("a:1\r\nb:2\r\n", ReadBytes(Dict()));
     EXPECT_FALSE(FileExists(temp));
 }
-

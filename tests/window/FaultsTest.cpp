@@ -75,4 +75,3 @@ TEST_F(FaultsTest, ADictionaryDeletedOrReplacedByADirectoryWhileRunningIsNeither
         RemoveDirectoryA(strPath);
     }
 }
-

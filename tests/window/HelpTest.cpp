@@ -64,4 +64,3 @@ TEST_F(HelpTest, ARegistrationNamingAMissingFileFallsBackToTheSearchPath) {
     EXPECT_NE(nullptr, hViewer);
     EXPECT_TRUE(PumpUntil([] { return HelpViewer() != nullptr; }));
 }
-
