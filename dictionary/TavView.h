@@ -9,6 +9,4 @@ class CTavView : public CView {
 public:
     CTavView() = default;
     void OnDraw(CDC*) override {}
-
-    DECLARE_MESSAGE_MAP()
 };

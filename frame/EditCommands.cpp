@@ -119,8 +119,7 @@ void CMainFrame::OnEscape() {
             OnClose();
     } else {
         m_wndWordBar.SetDlgItemText(IDC_WORDBOX, "");
-        KillTimer(ID_TIMER_TRANSLATIONS);
-        SetTimer(ID_TIMER_TRANSLATIONS, 250);
+        ShowTranslationsSoon();
     }
 }
 

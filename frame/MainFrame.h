@@ -155,6 +155,11 @@ protected:
     void ReloadAfterEdit();
     // Puts the edited word back into the word box (or selects it in the list).
     void ShowEditedWord(const CString& strWord);
+    // Shows the selected word's translations a quarter second from now; a
+    // display already waiting waits again.
+    void ShowTranslationsSoon();
+    // Puts the caret after the word box's last letter, in view.
+    static void PutCaretAtEnd(CWnd* pWordBox);
     // Runs the add or change dialog and carries out what it asks: the
     // list reloaded with the word selected, its translations shown a
     // quarter second later, pszDone in the status bar.

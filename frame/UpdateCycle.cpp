@@ -104,7 +104,7 @@ void CMainFrame::EndUpdateCycle() {
     m_bAnimating = FALSE;
     m_bEnglishUpdated = FALSE;
     m_bRomanianUpdated = FALSE;
-    SetTimer(ID_TIMER_TRANSLATIONS, 250);  // show the selected word's translations again
+    ShowTranslationsSoon();  // show the selected word's translations again
     if (!m_trayIcon.m_bHidden)
         m_trayIcon.StopAnimation();
 }

@@ -26,9 +26,7 @@ void CMainFrame::ShowEditedWord(const CString& strWord) {
     CWnd* pWordBox = GetWordBox();
     if (pWordBox && m_wndWordBar.IsWindowVisible()) {
         pWordBox->SetWindowText(strWord);  // its change handling selects the word
-        int nLength = pWordBox->GetWindowTextLength();
-        pWordBox->SendMessage(EM_SETSEL, static_cast<WPARAM>(nLength), nLength);
-        pWordBox->SendMessage(EM_SCROLLCARET);
+        PutCaretAtEnd(pWordBox);
     } else {
         CTavDoc* pDoc = GetTavDoc();
         SelectWordBeginningWith(GetWordList()->m_hWnd, strWord, pDoc ? &pDoc->m_wordIndex : nullptr);
@@ -70,7 +68,7 @@ void CMainFrame::EditThroughDialog(CAddModDlg& dlg, BOOL bAdd, LPCSTR pszDone) {
         return;
     ReloadAfterEdit();
     ShowEditedWord(dlg.m_strWord);
-    SetTimer(ID_TIMER_TRANSLATIONS, 250);
+    ShowTranslationsSoon();
     SetMessageText(pszDone);
 }
 

@@ -24,8 +24,7 @@ void CMainFrame::OnWordBoxChange() {
     CWnd* pWordList = GetWordList();
     if (!pWordBox || !pWordList)
         return;
-    KillTimer(ID_TIMER_TRANSLATIONS);
-    SetTimer(ID_TIMER_TRANSLATIONS, 250);
+    ShowTranslationsSoon();
     if (m_bWordFromList)
         return;  // the user chose the row; the box only shows it
     CString strText;
@@ -36,12 +35,22 @@ void CMainFrame::OnWordBoxChange() {
         CListBox(pWordList->m_hWnd).SetCurSel(0);
 }
 
+void CMainFrame::ShowTranslationsSoon() {
+    KillTimer(ID_TIMER_TRANSLATIONS);
+    SetTimer(ID_TIMER_TRANSLATIONS, 250);
+}
+
+void CMainFrame::PutCaretAtEnd(CWnd* pWordBox) {
+    const int nLength = pWordBox->GetWindowTextLength();
+    pWordBox->SendMessage(EM_SETSEL, static_cast<WPARAM>(nLength), nLength);
+    pWordBox->SendMessage(EM_SCROLLCARET);
+}
+
 void CMainFrame::ShowListWord(const CString& strWord) {
     m_bWordFromList = TRUE;
     m_wndWordBar.SetDlgItemText(IDC_WORDBOX, strWord);
     m_bWordFromList = FALSE;
-    KillTimer(ID_TIMER_TRANSLATIONS);
-    SetTimer(ID_TIMER_TRANSLATIONS, 250);
+    ShowTranslationsSoon();
 }
 
 void CMainFrame::OnNextPane() {
@@ -120,9 +129,7 @@ BOOL CMainFrame::PreTranslateMessage(MSG* pMsg) {
         if (bInList && bBarVisible) {
             m_bFocusInWordBox = TRUE;
             pWordBox->SetFocus();
-            int nLength = pWordBox->GetWindowTextLength();
-            pWordBox->SendMessage(EM_SETSEL, static_cast<WPARAM>(nLength), nLength);
-            pWordBox->SendMessage(EM_SCROLLCARET);
+            PutCaretAtEnd(pWordBox);
             return TRUE;
         }
         if (hWnd == pWordList->m_hWnd)
@@ -143,11 +150,10 @@ void CMainFrame::FocusWordBox(BOOL bSelectAll) {
         pWordBox->SetFocus();
         if (bSelectAll) {
             pWordBox->SendMessage(EM_SETSEL, 0, -1);
+            pWordBox->SendMessage(EM_SCROLLCARET);
         } else {
-            int nLength = pWordBox->GetWindowTextLength();
-            pWordBox->SendMessage(EM_SETSEL, static_cast<WPARAM>(nLength), nLength);
+            PutCaretAtEnd(pWordBox);
         }
-        pWordBox->SendMessage(EM_SCROLLCARET);
     } else {
         m_bFocusInWordBox = FALSE;
         if (CWnd* pWordList = GetWordList())
@@ -171,6 +177,6 @@ LRESULT CMainFrame::OnLoadDictionary(WPARAM wParam, LPARAM) {
         pWordBox->GetWindowText(strText);
     if (!strText.IsEmpty() &&
         SelectWordBeginningWith(wordList.m_hWnd, strText, WordIndexOf(GetTavDoc())) != LB_ERR)
-        SetTimer(ID_TIMER_TRANSLATIONS, 250);
+        ShowTranslationsSoon();
     return theApp.m_nDirection;
 }

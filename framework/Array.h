@@ -25,15 +25,12 @@ public:
         m_items.clear();
         m_items.shrink_to_fit();
     }
-    void FreeExtra() { m_items.shrink_to_fit(); }
 
     const T& GetAt(INT_PTR nIndex) const { return m_items.at(static_cast<size_t>(nIndex)); }
     T& ElementAt(INT_PTR nIndex) { return m_items.at(static_cast<size_t>(nIndex)); }
     void SetAt(INT_PTR nIndex, const T& value) { ElementAt(nIndex) = value; }
     const T& operator[](INT_PTR nIndex) const { return GetAt(nIndex); }
     T& operator[](INT_PTR nIndex) { return ElementAt(nIndex); }
-    const T* GetData() const { return m_items.data(); }
-    T* GetData() { return m_items.data(); }
 
     INT_PTR Add(const T& value) {
         Guard([&] { m_items.push_back(value); });
@@ -43,14 +40,8 @@ public:
         Guard([&] { m_items.push_back(std::move(value)); });
         return GetUpperBound();
     }
-    void InsertAt(INT_PTR nIndex, const T& value, INT_PTR nCount = 1) {
-        Guard([&] { m_items.insert(m_items.begin() + nIndex, static_cast<size_t>(nCount), value); });
-    }
     void RemoveAt(INT_PTR nIndex, INT_PTR nCount = 1) {
         m_items.erase(m_items.begin() + nIndex, m_items.begin() + nIndex + nCount);
-    }
-    void Reserve(INT_PTR nCapacity) {
-        Guard([&] { m_items.reserve(static_cast<size_t>(nCapacity)); });
     }
 
     // Range-for support.

@@ -34,17 +34,6 @@ CSize CControlBar::CalcFixedLayout(BOOL, BOOL bHorz) {
     return bHorz ? CSize(rect.Width(), rect.Height()) : CSize(rect.Width(), rect.Height());
 }
 
-void CControlBar::CalcInsideRect(CRect& rect, BOOL bHorz) const {
-    rect.left += m_rcBorders.left;
-    rect.top += m_rcBorders.top;
-    rect.right -= m_rcBorders.right;
-    rect.bottom -= m_rcBorders.bottom;
-    if (bHorz)
-        rect.left += GripperSize();
-    else
-        rect.top += GripperSize();
-}
-
 void CControlBar::DrawGripper(HDC hDC, const CRect& rcWindow) const {
     if (!GripperSize())
         return;

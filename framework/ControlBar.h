@@ -43,8 +43,6 @@ protected:
     // Registers the bar with its frame; styles as given to Create.
     void AttachToFrame(CWnd* pParentWnd, DWORD dwStyle);
     int GripperSize() const { return (m_dwStyle & CBRS_GRIPPER) ? 8 : 0; }
-    // The rectangle inside the bar's borders and gripper, in window co-ordinates.
-    void CalcInsideRect(CRect& rect, BOOL bHorz) const;
     void DrawGripper(HDC hDC, const CRect& rcWindow) const;
 
     DWORD m_dwStyle = 0;

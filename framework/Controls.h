@@ -26,27 +26,10 @@ public:
     int AddString(LPCSTR lpszItem) {
         return static_cast<int>(SendMessage(LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(lpszItem)));
     }
-    int InsertString(int nIndex, LPCSTR lpszItem) {
-        return static_cast<int>(
-            SendMessage(LB_INSERTSTRING, static_cast<WPARAM>(nIndex), reinterpret_cast<LPARAM>(lpszItem)));
-    }
-    int DeleteString(UINT nIndex) { return static_cast<int>(SendMessage(LB_DELETESTRING, nIndex)); }
     void ResetContent() { SendMessage(LB_RESETCONTENT); }
     int FindString(int nStartAfter, LPCSTR lpszItem) const {
         return static_cast<int>(
             SendMessage(LB_FINDSTRING, static_cast<WPARAM>(nStartAfter), reinterpret_cast<LPARAM>(lpszItem)));
-    }
-    int SelectString(int nStartAfter, LPCSTR lpszItem) {
-        return static_cast<int>(SendMessage(LB_SELECTSTRING, static_cast<WPARAM>(nStartAfter),
-                                            reinterpret_cast<LPARAM>(lpszItem)));
-    }
-    int GetTopIndex() const { return static_cast<int>(SendMessage(LB_GETTOPINDEX)); }
-    int SetTopIndex(int nIndex) {
-        return static_cast<int>(SendMessage(LB_SETTOPINDEX, static_cast<WPARAM>(nIndex)));
-    }
-    // Reserves room for nItems rows holding nBytes of text in all.
-    int InitStorage(int nItems, UINT nBytes) {
-        return static_cast<int>(SendMessage(LB_INITSTORAGE, static_cast<WPARAM>(nItems), nBytes));
     }
 };
 
@@ -55,19 +38,10 @@ class CEdit : public CWnd {
 public:
     CEdit() = default;
     explicit CEdit(HWND hWnd) : CWnd(hWnd) {}
-
-    void GetSel(int& nStartChar, int& nEndChar) const;
     void SetSel(int nStartChar, int nEndChar, BOOL bNoScroll = FALSE);
-    BOOL CanUndo() const { return static_cast<BOOL>(SendMessage(EM_CANUNDO)); }
-    BOOL Undo() { return static_cast<BOOL>(SendMessage(EM_UNDO)); }
     void Cut() { SendMessage(WM_CUT); }
     void Copy() { SendMessage(WM_COPY); }
-    void Paste() { SendMessage(WM_PASTE); }
     void Clear() { SendMessage(WM_CLEAR); }
-    void ReplaceSel(LPCSTR lpszNewText, BOOL bCanUndo = FALSE) {
-        SendMessage(EM_REPLACESEL, static_cast<WPARAM>(bCanUndo), reinterpret_cast<LPARAM>(lpszNewText));
-    }
-    void LimitText(int nChars = 0) { SendMessage(EM_LIMITTEXT, static_cast<WPARAM>(nChars)); }
 };
 
 class CStatic : public CWnd {
@@ -86,8 +60,6 @@ class CButton : public CWnd {
 public:
     CButton() = default;
     explicit CButton(HWND hWnd) : CWnd(hWnd) {}
-
-    int GetCheck() const { return static_cast<int>(SendMessage(BM_GETCHECK)); }
     void SetCheck(int nCheck) { SendMessage(BM_SETCHECK, static_cast<WPARAM>(nCheck)); }
 };
 
@@ -102,8 +74,6 @@ public:
     }
     int SetStep(int nStep) { return static_cast<int>(SendMessage(PBM_SETSTEP, static_cast<WPARAM>(nStep))); }
     int StepIt() { return static_cast<int>(SendMessage(PBM_STEPIT)); }
-    int SetPos(int nPos) { return static_cast<int>(SendMessage(PBM_SETPOS, static_cast<WPARAM>(nPos))); }
-    int GetPos() const { return static_cast<int>(SendMessage(PBM_GETPOS)); }
 };
 
 class CToolTipCtrl : public CWnd {
@@ -112,12 +82,7 @@ public:
     CToolTipCtrl() = default;
 
     BOOL Create(CWnd* pParentWnd, DWORD dwStyle = 0);
-    // A tool covering the whole of pWnd (by its handle) with the given text.
-    BOOL AddTool(CWnd* pWnd, LPCSTR lpszText);
-    void UpdateTipText(LPCSTR lpszText, CWnd* pWnd);
     void RelayEvent(LPMSG lpMsg) { SendMessage(TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(lpMsg)); }
-    void Activate(BOOL bActivate) { SendMessage(TTM_ACTIVATE, static_cast<WPARAM>(bActivate)); }
 
 private:
-    TTTOOLINFOA ToolInfo(CWnd* pWnd, LPCSTR lpszText) const;
 };

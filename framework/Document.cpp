@@ -17,7 +17,6 @@ CDocument::~CDocument() {
 
 BOOL CDocument::OnNewDocument() {
     DeleteContents();
-    m_bModified = FALSE;
     return TRUE;
 }
 

@@ -24,9 +24,6 @@ public:
     void AddView(CView* pView);
     void RemoveView(CView* pView);
     const std::vector<CView*>& GetViews() const { return m_views; }
-
-    BOOL IsModified() const { return m_bModified; }
-    void SetModifiedFlag(BOOL bModified = TRUE) { m_bModified = bModified; }
     const CString& GetTitle() const { return m_strTitle; }
     virtual void SetTitle(LPCSTR lpszTitle) { m_strTitle = lpszTitle; }
 
@@ -34,7 +31,6 @@ public:
 
 protected:
     CString m_strTitle;
-    BOOL m_bModified = FALSE;
     BOOL m_bAutoDelete = TRUE;
     std::vector<CView*> m_views;
 };

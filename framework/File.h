@@ -51,7 +51,6 @@ public:
     virtual void Abort();
 
     BOOL IsOpen() const { return m_hFile != INVALID_HANDLE_VALUE; }
-    const CString& GetFilePath() const { return m_strFileName; }
 
     static void Remove(LPCSTR lpszFileName);
     static void Rename(LPCSTR lpszOldName, LPCSTR lpszNewName);

@@ -384,10 +384,6 @@ void CFrameWnd::OnIdleUpdateCmdUI() {
         if (pBar->m_hWnd && pBar->IsWindowVisible())
             pBar->OnUpdateCmdUI(this, TRUE);
     }
-    if (m_bTitleDirty) {
-        m_bTitleDirty = FALSE;
-        OnUpdateFrameTitle(TRUE);
-    }
 }
 
 // ---- Control bars -------------------------------------------------------

@@ -27,8 +27,6 @@ public:
     CWnd* CreateView(CCreateContext* pContext, UINT nID = AFX_IDW_PANE_FIRST);
     virtual void OnUpdateFrameTitle(BOOL bAddToTitle);
     void UpdateFrameTitleForDocument(LPCSTR lpszDocName);
-    // Asks for OnUpdateFrameTitle at the next idle time.
-    void DelayUpdateFrameTitle() { m_bTitleDirty = TRUE; }
     const CString& GetTitle() const { return m_strTitle; }
     void SetTitle(LPCSTR lpszTitle) { m_strTitle = lpszTitle; }
 
@@ -84,7 +82,6 @@ protected:
     LRESULT OnInitMenuPopup(WPARAM wParam, LPARAM lParam);
     LRESULT OnMenuSelect(WPARAM wParam, LPARAM lParam);
     LRESULT OnExitMenuLoop(WPARAM wParam, LPARAM lParam);
-    LRESULT OnActivate(WPARAM wParam, LPARAM lParam);
     void OnViewToolBar() { ToggleBar(AFX_IDW_TOOLBAR); }
     void OnViewStatusBar() { ToggleBar(AFX_IDW_STATUS_BAR); }
     void OnUpdateControlBarMenu(CCmdUI* pCmdUI);
@@ -108,5 +105,4 @@ private:
     DWORD m_dwDockStyle = 0;
     CRect m_rcDockAreas[4];  // where each side's rows were laid out, in client co-ordinates
     BOOL m_bInRecalcLayout = FALSE;
-    BOOL m_bTitleDirty = FALSE;
 };

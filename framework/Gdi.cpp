@@ -63,10 +63,6 @@ BOOL CFont::CreatePointFont(int nPointSize, LPCSTR lpszFaceName, CDC* pDC) {
     return CreateFontIndirect(&lf);
 }
 
-BOOL CBitmap::LoadBitmap(UINT nIDResource) {
-    return Attach(::LoadBitmapA(AfxGetResourceHandle(), MAKEINTRESOURCEA(nIDResource)));
-}
-
 BOOL CImageList::Create(int cx, int cy, UINT nFlags, int nInitial, int nGrow) {
     DeleteImageList();
     m_hImageList = ImageList_Create(cx, cy, nFlags, nInitial, nGrow);

@@ -68,7 +68,6 @@ public:
 class CBitmap : public CGdiObject {
     DECLARE_DYNAMIC(CBitmap)
 public:
-    BOOL LoadBitmap(UINT nIDResource);
     operator HBITMAP() const { return static_cast<HBITMAP>(m_hObject); }
 };
 
@@ -89,7 +88,6 @@ public:
 
     BOOL Create(int cx, int cy, UINT nFlags, int nInitial, int nGrow);
     int Add(CBitmap* pbmImage, COLORREF crMask);
-    int GetImageCount() const { return m_hImageList ? ImageList_GetImageCount(m_hImageList) : 0; }
     BOOL DeleteImageList();
     HIMAGELIST GetSafeHandle() const { return m_hImageList; }
     operator HIMAGELIST() const { return m_hImageList; }
@@ -109,7 +107,6 @@ public:
     BOOL Attach(HMENU hMenu);
     HMENU Detach();
     BOOL DestroyMenu();
-    HMENU GetSafeHmenu() const { return m_hMenu; }
     HMENU GetSubMenu(int nPos) const { return ::GetSubMenu(m_hMenu, nPos); }
     operator HMENU() const { return m_hMenu; }
 

@@ -57,11 +57,6 @@ int COleDateTime::GetDayOfWeek() const {
     return GetAsSystemTime(st) ? st.wDayOfWeek + 1 : -1;
 }
 
-int COleDateTime::GetYear() const {
-    SYSTEMTIME st;
-    return GetAsSystemTime(st) ? st.wYear : -1;
-}
-
 COleDateTime COleDateTime::operator+(const COleDateTimeSpan& span) const {
     COleDateTime result(*this);
     result.m_dt += span.m_span;

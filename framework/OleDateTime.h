@@ -30,7 +30,6 @@ public:
     CString Format(LPCSTR lpszFormat) const;
 
     int GetDayOfWeek() const;  // 1 = Sunday ... 7 = Saturday
-    int GetYear() const;
     BOOL GetAsSystemTime(SYSTEMTIME& st) const;
 
     COleDateTimeSpan operator-(const COleDateTime& other) const {

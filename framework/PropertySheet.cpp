@@ -105,10 +105,6 @@ void CPropertyPage::OnOK() {}
 
 void CPropertyPage::OnCancel() {}
 
-CPropertySheet* CPropertyPage::GetParentSheet() const {
-    return DynamicDowncast<CPropertySheet>(CWnd::FromHandlePermanent(::GetParent(m_hWnd)));
-}
-
 BOOL CPropertyPage::PreTranslateMessage(MSG* pMsg) {
     return CWnd::PreTranslateMessage(pMsg);
 }
@@ -159,10 +155,6 @@ CPropertyPage* CPropertySheet::GetPage(int nPage) const {
     return m_pages[static_cast<size_t>(nPage)];
 }
 
-CPropertyPage* CPropertySheet::GetActivePage() const {
-    return GetPage(GetActiveIndex());
-}
-
 int CPropertySheet::GetActiveIndex() const {
     if (!m_hWnd)
         return -1;
@@ -177,7 +169,7 @@ INT_PTR CPropertySheet::DoModal() {
     std::vector<PROPSHEETPAGEA> pages;
     for (CPropertyPage* pPage : m_pages) {
         PROPSHEETPAGEA psp = pPage->m_psp;
-        psp.hInstance = AfxFindResourceHandle(psp.pszTemplate, MAKEINTRESOURCEA(5));  // RT_DIALOG
+        psp.hInstance = AfxGetResourceHandle();  // RT_DIALOG
         pages.push_back(psp);
     }
 

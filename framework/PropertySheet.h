@@ -34,8 +34,6 @@ public:
     virtual BOOL OnKillActive();
     void OnOK() override;
     void OnCancel() override;
-
-    CPropertySheet* GetParentSheet() const;
     INT_PTR DoModal() override { return -1; }  // a page is shown by its sheet
 
     // The sheet's loop does the dialog keys for all its pages.
@@ -56,8 +54,7 @@ public:
     void AddPage(CPropertyPage* pPage);
     int GetPageCount() const { return static_cast<int>(m_pages.size()); }
     CPropertyPage* GetPage(int nPage) const;
-    // The page shown and its index; null and -1 while the sheet is closed.
-    CPropertyPage* GetActivePage() const;
+    // The index of the page shown; -1 while the sheet is closed.
     int GetActiveIndex() const;
 
     // Shows the sheet and returns PropertySheet's result: a positive value

@@ -74,21 +74,6 @@ void CSplitterWnd::SetColumnInfo(int col, int cxIdeal, int cxMin) {
     m_cols[static_cast<size_t>(col)].nMinSize = cxMin;
 }
 
-void CSplitterWnd::GetColumnInfo(int col, int& cxCur, int& cxMin) const {
-    cxCur = cxMin = 0;
-    if (col < 0 || col >= GetColumnCount())
-        return;
-    cxCur = m_cols[static_cast<size_t>(col)].nCurSize;
-    cxMin = m_cols[static_cast<size_t>(col)].nMinSize;
-}
-
-void CSplitterWnd::SetRowInfo(int row, int cyIdeal, int cyMin) {
-    if (row < 0 || row >= GetRowCount())
-        return;
-    m_rows[static_cast<size_t>(row)].nIdealSize = cyIdeal;
-    m_rows[static_cast<size_t>(row)].nMinSize = cyMin;
-}
-
 void CSplitterWnd::LayoutInfo(std::vector<CRowColInfo>& infos, int nTotal) {
     int nRemaining = nTotal;
     for (size_t i = 0; i < infos.size(); ++i) {

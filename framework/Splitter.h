@@ -24,8 +24,6 @@ public:
     int GetRowCount() const { return static_cast<int>(m_rows.size()); }
     int GetColumnCount() const { return static_cast<int>(m_cols.size()); }
     void SetColumnInfo(int col, int cxIdeal, int cxMin);
-    void GetColumnInfo(int col, int& cxCur, int& cxMin) const;
-    void SetRowInfo(int row, int cyIdeal, int cyMin);
     // Puts the panes and bars where the sizes say.
     virtual void RecalcLayout();
 

@@ -34,8 +34,6 @@ public:
     void Close() override;
     void Abort() override;
 
-    BOOL IsTextMode() const { return m_bText; }
-
 private:
     static const size_t kBufferSize = 64 * 1024;
 

@@ -69,19 +69,6 @@ int CString::Compare(LPCSTR psz) const {
     return std::strcmp(m_str.c_str(), psz ? psz : "");
 }
 
-int CString::CompareNoCase(LPCSTR psz) const {
-    return lstrcmpiA(m_str.c_str(), psz ? psz : "");
-}
-
-int CString::Collate(LPCSTR psz) const {
-    return CompareStringA(LOCALE_USER_DEFAULT, 0, m_str.c_str(), -1, psz ? psz : "", -1) - CSTR_EQUAL;
-}
-
-int CString::CollateNoCase(LPCSTR psz) const {
-    return CompareStringA(LOCALE_USER_DEFAULT, NORM_IGNORECASE, m_str.c_str(), -1, psz ? psz : "", -1) -
-           CSTR_EQUAL;
-}
-
 CString CString::Mid(int nFirst) const {
     return Mid(nFirst, GetLength());
 }
@@ -94,11 +81,6 @@ CString CString::Mid(int nFirst, int nCount) const {
 
 CString CString::Left(int nCount) const {
     return CString(m_str.substr(0, Clamp(nCount, m_str.size())));
-}
-
-CString CString::Right(int nCount) const {
-    size_t count = Clamp(nCount, m_str.size());
-    return CString(m_str.substr(m_str.size() - count));
 }
 
 int CString::Find(char ch, int nStart) const {
@@ -186,15 +168,6 @@ void CString::MakeUpper() {
         CharUpperBuffA(&m_str[0], static_cast<DWORD>(m_str.size()));
 }
 
-void CString::MakeLower() {
-    if (!m_str.empty())
-        CharLowerBuffA(&m_str[0], static_cast<DWORD>(m_str.size()));
-}
-
-void CString::MakeReverse() {
-    std::reverse(m_str.begin(), m_str.end());
-}
-
 void CString::TrimLeft() {
     TrimLeft(kWhiteSpace);
 }
@@ -267,11 +240,6 @@ BOOL CString::LoadString(UINT nID) {
 LPSTR CString::GetBuffer(int nMinBufLength) {
     if (nMinBufLength > GetLength())
         m_str.resize(static_cast<size_t>(nMinBufLength));
-    return &m_str[0];
-}
-
-LPSTR CString::GetBufferSetLength(int nNewLength) {
-    m_str.resize(nNewLength < 0 ? 0 : static_cast<size_t>(nNewLength));
     return &m_str[0];
 }
 

@@ -45,15 +45,10 @@ public:
 
     // Byte-wise comparison (as the C runtime compares in a single-byte code page).
     int Compare(LPCSTR psz) const;
-    int CompareNoCase(LPCSTR psz) const;
-    // Comparison by the user's locale.
-    int Collate(LPCSTR psz) const;
-    int CollateNoCase(LPCSTR psz) const;
 
     CString Mid(int nFirst) const;
     CString Mid(int nFirst, int nCount) const;
     CString Left(int nCount) const;
-    CString Right(int nCount) const;
 
     int Find(char ch, int nStart = 0) const;
     int Find(LPCSTR pszSub, int nStart = 0) const;
@@ -68,8 +63,6 @@ public:
     int Delete(int nIndex, int nCount = 1);
 
     void MakeUpper();
-    void MakeLower();
-    void MakeReverse();
 
     // Trimming without an argument removes white space (blank, tab, CR, LF, VT, FF).
     void TrimLeft();
@@ -92,7 +85,6 @@ public:
     // least nMinBufLength characters plus a terminator; ReleaseBuffer(-1)
     // takes the length up to the first NUL.
     LPSTR GetBuffer(int nMinBufLength);
-    LPSTR GetBufferSetLength(int nNewLength);
     void ReleaseBuffer(int nNewLength = -1);
 
 private:

@@ -75,18 +75,6 @@ void CStringList::RemoveAll() {
     m_blocks.clear();
 }
 
-CString CStringList::RemoveHead() {
-    CString str = GetHead();
-    RemoveAt(Pos(m_pHead));
-    return str;
-}
-
-CString CStringList::RemoveTail() {
-    CString str = GetTail();
-    RemoveAt(Pos(m_pTail));
-    return str;
-}
-
 CString& CStringList::GetHead() {
     return m_pHead->data;
 }
@@ -141,28 +129,6 @@ void CStringList::RemoveAt(POSITION position) {
     FreeNode(p);
 }
 
-POSITION CStringList::InsertBefore(POSITION position, const CString& str) {
-    Node* pOld = NodeOf(position);
-    if (!pOld)
-        return AddHead(str);
-    Node* p = NewNode(pOld->pPrev, pOld);
-    p->data = str;
-    (pOld->pPrev ? pOld->pPrev->pNext : m_pHead) = p;
-    pOld->pPrev = p;
-    return Pos(p);
-}
-
-POSITION CStringList::InsertAfter(POSITION position, const CString& str) {
-    Node* pOld = NodeOf(position);
-    if (!pOld)
-        return AddTail(str);
-    Node* p = NewNode(pOld, pOld->pNext);
-    p->data = str;
-    (pOld->pNext ? pOld->pNext->pPrev : m_pTail) = p;
-    pOld->pNext = p;
-    return Pos(p);
-}
-
 POSITION CStringList::Find(LPCSTR str, POSITION startAfter) const {
     Node* p = startAfter ? NodeOf(startAfter)->pNext : m_pHead;
     for (; p; p = p->pNext) {
@@ -170,13 +136,4 @@ POSITION CStringList::Find(LPCSTR str, POSITION startAfter) const {
             return Pos(p);
     }
     return nullptr;
-}
-
-POSITION CStringList::FindIndex(INT_PTR nIndex) const {
-    if (nIndex < 0 || nIndex >= m_nCount)
-        return nullptr;
-    Node* p = m_pHead;
-    while (nIndex-- > 0)
-        p = p->pNext;
-    return Pos(p);
 }

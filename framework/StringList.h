@@ -26,8 +26,6 @@ public:
     POSITION AddTail(const CString& str);
     POSITION AddTail(CString&& str);
     void RemoveAll();
-    CString RemoveHead();
-    CString RemoveTail();
 
     CString& GetHead();
     const CString& GetHead() const;
@@ -35,7 +33,6 @@ public:
     const CString& GetTail() const;
 
     POSITION GetHeadPosition() const { return Pos(m_pHead); }
-    POSITION GetTailPosition() const { return Pos(m_pTail); }
     // Returns the element at rPosition and moves rPosition to the next one (null at the end).
     CString& GetNext(POSITION& rPosition);
     const CString& GetNext(POSITION& rPosition) const;
@@ -45,12 +42,9 @@ public:
     const CString& GetAt(POSITION position) const;
     void SetAt(POSITION position, const CString& str);
     void RemoveAt(POSITION position);
-    POSITION InsertBefore(POSITION position, const CString& str);
-    POSITION InsertAfter(POSITION position, const CString& str);
 
     // First position at or after startAfter (exclusive) whose text equals str.
     POSITION Find(LPCSTR str, POSITION startAfter = nullptr) const;
-    POSITION FindIndex(INT_PTR nIndex) const;
 
 private:
     struct Node {

@@ -28,8 +28,6 @@ public:
     int Width() const { return right - left; }
     int Height() const { return bottom - top; }
     CSize Size() const { return CSize(Width(), Height()); }
-    CPoint TopLeft() const { return CPoint(left, top); }
-    CPoint BottomRight() const { return CPoint(right, bottom); }
     BOOL IsRectEmpty() const { return ::IsRectEmpty(this); }
     BOOL PtInRect(POINT pt) const { return ::PtInRect(this, pt); }
     void SetRect(int l, int t, int r, int b) { ::SetRect(this, l, t, r, b); }

@@ -34,11 +34,6 @@ protected:
     void OnDestroy();
     void OnPaint();
     LRESULT OnMouseActivate(WPARAM wParam, LPARAM lParam);
-
-    // Printing is not offered: the commands do nothing.
-    void OnFilePrint() {}
-    void OnFilePrintPreview() {}
-    BOOL DoPreparePrinting(void*) { return FALSE; }
 };
 
 class CCtrlView : public CView {

@@ -79,7 +79,6 @@ public:
 
     void OnFileNew();
     void OnFileOpen();
-    void OnFilePrintSetup() {}
 
     LPCSTR m_pszAppName = nullptr;
     LPCSTR m_pszRegistryKey = nullptr;

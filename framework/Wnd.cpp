@@ -229,18 +229,6 @@ BOOL CWnd::SubclassWindow(HWND hWnd) {
     return TRUE;
 }
 
-BOOL CWnd::SubclassDlgItem(UINT nID, CWnd* pParent) {
-    HWND hWndControl = ::GetDlgItem(pParent->m_hWnd, static_cast<int>(nID));
-    return hWndControl ? SubclassWindow(hWndControl) : FALSE;
-}
-
-HWND CWnd::UnsubclassWindow() {
-    if (m_pfnSuper)
-        SetWindowLongPtrA(m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_pfnSuper));
-    m_pfnSuper = nullptr;
-    return Detach();
-}
-
 BOOL CWnd::WalkPreTranslateTree(HWND hWndStop, MSG* pMsg) {
     for (HWND hWnd = pMsg->hwnd; hWnd; hWnd = ::GetParent(hWnd)) {
         CWnd* pWnd = FromHandlePermanent(hWnd);
@@ -273,17 +261,6 @@ CFrameWnd* CWnd::GetParentFrame() const {
             return static_cast<CFrameWnd*>(pWnd);
     }
     return nullptr;
-}
-
-CWnd* CWnd::GetTopLevelParent() const {
-    HWND hWnd = m_hWnd;
-    while (::GetWindowLongPtrA(hWnd, GWL_STYLE) & WS_CHILD) {
-        HWND hParent = ::GetParent(hWnd);
-        if (!hParent)
-            break;
-        hWnd = hParent;
-    }
-    return FromHandle(hWnd);
 }
 
 namespace {

@@ -43,8 +43,6 @@ public:
     // Creates a modeless dialog from a template, attached like any window.
     BOOL CreateDlg(UINT nIDTemplate, CWnd* pParentWnd);
     BOOL SubclassWindow(HWND hWnd);
-    BOOL SubclassDlgItem(UINT nID, CWnd* pParent);
-    HWND UnsubclassWindow();
 
     // The message loop hands every message to the windows from the target
     // up to (not beyond) hWndStop; TRUE when one of them took it.
@@ -66,9 +64,7 @@ public:
     int GetDlgCtrlID() const { return ::GetDlgCtrlID(m_hWnd); }
     CWnd* GetParent() const { return FromHandle(::GetParent(m_hWnd)); }
     CWnd* GetOwner() const;
-    void SetOwner(CWnd* pOwner) { m_hWndOwner = pOwner ? pOwner->m_hWnd : nullptr; }
     CFrameWnd* GetParentFrame() const;
-    CWnd* GetTopLevelParent() const;
     // The descendant with control id nID, searching every level.
     CWnd* GetDescendantWindow(int nID) const;
     static CWnd* GetFocus() { return FromHandle(::GetFocus()); }
@@ -84,7 +80,6 @@ public:
     BOOL IsZoomed() const { return ::IsZoomed(m_hWnd); }
     BOOL IsChild(const CWnd* pWnd) const { return ::IsChild(m_hWnd, pWnd->m_hWnd); }
     DWORD GetStyle() const { return static_cast<DWORD>(::GetWindowLongPtrA(m_hWnd, GWL_STYLE)); }
-    DWORD GetExStyle() const { return static_cast<DWORD>(::GetWindowLongPtrA(m_hWnd, GWL_EXSTYLE)); }
     BOOL ModifyStyle(DWORD dwRemove, DWORD dwAdd, UINT nFlags = 0);
     void MoveWindow(int x, int y, int nWidth, int nHeight, BOOL bRepaint = TRUE) {
         ::MoveWindow(m_hWnd, x, y, nWidth, nHeight, bRepaint);
@@ -109,14 +104,12 @@ public:
     }
     BOOL KillTimer(UINT_PTR nIDEvent) { return ::KillTimer(m_hWnd, nIDEvent); }
     void SetFont(CFont* pFont, BOOL bRedraw = TRUE);
-    HFONT GetFontHandle() const { return reinterpret_cast<HFONT>(SendMessage(WM_GETFONT)); }
     HICON SetIcon(HICON hIcon, BOOL bBigIcon) {
         return reinterpret_cast<HICON>(
             SendMessage(WM_SETICON, bBigIcon ? ICON_BIG : ICON_SMALL, reinterpret_cast<LPARAM>(hIcon)));
     }
     BOOL GetWindowPlacement(WINDOWPLACEMENT* lpwndpl) const;
     BOOL SetWindowPlacement(const WINDOWPLACEMENT* lpwndpl) { return ::SetWindowPlacement(m_hWnd, lpwndpl); }
-    HMENU GetMenuHandle() const { return ::GetMenu(m_hWnd); }
     void DrawMenuBar() { ::DrawMenuBar(m_hWnd); }
 
     // Message handling.

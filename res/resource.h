@@ -97,12 +97,6 @@
 #ifndef ID_FILE_SAVE
 #define ID_FILE_SAVE 0xE103  // 57603
 #endif
-#ifndef ID_FILE_PRINT_SETUP
-#define ID_FILE_PRINT_SETUP 0xE106  // 57606
-#endif
-#ifndef ID_FILE_PRINT
-#define ID_FILE_PRINT 0xE107  // 57607
-#endif
 #ifndef ID_EDIT_COPY
 #define ID_EDIT_COPY 0xE122  // 57634
 #endif

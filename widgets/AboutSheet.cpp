@@ -25,8 +25,7 @@ INT_PTR CAboutSheet::Show(UINT nSelectPage) {
 
 BOOL CAboutSheet::OnInitDialog() {
     BOOL bResult = CPropertySheet::OnInitDialog();
-    m_hIcon = ::LoadIconA(AfxFindResourceHandle(MAKEINTRESOURCEA(IDI_ABOUT), RT_GROUP_ICON),
-                          MAKEINTRESOURCEA(IDI_ABOUT));
+    m_hIcon = ::LoadIconA(AfxGetResourceHandle(), MAKEINTRESOURCEA(IDI_ABOUT));
     SetIcon(m_hIcon, FALSE);
     // Nothing on the pages is ever applied: one button closes the sheet.
     if (HWND hWndOK = ::GetDlgItem(m_hWnd, IDOK))

@@ -16,7 +16,7 @@ BOOL CImageToolBar::LoadImages(UINT nBitmapID, CBitmap& bitmap, CImageList& imag
                                UINT nImageListFlags) {
     bitmap.DeleteObject();
     LPCSTR lpszName = MAKEINTRESOURCEA(LOWORD(nBitmapID));
-    HINSTANCE hInst = AfxFindResourceHandle(lpszName, RT_BITMAP);
+    HINSTANCE hInst = AfxGetResourceHandle();
     if (!bitmap.Attach(::LoadBitmapA(hInst, lpszName)))
         return FALSE;
     imageList.DeleteImageList();

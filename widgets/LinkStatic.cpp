@@ -74,8 +74,7 @@ void CLinkStatic::PreSubclassWindow() {
         m_tip.ShowWindow(SW_HIDE);
     }
 
-    m_hHandCursor = ::LoadCursorA(AfxFindResourceHandle(MAKEINTRESOURCEA(IDC_LINK_HAND), RT_GROUP_CURSOR),
-                                  MAKEINTRESOURCEA(IDC_LINK_HAND));
+    m_hHandCursor = ::LoadCursorA(AfxGetResourceHandle(), MAKEINTRESOURCEA(IDC_LINK_HAND));
 }
 
 BOOL CLinkStatic::PreTranslateMessage(MSG* pMsg) {

@@ -172,7 +172,12 @@ BOOL CSystemTray::ShowIcon() {
         m_nid.uFlags = NIF_STATE;
         m_nid.dwState = 0;
         m_nid.dwStateMask = NIS_HIDDEN;
-        NotifyShell(NIM_MODIFY);
+        if (!NotifyShell(NIM_MODIFY)) {
+            // The shell lost the hidden icon when it started again: without
+            // a new add the window would hide with no way back to it.
+            m_bRemoved = TRUE;
+            return AddIcon();
+        }
         m_bHidden = FALSE;
         return TRUE;
     }
@@ -218,7 +223,7 @@ BOOL CSystemTray::SetIconList(UINT nFirstId, UINT nLastId) {
     try {
         for (UINT nId = nFirstId;; ++nId) {
             LPCSTR lpszName = MAKEINTRESOURCEA(nId);
-            HINSTANCE hResource = AfxFindResourceHandle(lpszName, RT_GROUP_ICON);
+            HINSTANCE hResource = AfxGetResourceHandle();
             m_aIcons.Add(::LoadIconA(hResource, lpszName));
             if (nId == nLastId)
                 break;

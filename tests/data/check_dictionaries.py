@@ -1,8 +1,7 @@
 #!/usr/bin/env python3
 """Checks the starter dictionaries data/en.tmp and data/ro.tmp: the bytes
 the program will read (Windows-1250, CR LF), the line format of every
-entry, their size, that each side of each file holds the language it
-should, and that they are what tools/build_dictionaries.py makes of
+entry, their size, and that they are what tools/build_dictionaries.py makes of
 data/src. Standard library only:
 
     python3 tests/data/check_dictionaries.py
@@ -17,15 +16,10 @@ TOOLS_DIR = os.path.join(ROOT, 'tools')
 
 ENCODING = 'cp1250'
 MIN_ENTRIES = 2000
-ROMANIAN_LETTERS = set('ăâîşţĂÂÎŞŢ')
 COMMA_BELOW = set('\u0218\u0219\u021a\u021b')          # Ș ș Ț ț
 COMMA_BELOW_UTF8 = (b'\xc8\x98', b'\xc8\x99', b'\xc8\x9a', b'\xc8\x9b')
 
-# Which part of a line is in which language: (head words, translations).
-DICTIONARIES = {
-    'en.tmp': ('English', 'Romanian'),
-    'ro.tmp': ('Romanian', 'English'),
-}
+DICTIONARIES = ('en.tmp', 'ro.tmp')
 
 
 def read_bytes(name):
@@ -55,22 +49,6 @@ class EncodingTest(unittest.TestCase):
                 data = read_bytes(name)
                 text = data.decode(ENCODING)          # strict: no undefined bytes
                 self.assertEqual(data, text.encode(ENCODING))
-
-    def test_no_byte_order_mark_and_not_saved_as_utf8(self):
-        for name in DICTIONARIES:
-            with self.subTest(name):
-                data = read_bytes(name)
-                self.assertFalse(data.startswith(b'\xef\xbb\xbf'), 'UTF-8 byte-order mark')
-                self.assertFalse(data.startswith((b'\xff\xfe', b'\xfe\xff')), 'UTF-16 byte-order mark')
-                # Romanian letters in Windows-1250 never make valid UTF-8; a
-                # file with any that does was saved in the wrong encoding.
-                if not data.isascii():
-                    try:
-                        data.decode('utf-8')
-                    except UnicodeDecodeError:
-                        pass
-                    else:
-                        self.fail('the file is UTF-8, not Windows-1250')
 
     def test_no_comma_below_letters(self):
         for name in DICTIONARIES:
@@ -136,36 +114,6 @@ class LineFormatTest(unittest.TestCase):
                     seen.setdefault(line, number)
                 self.assertEqual([], duplicates[:10])
                 self.assertGreaterEqual(len(lines), MIN_ENTRIES)
-
-
-class LanguageTest(unittest.TestCase):
-    """Each side of each file holds the language it should: catches swapped
-    files, a Romanian word typed on the English side, lost diacritics."""
-
-    def sides(self, name):
-        heads, translations = [], []
-        for line in read_lines(name):
-            if ':' not in line:
-                continue                      # reported by LineFormatTest
-            head, items = split_entry(line)
-            heads.append(head)
-            translations.extend(items)
-        return dict(zip(DICTIONARIES[name], (heads, translations)))
-
-    def test_english_is_plain_ascii(self):
-        for name in DICTIONARIES:
-            with self.subTest(name):
-                english = self.sides(name)['English']
-                self.assertEqual([], [w for w in english if not w.isascii()][:10])
-
-    def test_romanian_keeps_its_diacritics(self):
-        # About half of everyday Romanian words carry ă, â, î, ş or ţ; text
-        # that lost them (or was read in another code page) has next to none.
-        for name in DICTIONARIES:
-            with self.subTest(name):
-                romanian = self.sides(name)['Romanian']
-                marked = sum(1 for w in romanian if ROMANIAN_LETTERS & set(w))
-                self.assertGreater(marked / len(romanian), 0.25)
 
 
 class SourceTest(unittest.TestCase):

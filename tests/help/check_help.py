@@ -3,7 +3,7 @@
 The compiled file must hold every page of help/ with the stylesheet, the
 contents and the index, and the copy beside the program must be the same
 file. Every internal link of the pages, every entry of the contents and the
-index and the project's default topic must lead to a page that exists (and,
+index must lead to a page that exists (and,
 with a #fragment, to an element of that page that carries the id).
 
 Run by CTest with:
@@ -13,7 +13,6 @@ Run by CTest with:
   TAV_CHMLS               the chmls program
 """
 
-import configparser
 import filecmp
 import os
 import subprocess
@@ -32,17 +31,14 @@ STYLESHEET = "tav.css"
 
 class Document(HTMLParser):
     """What one HTML file offers and refers to: its ids and anchor names,
-    its links (a href, link href, img src), the Local values of its sitemap
-    objects (contents and index), its stylesheet links and its title."""
+    its links (a href, link href, img src) and the Local values of its
+    sitemap objects (contents and index)."""
 
     def __init__(self, path):
         super().__init__(convert_charrefs=True)
         self.ids = set()
         self.links = []
         self.locals = []
-        self.stylesheets = []
-        self.title = ""
-        self._in_title = False
         with open(path, encoding="ascii", errors="replace") as f:
             self.feed(f.read())
         self.close()
@@ -59,20 +55,8 @@ class Document(HTMLParser):
             self.links.append(attrs["src"])
         if tag == "link" and "href" in attrs:
             self.links.append(attrs["href"])
-            if attrs.get("rel", "").lower() == "stylesheet":
-                self.stylesheets.append(attrs["href"])
         if tag == "param" and attrs.get("name", "").lower() == "local":
             self.locals.append(attrs.get("value", ""))
-        if tag == "title":
-            self._in_title = True
-
-    def handle_endtag(self, tag):
-        if tag == "title":
-            self._in_title = False
-
-    def handle_data(self, data):
-        if self._in_title:
-            self.title += data
 
 
 def source_files(ending):
@@ -101,16 +85,6 @@ def broken(link):
         if unquote(parts.fragment) not in DOCUMENTS[target].ids:
             return "no element with the id " + parts.fragment
     return None
-
-
-def project():
-    """The [OPTIONS] of tav.hhp as a dictionary (section [FILES] has bare
-    lines, which the parser accepts as keys without values)."""
-    parser = configparser.ConfigParser(allow_no_value=True, interpolation=None,
-                                       delimiters=("=",))
-    parser.optionxform = str
-    parser.read(os.path.join(SOURCE, "tav.hhp"), encoding="ascii")
-    return parser
 
 
 class CompiledFileTest(unittest.TestCase):
@@ -162,48 +136,6 @@ class LinkTest(unittest.TestCase):
         for name in source_files(".hhc"):
             listed.update(urlsplit(local).path for local in DOCUMENTS[name].locals)
         self.assertEqual([p for p in PAGES if p not in listed], [])
-
-    def test_project_names_existing_files(self):
-        hhp = project()
-        options = hhp["OPTIONS"]
-        self.assertIn(options["Default topic"], PAGES)
-        for key in ("Contents file", "Index file"):
-            self.assertTrue(os.path.isfile(os.path.join(SOURCE, options[key])), key)
-        self.assertEqual(options["Compiled file"], "tav.chm")
-        self.assertIn(options["Default Window"], hhp["WINDOWS"])
-        files = list(hhp["FILES"])
-        self.assertEqual([p for p in PAGES if p not in files], [], "pages missing from [FILES]")
-        self.assertEqual([f for f in files if not os.path.isfile(os.path.join(SOURCE, f))], [])
-
-
-class PageTest(unittest.TestCase):
-    def test_every_page_has_a_title_the_stylesheet_and_a_way_to_the_contents(self):
-        problems = []
-        for name in PAGES:
-            document = DOCUMENTS[name]
-            if not document.title.strip():
-                problems.append(name + ": no title")
-            if STYLESHEET not in document.stylesheets:
-                problems.append(name + ": does not use " + STYLESHEET)
-            if name != CONTENTS_PAGE and not any(
-                    urlsplit(link).path == CONTENTS_PAGE for link in document.links):
-                problems.append(name + ": no link to " + CONTENTS_PAGE)
-        self.assertEqual(problems, [])
-
-    def test_sources_are_plain_ascii(self):
-        # Letters beyond ASCII are written as character references, so the
-        # pages read the same whatever code page the viewer assumes.
-        problems = []
-        for name in sorted(os.listdir(SOURCE)):
-            path = os.path.join(SOURCE, name)
-            if os.path.isfile(path):
-                with open(path, "rb") as f:
-                    data = f.read()
-                bad = [i for i, byte in enumerate(data) if byte > 0x7E or
-                       (byte < 0x20 and byte not in (0x09, 0x0A, 0x0D))]
-                if bad:
-                    problems.append("%s: byte %d" % (name, bad[0]))
-        self.assertEqual(problems, [])
 
 
 if __name__ == "__main__":

@@ -7,12 +7,6 @@ using Parts = std::vector<std::string>;
 
 namespace {
 
-Parts SplitAll(std::string_view text, std::string_view sep = "|") {
-    Parts parts;
-    Split(text, sep, parts);
-    return parts;
-}
-
 // Feeds bytes to a splitter in pieces of the given size.
 Parts SplitLines(const std::string& bytes, size_t piece) {
     Parts lines;
@@ -32,32 +26,6 @@ std::string RewriteAll(EntryRewriter rewriter, const Parts& lines) {
 }
 
 }  // namespace
-
-TEST(DictionaryFormat, HeadWordIsTheTextBeforeTheFirstColon) {
-    EXPECT_EQ("house", HeadWord("house:casa|locuinta"));
-    EXPECT_EQ("casa|locuinta", Translations("house:casa|locuinta"));
-    EXPECT_EQ(" casa", Translations("house: casa"));
-    EXPECT_EQ("a", HeadWord("a:b:c"));
-    EXPECT_EQ("b:c", Translations("a:b:c"));
-    EXPECT_EQ("", HeadWord("no colon here"));
-    EXPECT_EQ("no colon here", Translations("no colon here"));
-    EXPECT_EQ("", HeadWord(":x"));
-    EXPECT_EQ("x", Translations(":x"));
-    EXPECT_EQ(" bank ", HeadWord(" bank :mal"));  // never trimmed
-}
-
-TEST(DictionaryFormat, SplitCutsAtEverySeparatorAndAppends) {
-    EXPECT_EQ((Parts{"a", "b"}), SplitAll("a|b"));
-    EXPECT_EQ((Parts{"a", "", "b"}), SplitAll("a||b"));
-    EXPECT_EQ((Parts{"", "a"}), SplitAll("|a"));
-    EXPECT_EQ((Parts{"a"}), SplitAll("a|"));
-    EXPECT_EQ(Parts{}, SplitAll(""));
-    EXPECT_EQ((Parts{"", ""}), SplitAll("||"));
-    EXPECT_EQ((Parts{"a", "b|c"}), SplitAll("a<>b|c", "<>"));
-    Parts parts{"kept"};
-    EXPECT_EQ(3, Split("x|y", "|", parts));
-    EXPECT_EQ((Parts{"kept", "x", "y"}), parts);
-}
 
 TEST(DictionaryFormat, MakeLineNeverCutsAnEntryInTwo) {
     EXPECT_EQ("house:casa|locuinta", MakeLine("house", "casa|locuinta"));

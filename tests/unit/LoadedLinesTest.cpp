@@ -67,34 +67,3 @@ TEST(LoadedLines, HoldTheNonEmptyLinesATextModeReaderDelivers) {
     }
     EXPECT_EQ(0, CountDictionaryLines(dir.File("missing.tmp").c_str()));
 }
-
-TEST(LoadedLines, FindTheLinesOfAHeadWordInFileOrder) {
-    RandomDictionary random(2);
-    for (int n = 0; n < 100; ++n) {
-        LoadedLines loaded;
-        loaded.Assign(random.File(random.Below(300), n % 3 == 0));
-        loaded.IndexHeadWords();
-        std::set<std::string> words{"", "absent", "a", "A"};
-        for (size_t i = 0; i < loaded.Size(); ++i)
-            words.emplace(loaded.HeadWordAt(i));
-        for (const std::string& word : words) {
-            std::vector<size_t> expected, found;
-            for (size_t i = 0; i < loaded.Size(); ++i) {
-                if (loaded.HeadWordAt(i) == word)
-                    expected.push_back(i);
-            }
-            for (size_t i = loaded.FirstWithHeadWord(word); i != LoadedLines::npos;
-                 i = loaded.NextWithSameHeadWord(i))
-                found.push_back(i);
-            ASSERT_EQ(expected, found) << "word " << word << " in dictionary " << n;
-        }
-    }
-    // Before the index is built, and after the lines change, nothing is found.
-    LoadedLines loaded;
-    loaded.Assign("a:b\r\n");
-    EXPECT_EQ(LoadedLines::npos, loaded.FirstWithHeadWord("a"));
-    loaded.IndexHeadWords();
-    EXPECT_EQ(0u, loaded.FirstWithHeadWord("a"));
-    loaded.Assign("a:c\r\n");
-    EXPECT_EQ(LoadedLines::npos, loaded.FirstWithHeadWord("a"));
-}

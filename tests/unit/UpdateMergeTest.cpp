@@ -117,73 +117,6 @@ TEST(UpdateMerge, DownloadedBodiesSplitAtLfWithEveryCrDropped) {
     }
 }
 
-TEST(UpdateMerge, NewHeadWordsAreChosenInTheirOrder) {
-    EXPECT_EQ((std::vector<size_t>{0, 2}),
-              Choose({"house:casa"}, {"book:carte", "house:locuinta", "tree:copac"}));
-    // The head word ends at the first colon, and nothing is trimmed.
-    EXPECT_EQ((std::vector<size_t>{1, 2}), Choose({"a:b:c"}, {"a:z", " a:y", "a :x", "a:b:q"}));
-    EXPECT_TRUE(Choose({"x:1"}, {}).empty());
-    EXPECT_EQ((std::vector<size_t>{0}), Choose({}, {"x:1"}));
-}
-
-TEST(UpdateMerge, LetterCaseDoesNotMakeAHeadWordNew) {
-    EXPECT_TRUE(Choose({"House:casa", "BANK:banca"}, {"HOUSE:a", "house:b", "bank:c", "Bank:d"}).empty());
-    // Only letters fold: other characters must match exactly.
-    EXPECT_EQ((std::vector<size_t>{0}), Choose({"a-b:x"}, {"A_B:y", "A-B:z"}));
-}
-
-TEST(UpdateMerge, TheFirstOfRepeatedNewHeadWordsWins) {
-    EXPECT_EQ((std::vector<size_t>{0, 2}),
-              Choose({"old:x"}, {"new:1", "NEW:2", "other:3", "New:4", "new:1"}));
-}
-
-TEST(UpdateMerge, LinesWithoutAHeadWordAreNeverChosenNorIndexed) {
-    EXPECT_TRUE(Choose({"a:b"}, {"", "no colon here", ":only translations", "   ", "|"}).empty());
-    // A local line without a colon has no head word, whatever its text.
-    EXPECT_EQ((std::vector<size_t>{0}), Choose({"", "word", ":word"}, {"word:x"}));
-}
-
-TEST(UpdateMerge, LinesTheLoaderWouldNotReadWholeAreNeverChosen) {
-    // A 0x1A appended to a dictionary would end its text for the loader,
-    // hiding every entry after it; a NUL cuts the entry short where shown.
-    const Lines downloaded = {std::string("nul:a\0b", 7), "ctrl\x1Az:x", "late:y\x1A", "ok:z",
-                              std::string("\0:w", 3)};
-    EXPECT_EQ((std::vector<size_t>{3}), Choose({}, downloaded));
-    // Nor do they claim their head words for later lines.
-    EXPECT_EQ((std::vector<size_t>{1}), Choose({}, {"late:y\x1A", "late:y"}));
-}
-
-TEST(UpdateMerge, TheKeySetNumbersKeysAndFindsThemAfterGrowing) {
-    dictionary::FoldedKeySet keys;
-    const size_t kCount = 100000;
-    auto key = [](size_t i) { return "k" + std::to_string(i * 7919); };
-    for (size_t i = 0; i < kCount; ++i)
-        ASSERT_EQ(std::make_pair(i, true), keys.Insert(key(i))) << i;
-    for (size_t i = 0; i < kCount; ++i) {
-        ASSERT_EQ(std::make_pair(i, false), keys.Insert(key(i))) << i;
-        ASSERT_EQ(i, keys.Find(key(i))) << i;
-    }
-    EXPECT_EQ(kCount, keys.Size());
-    EXPECT_EQ(dictionary::FoldedKeySet::npos, keys.Find("k1"));
-    EXPECT_EQ(dictionary::FoldedKeySet::npos, keys.Find(key(1) + "x"));
-    EXPECT_EQ(dictionary::FoldedKeySet::npos, keys.Find(""));
-    EXPECT_EQ(std::make_pair(dictionary::FoldedKeySet::npos, false), keys.Insert(""));
-}
-
-TEST(UpdateMerge, OutstandingCountsTheNewHeadWordsNotYetFoundLocally) {
-    dictionary::UpdateMerge merge(CaseFold::Ascii());
-    for (const char* line : {"a:1", "A:2", "b:3", "", "x", "c:4"})
-        merge.AddDownloadedLine(line);
-    EXPECT_EQ(3u, merge.Outstanding());
-    merge.AddLocalLine("B:old");
-    merge.AddLocalLine("b:again");
-    EXPECT_EQ(2u, merge.Outstanding());
-    merge.AddLocalLine("c:old");
-    merge.AddLocalLine("A:old");
-    EXPECT_EQ(0u, merge.Outstanding());
-    EXPECT_TRUE(merge.Chosen().empty());
-}
-
 // Random small dictionaries and updates over an alphabet rich in the cases
 // that matter (letter case, Romanian letters, colons, blanks, bars, empty
 // lines): the indexed choice must be the one the slow rescan makes with the
@@ -223,31 +156,12 @@ protected:
 
 }  // namespace
 
-TEST_F(MergeFile, AppendsNewLinesWithCrLfAndLeavesTheRestAlone) {
-    WriteBytes(Dict(), "house:casa\r\nbank:banca\r\n");
-    EXPECT_EQ(MergeOutcome::kAppended,
-              Merge({"book:carte", "HOUSE:locuinta", "", "x", "Book:y", "tree:copac"}));
-    EXPECT_EQ("house:casa\r\nbank:banca\r\nbook:carte\r\ntree:copac\r\n", ReadBytes(Dict()));
-
-    // LF-only files keep their lines; the new ones end in CR LF.
-    WriteBytes(Dict(), "a:1\nb:2\n");
-    EXPECT_EQ(MergeOutcome::kAppended, Merge({"B:x", "c:3"}));
-    EXPECT_EQ("a:1\nb:2\nc:3\r\n", ReadBytes(Dict()));
-}
-
 TEST_F(MergeFile, RomanianCapitalsFoldLikeTheWordBoxSearch) {
     // a-breve, i-circumflex and t-cedilla: letter pairs in the ANSI code page.
     WriteBytes(Dict(), "\xE3la:that\r\n\xEEn:in\r\n");
     EXPECT_EQ(MergeOutcome::kNothingNew, Merge({"\xC3LA:x", "\xCEN:y", "\xC3la:z"}));
     EXPECT_EQ(MergeOutcome::kAppended, Merge({"\xDEine:holds", "\xFEINE:again"}));
     EXPECT_EQ("\xE3la:that\r\n\xEEn:in\r\n\xDEine:holds\r\n", ReadBytes(Dict()));
-}
-
-TEST_F(MergeFile, NothingNewLeavesEveryByteAsItWas) {
-    const std::string bytes = "a:1\r\n\r\nno colon\r\nb:2\x1A";
-    WriteBytes(Dict(), bytes);
-    EXPECT_EQ(MergeOutcome::kNothingNew, Merge({"A:x", "", "b:y", ":z", "no colon"}));
-    EXPECT_EQ(bytes, ReadBytes(Dict()));
 }
 
 TEST_F(MergeFile, AppendsOnANewLineAfterALastLineWithoutItsEnd) {
@@ -326,12 +240,4 @@ TEST_F(MergeFile, NewLinesTakeTheDictionarysPlaceThroughTheScratchFile) {
     EXPECT_EQ(MergeOutcome::kAppended, Merge({"b:2"}));
     EXPECT_EQ("a:1\r\nb:2\r\n", ReadBytes(Dict()));
     EXPECT_FALSE(FileExists(temp));
-}
-
-TEST_F(MergeFile, ADirectoryInTheDictionarysPlaceIsLeftAlone) {
-    ASSERT_TRUE(CreateDirectoryA(Dict().c_str(), nullptr));
-    EXPECT_EQ(MergeOutcome::kCannotOpen, Merge({"a:1"}));
-    EXPECT_TRUE(GetFileAttributesA(Dict().c_str()) & FILE_ATTRIBUTE_DIRECTORY);
-    EXPECT_FALSE(FileExists(m_dir.File("temp.tmp")));
-    RemoveDirectoryA(Dict().c_str());
 }

@@ -1,6 +1,5 @@
 // Faults the program meets while it runs: its dictionary file deleted or
-// put out of reach by a directory of the same name, and settings that
-// nothing of the program wrote.
+// put out of reach by a directory of the same name.
 #include "DialogDriver.h"
 #include "ProgramFixture.h"
 
@@ -26,13 +25,6 @@ protected:
     void Select(const char* word) {
         CListBox list(m_pFrame->GetWordList()->m_hWnd);
         list.SetCurSel(list.FindString(-1, word));
-    }
-    // What the update handler of a command says, as a menu item would show it.
-    int CheckOf(UINT nID) {
-        CTestCmdUI state;
-        state.m_nID = nID;
-        m_pFrame->OnCmdMsg(nID, CN_UPDATE_COMMAND_UI, &state, nullptr);
-        return state.m_nCheck;
     }
 };
 
@@ -82,52 +74,4 @@ TEST_F(FaultsTest, ADictionaryDeletedOrReplacedByADirectoryWhileRunningIsNeither
         CloseProgram();
         RemoveDirectoryA(strPath);
     }
-}
-
-TEST_F(FaultsTest, OptionsOutsideZeroAndOneOrOfTheWrongTypeCountAsMissing) {
-    WriteDictionary(0, "bank:banca\r\n");
-    struct Variant {
-        DWORD dwType;
-        std::string data;
-    };
-    const Variant variants[] = {
-        {REG_DWORD, std::string("\x07\0\0\0", 4)},  // out of range
-        {REG_DWORD, std::string("\xFF\xFF\xFF\xFF", 4)},
-        {REG_DWORD, std::string("\x01\0", 2)},  // too short for a number
-        {REG_SZ, std::string("1\0", 2)},
-        {REG_BINARY, std::string("\x01\0\0\0", 4)},
-    };
-    const LPCSTR options[] = {"AutoStart", "HideWhenMinimized", "HideWhenClose", "AlwaysOnTop"};
-    for (const Variant& variant : variants) {
-        HKEY hKey = theApp.GetSectionKey(kSettingsSection);
-        ASSERT_NE(nullptr, hKey);
-        for (LPCSTR lpszName : options)
-            RegSetValueExA(hKey, lpszName, 0, variant.dwType,
-                           reinterpret_cast<const BYTE*>(variant.data.data()),
-                           static_cast<DWORD>(variant.data.size()));
-        RegCloseKey(hKey);
-        EXPECT_FALSE(theApp.GetSettingsFlag("AutoStart"));
-
-        StartProgram();
-        EXPECT_FALSE(m_pFrame->m_bAutoStart);
-        EXPECT_FALSE(m_pFrame->m_bHideWhenMinimized);
-        EXPECT_FALSE(m_pFrame->m_bHideWhenClose);
-        EXPECT_FALSE(m_pFrame->m_bAlwaysOnTop);
-        for (UINT nID : {ID_OPTIONS_START_WITH_WINDOWS, ID_OPTIONS_HIDE_WHEN_MINIMIZED,
-                         ID_OPTIONS_HIDE_WHEN_CLOSE, ID_VIEW_ALWAYS_ON_TOP})
-            EXPECT_EQ(0, CheckOf(nID)) << nID;
-        EXPECT_FALSE(m_pFrame->GetExStyle() & WS_EX_TOPMOST);
-        // Minimising leaves the window in the taskbar, as without the option.
-        m_pFrame->ShowWindow(SW_MINIMIZE);
-        PumpMessages();
-        EXPECT_TRUE(m_pFrame->IsWindowVisible());
-        CloseProgram();
-        for (LPCSTR lpszName : options)
-            EXPECT_EQ(0u, theApp.GetProfileInt(kSettingsSection, lpszName, 9)) << lpszName;
-    }
-    // Exactly 1 is on.
-    theApp.WriteProfileInt(kSettingsSection, "AlwaysOnTop", 1);
-    StartProgram();
-    EXPECT_TRUE(m_pFrame->m_bAlwaysOnTop);
-    EXPECT_TRUE(m_pFrame->GetExStyle() & WS_EX_TOPMOST);
 }

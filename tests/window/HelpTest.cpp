@@ -64,20 +64,3 @@ TEST_F(HelpTest, ARegistrationNamingAMissingFileFallsBackToTheSearchPath) {
     EXPECT_NE(nullptr, hViewer);
     EXPECT_TRUE(PumpUntil([] { return HelpViewer() != nullptr; }));
 }
-
-TEST_F(HelpTest, ContentsAndF1OpenTheHelpBesideTheProgram) {
-    WriteDictionary(0, "a:b\r\n");
-    ResetHtmlHelpLoader();
-    // The help file beside the test program, as tav.chm stands beside tav.exe.
-    CString strChm = GetProgramFilePath("tav.chm");
-    ASSERT_TRUE(CopyFileA(GetProgramFilePath("..\\..\\help\\tav.chm"), strChm, FALSE));
-    StartProgram();
-    m_pFrame->SendMessage(WM_COMMAND, ID_HELP_CONTENTS);
-    EXPECT_TRUE(PumpUntil([] { return HelpViewer() != nullptr; }));
-    CloseViewers();
-    HELPINFO info = {sizeof(info), HELPINFO_WINDOW, 0, nullptr, 0, {0, 0}};
-    m_pFrame->SendMessage(WM_HELP, 0, reinterpret_cast<LPARAM>(&info));
-    EXPECT_TRUE(PumpUntil([] { return HelpViewer() != nullptr; }));
-    CloseViewers();
-    DeleteFileA(strChm);
-}

@@ -87,12 +87,6 @@ std::vector<std::string> ProgramTest::Rows(CWnd* pList) const {
     return rows;
 }
 
-CString ProgramTest::Title() const {
-    CString strTitle;
-    m_pFrame->GetWindowText(strTitle);
-    return strTitle;
-}
-
 void ProgramTest::Type(LPCSTR lpszText) {
     WordBox()->SetWindowText(lpszText);
 }

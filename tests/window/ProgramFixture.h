@@ -41,7 +41,6 @@ protected:
     std::vector<std::string> Rows(CWnd* pList) const;
     int Selection(CWnd* pList) const { return static_cast<int>(pList->SendMessage(LB_GETCURSEL)); }
     CString StatusText() const { return m_pFrame->m_wndStatusBar.GetPaneText(0); }
-    CString Title() const;
     CWnd* WordBox() const { return m_pFrame->m_wndWordBar.GetDlgItem(1000); }
     // What a command's update handler decides, as a menu item would show it.
     CTestCmdUI CommandState(UINT nID) const;

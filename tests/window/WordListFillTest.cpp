@@ -74,31 +74,6 @@ TEST_F(WordListFill, LeavesTheRowsAddingThemOneByOneWouldLeave) {
     }
 }
 
-TEST_F(WordListFill, RanksFollowTheListsComparisonForEveryPair) {
-    RandomDictionary random(9);
-    std::vector<std::wstring> texts;
-    for (int n = 0; n < 150; ++n) {
-        const std::string word = random.Word(25, true);
-        std::wstring wide(word.size(), L'\0');
-        wide.resize(static_cast<size_t>(
-            MultiByteToWideChar(CP_ACP, 0, word.c_str(), -1, &wide[0], static_cast<int>(word.size()) + 1)));
-        wide.resize(wcslen(wide.c_str()));
-        texts.push_back(wide);
-    }
-    const LCID lcid = static_cast<LCID>(SendMessageA(NewList(), LB_GETLOCALE, 0, 0));
-    size_t nRanks = 0;
-    const std::vector<uint32_t> ranks = CollationRanks(texts, lcid, nRanks);
-    for (size_t a = 0; a < texts.size(); ++a) {
-        ASSERT_LT(ranks[a], nRanks);
-        for (size_t b = 0; b < texts.size(); ++b) {
-            const int nOrder =
-                CompareStringW(lcid, NORM_IGNORECASE, texts[a].c_str(), -1, texts[b].c_str(), -1);
-            ASSERT_EQ(nOrder == CSTR_LESS_THAN, ranks[a] < ranks[b]);
-            ASSERT_EQ(nOrder == CSTR_EQUAL, ranks[a] == ranks[b]);
-        }
-    }
-}
-
 TEST_F(WordListFill, TheWordBoxFindsWhatGoingRowByRowFinds) {
     RandomDictionary random(10);
     for (int n = 0; n < 40; ++n) {
@@ -117,20 +92,6 @@ TEST_F(WordListFill, TheWordBoxFindsWhatGoingRowByRowFinds) {
         }
         DestroyWindow(hList);
     }
-}
-
-TEST_F(WordListFill, AListHoldingRowsAlreadyGetsTheNewOnesOneByOne) {
-    dictionary::LoadedLines lines;
-    lines.Assign("Apple:x\r\nbanana:y\r\napple:z\r\n");
-    HWND hList = NewList();
-    CListBox(hList).AddString("apple");
-    std::vector<uint32_t> lineOfRow;
-    EXPECT_FALSE(FillWordList(hList, lines, lineOfRow));
-    EXPECT_TRUE(lineOfRow.empty());
-    HWND hExpected = NewList();
-    for (const char* row : {"apple", "Apple", "banana", "apple"})
-        CListBox(hExpected).AddString(row);
-    EXPECT_EQ(RowsOf(hExpected), RowsOf(hList));
 }
 
 // The program itself, with a dictionary of thousands of lines.

@@ -1,5 +1,4 @@
-// Helpers for window tests: pumping messages for a while, and the test
-// program's private registry root.
+// Pumping messages for a while, as the program's message loop would.
 #pragma once
 
 #include <windows.h>
@@ -18,5 +17,3 @@ bool PumpUntil(Pred pred, DWORD nMilliseconds = 2000) {
     }
     return true;
 }
-// Removes HKEY_CURRENT_USER\Software\TavTests.
-void DeleteTestRegistryKey();

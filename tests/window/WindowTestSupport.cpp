@@ -21,5 +21,3 @@ void PumpMessages(DWORD nMilliseconds) {
             MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
     } while (GetTickCount() - dwStart < nMilliseconds);
 }
-
-void DeleteTestRegistryKey() { RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\TavTests"); }
