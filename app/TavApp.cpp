@@ -24,16 +24,49 @@ const char kSettingsSection[] = "Settings";
 
 CTavApp theApp;
 
-CTavApp::CTavApp() : m_nDirection(0) {}
+CTavApp::CTavApp() : m_nDirection(0), m_hInstanceMutex(nullptr) {}
 
-CTavApp::~CTavApp() = default;
+CTavApp::~CTavApp() {
+    if (m_hInstanceMutex)
+        ::CloseHandle(m_hInstanceMutex);
+}
+
+namespace {
+
+// Held for the program's life: a second start that finds it taken knows
+// that another instance runs or is starting, even before its window exists.
+const char kInstanceMutexName[] = "Local\\Tav-F2908B5A-A477-4ea8-9382-F5DCFAE04B37";
+// How long a second start waits for the first one's window to appear.
+const DWORD kFirstWindowWaitMs = 10000;
+
+// Brings the running instance's window back (from the notification area,
+// from minimised) and to the front.
+void BringBack(HWND hWndOther) {
+    DWORD dwProcessId = 0;
+    ::GetWindowThreadProcessId(hWndOther, &dwProcessId);
+    ::AllowSetForegroundWindow(dwProcessId);
+    DWORD_PTR dwResult = 0;
+    ::SendMessageTimeoutA(hWndOther, WM_COMMAND, ID_RESTORE, 0, SMTO_ABORTIFHUNG, 2000, &dwResult);
+    ::SetForegroundWindow(hWndOther);
+}
+
+}  // namespace
 
 BOOL CTavApp::InitInstance() {
-    // One instance: a second start brings the first one forward.
-    if (HWND hWndOther = FindWindowA(g_strWindowClassName, nullptr)) {
-        if (IsIconic(hWndOther))
-            ShowWindow(hWndOther, SW_RESTORE);
-        SetForegroundWindow(hWndOther);
+    // One instance: a second start brings the first one back and ends.
+    m_hInstanceMutex = ::CreateMutexA(nullptr, FALSE, kInstanceMutexName);
+    const BOOL bOther = m_hInstanceMutex && ::GetLastError() == ERROR_ALREADY_EXISTS;
+    HWND hWndOther = FindWindowA(g_strWindowClassName, nullptr);
+    if (bOther && !hWndOther) {
+        // The other start has not made its window yet.
+        for (DWORD dwWaited = 0; !hWndOther && dwWaited < kFirstWindowWaitMs; dwWaited += 50) {
+            ::Sleep(50);
+            hWndOther = FindWindowA(g_strWindowClassName, nullptr);
+        }
+    }
+    if (bOther || hWndOther) {
+        if (hWndOther)
+            BringBack(hWndOther);
         return FALSE;
     }
 
@@ -50,8 +83,10 @@ BOOL CTavApp::InitInstance() {
     if (!ProcessShellCommand(cmdInfo))
         return FALSE;
 
-    if (bAutoStart && bHideWhenMinimized)
-        m_pMainWnd->ShowWindow(SW_HIDE);
+    if (bAutoStart && bHideWhenMinimized) {
+        if (auto* pFrame = DynamicDowncast<CMainFrame>(m_pMainWnd))
+            pFrame->HideInNotificationArea();
+    }
     m_pMainWnd->UpdateWindow();
 
     CString strLastUpdate = GetProfileString(kSettingsSection, "LastUpdate", "");

@@ -25,8 +25,10 @@ public:
 
     // 0 English -> Romanian (en.tmp), any other value Romanian -> English (ro.tmp).
     int m_nDirection;
-
     DECLARE_MESSAGE_MAP()
+
+private:
+    HANDLE m_hInstanceMutex;
 };
 
 extern CTavApp theApp;

@@ -11,12 +11,16 @@ ON_EN_CHANGE(IDC_TRANSLATIONS, OnChangeEdit)
 ON_WM_CLOSE()
 END_MESSAGE_MAP()
 
+CAddModDlg::CAddModDlg(int nDirection)
+    : CDialog(IDD_ADDMOD), m_nDirection(nDirection), m_hIcon(nullptr), m_bChange(FALSE) {}
+
 CAddModDlg::CAddModDlg(int nDirection, CString strWord, CString strTranslations)
     : CDialog(IDD_ADDMOD),
       m_strWord(std::move(strWord)),
       m_strTranslations(std::move(strTranslations)),
       m_nDirection(nDirection),
-      m_hIcon(nullptr) {}
+      m_hIcon(nullptr),
+      m_bChange(TRUE) {}
 
 void CAddModDlg::DoDataExchange(CDataExchange* pDX) {
     CDialog::DoDataExchange(pDX);
@@ -29,7 +33,7 @@ BOOL CAddModDlg::OnInitDialog() {
     m_hIcon = ::LoadIconA(AfxGetResourceHandle(), MAKEINTRESOURCEA(IDI_WORD));
     SetIcon(m_hIcon, FALSE);
 
-    if (!m_strWord.IsEmpty() && !m_strTranslations.IsEmpty()) {
+    if (m_bChange) {
         // Changing a word: only its translations can be edited.
         SetWindowText("Change word translation");
         SetDlgItemText(IDC_WORD_LABEL, "Word to change :");

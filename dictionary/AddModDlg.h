@@ -7,13 +7,18 @@
 class CAddModDlg : public CDialog {
     DECLARE_DYNAMIC(CAddModDlg)
 public:
-    // With a word and its translations the dialog changes them; otherwise it adds.
+    // Asks for a new word and its translations.
+    explicit CAddModDlg(int nDirection);
+    // Asks for the new translations of the word, showing its present ones
+    // (which may be none: a line such as "bank:" is still changed, not added
+    // to).
     CAddModDlg(int nDirection, CString strWord, CString strTranslations);
 
     CString m_strWord;
     CString m_strTranslations;
     int m_nDirection;
     HICON m_hIcon;
+    BOOL m_bChange;
 
     BOOL OnInitDialog() override;
     void OnOK() override;

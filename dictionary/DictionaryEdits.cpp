@@ -50,15 +50,20 @@ AppendPlan PlanAppend(CFile& file) {
 }
 
 // Copies the dictionary into the scratch file as the rewriter decides, then
-// puts the scratch file in the dictionary file's place.
-BOOL RewriteDictionary(LPCSTR pszDictionary, LPCSTR pszTemp, dictionary::EntryRewriter rewriter,
-                       LPCSTR pszOpenFailure, CString& strError) {
+// puts the scratch file in the dictionary file's place. A change of a word
+// the file no longer holds (changed by someone else since it was loaded)
+// leaves the file as it is and says so, instead of reporting a change it did
+// not make; a deletion of such a word has what it asked for.
+BOOL RewriteDictionary(LPCSTR pszDictionary, LPCSTR pszTemp, const CString& strWord,
+                       dictionary::EntryRewriter rewriter, bool bNeedsWord, LPCSTR pszOpenFailure,
+                       CString& strError) {
     CFile source;
     if (!OpenDictionary(source, pszDictionary)) {
         strError = pszOpenFailure;
         return FALSE;
     }
-    return AfxTryWithErrorText(
+    bool bFound = false;
+    const BOOL bDone = AfxTryWithErrorText(
         [&] {
             CScratchFile target(pszTemp);
             dictionary::FileRewriter fileRewriter(std::move(rewriter));
@@ -72,9 +77,16 @@ BOOL RewriteDictionary(LPCSTR pszDictionary, LPCSTR pszTemp, dictionary::EntryRe
             }
             const std::string_view out = fileRewriter.Finish();
             target.Write(out.data(), out.size());
-            target.Replace(source, pszDictionary);
+            bFound = !bNeedsWord || fileRewriter.Rewriter().Matched() > 0;
+            if (bFound)
+                target.Replace(source, pszDictionary);
         },
         strError);
+    if (bDone && !bFound) {
+        strError = "\"" + strWord + "\" is no longer in the dictionary; nothing was changed";
+        return FALSE;
+    }
+    return bDone;
 }
 
 }  // namespace
@@ -145,13 +157,14 @@ BOOL AppendEntry(LPCSTR pszDictionary, const CString& strWord, const CString& st
 
 BOOL ReplaceEntry(LPCSTR pszDictionary, LPCSTR pszTemp, const CString& strWord,
                   const CString& strTranslations, CString& strError) {
-    return RewriteDictionary(pszDictionary, pszTemp,
+    return RewriteDictionary(pszDictionary, pszTemp, strWord,
                              dictionary::EntryRewriter::Modify(
                                  strWord.Str(), dictionary::MakeLine(strWord.Str(), strTranslations.Str())),
-                             kCannotOpenForModification, strError);
+                             true, kCannotOpenForModification, strError);
 }
 
 BOOL RemoveEntry(LPCSTR pszDictionary, LPCSTR pszTemp, const CString& strWord, CString& strError) {
-    return RewriteDictionary(pszDictionary, pszTemp, dictionary::EntryRewriter::Delete(strWord.Str()),
-                             kCannotOpenForDeletion, strError);
+    return RewriteDictionary(pszDictionary, pszTemp, strWord,
+                             dictionary::EntryRewriter::Delete(strWord.Str()), false, kCannotOpenForDeletion,
+                             strError);
 }

@@ -41,7 +41,8 @@ BOOL AppendEntry(LPCSTR pszDictionary, const CString& strWord, const CString& st
                  CString& strError);
 
 // The first line whose head word is strWord becomes word ":" translations;
-// later lines with that head word are dropped.
+// later lines with that head word are dropped. A file without such a line
+// stays as it is, and the result is FALSE.
 BOOL ReplaceEntry(LPCSTR pszDictionary, LPCSTR pszTemp, const CString& strWord,
                   const CString& strTranslations, CString& strError);
 

@@ -90,6 +90,7 @@ char* EntryRewriter::Rewrite(std::string_view line, char* out) {
     // Empty lines carry no entry and are copied through.
     if (line.empty() || !HasHeadWord(line))
         return WriteLine(line, out);
+    ++m_nMatched;
     if (m_bReplace && !m_bReplaced) {
         m_bReplaced = true;
         return WriteLine(m_replacementLine, out);
@@ -120,6 +121,7 @@ char* EntryRewriter::RewriteLines(const char* data, size_t size, char* out) {
         const size_t lf = start + FindByte(data + start, size - start, '\n');
         if (start + n < lf && data[start + n] == ':' && std::memcmp(data + start, m_word.data(), n) == 0) {
             out = CopyLinesWithLfEnds(data + copied, start - copied, out);
+            ++m_nMatched;
             if (m_bReplace && !m_bReplaced) {
                 m_bReplaced = true;
                 out = WriteLine(m_replacementLine, out);

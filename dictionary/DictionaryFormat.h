@@ -71,6 +71,9 @@ public:
     // bytes, of which it may overwrite more than it writes.
     char* RewriteLines(const char* data, size_t size, char* out);
     size_t MaxWrittenLines(size_t size) const { return size + m_replacementLine.size() + 2 + 32; }
+    // How many lines had the word as their head word so far: none means the
+    // rewrite changed nothing.
+    size_t Matched() const { return m_nMatched; }
 
 private:
     EntryRewriter(std::string word, std::string replacementLine, bool bReplace);
@@ -81,6 +84,7 @@ private:
     std::string m_replacementLine;
     bool m_bReplace;
     bool m_bReplaced = false;
+    size_t m_nMatched = 0;
     bool m_bPlainWord;  // not empty, and without ":" or a line break
 };
 

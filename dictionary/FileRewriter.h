@@ -23,6 +23,7 @@ public:
     // What the last line turns into when the file does not end with a line
     // end; nothing otherwise.
     std::string_view Finish();
+    const EntryRewriter& Rewriter() const { return m_rewriter; }
 
 private:
     char* Room(size_t size);

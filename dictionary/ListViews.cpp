@@ -64,9 +64,7 @@ void CList1::OnSelchange() {
     CListBox list(m_hWnd);
     CString strWord;
     list.GetText(list.GetCurSel(), strWord);
-    pFrame->m_wndWordBar.SetDlgItemText(IDC_WORDBOX, strWord);
-    pFrame->KillTimer(ID_TIMER_TRANSLATIONS);
-    pFrame->SetTimer(ID_TIMER_TRANSLATIONS, 250);
+    pFrame->ShowListWord(strWord);
 }
 
 void CList1::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags) {

@@ -13,16 +13,6 @@ void CMainFrame::OnRomanianEnglish() {
         SendMessage(WM_LOAD_DICTIONARY, 1);
 }
 
-void CMainFrame::OnUpdateEnglishRomanian(CCmdUI* pCmdUI) {
-    pCmdUI->Enable(!IsUpdateRunning());
-    pCmdUI->SetRadio(theApp.m_nDirection == 0);
-}
-
-void CMainFrame::OnUpdateRomanianEnglish(CCmdUI* pCmdUI) {
-    pCmdUI->Enable(!IsUpdateRunning());
-    pCmdUI->SetRadio(theApp.m_nDirection != 0);
-}
-
 void CMainFrame::OnUpdateFrameTitle(BOOL) {
     SetWindowText(theApp.m_nDirection != 0 ? "Romanian - English" : "English - Romanian");
 }

@@ -1,5 +1,6 @@
 // Undo, cut, copy, paste and select all on the word box, copy from the
 // lists, and the Escape key.
+#include "app/TavApp.h"
 #include "dictionary/ListViews.h"
 #include "frame/MainFrame.h"
 #include "framework/Controls.h"
@@ -28,12 +29,6 @@ void GetEditSelection(CWnd* pEdit, int& nStart, int& nEnd) {
     nEnd = HIWORD(dwSel);
 }
 
-BOOL HasSelection(CWnd* pEdit) {
-    int nStart = 0, nEnd = 0;
-    GetEditSelection(pEdit, nStart, nEnd);
-    return nStart != nEnd;
-}
-
 }  // namespace
 
 void CMainFrame::OnEditUndo() {
@@ -42,20 +37,10 @@ void CMainFrame::OnEditUndo() {
         pWordBox->SendMessage(EM_UNDO);
 }
 
-void CMainFrame::OnUpdateEditUndo(CCmdUI* pCmdUI) {
-    CWnd* pWordBox = GetWordBox();
-    pCmdUI->Enable(pWordBox && m_wndWordBar.IsVisible() && pWordBox->SendMessage(EM_CANUNDO));
-}
-
 void CMainFrame::OnEditCut() {
     CWnd* pFocus = FocusWindow();
     if (IsEditControl(pFocus))
         pFocus->SendMessage(WM_CUT);
-}
-
-void CMainFrame::OnUpdateEditCut(CCmdUI* pCmdUI) {
-    CWnd* pFocus = FocusWindow();
-    pCmdUI->Enable(IsEditControl(pFocus) && HasSelection(pFocus));
 }
 
 void CMainFrame::OnEditCopy() {
@@ -81,21 +66,10 @@ void CMainFrame::OnEditCopy() {
         CopyToClipboard(strText);
 }
 
-void CMainFrame::OnUpdateEditCopy(CCmdUI* pCmdUI) {
-    CWnd* pFocus = FocusWindow();
-    pCmdUI->Enable(!IsEditControl(pFocus) || HasSelection(pFocus));
-}
-
 void CMainFrame::OnEditPaste() {
     CWnd* pFocus = FocusWindow();
     if (IsEditControl(pFocus) && IsClipboardFormatAvailable(CF_TEXT))
         pFocus->SendMessage(WM_PASTE);
-}
-
-void CMainFrame::OnUpdateEditPaste(CCmdUI* pCmdUI) {
-    CWnd* pFocus = FocusWindow();
-    pCmdUI->Enable(IsEditControl(pFocus) && !(pFocus->GetStyle() & ES_READONLY) &&
-                   IsClipboardFormatAvailable(CF_TEXT));
 }
 
 void CMainFrame::OnEditSelectAll() {
@@ -104,18 +78,6 @@ void CMainFrame::OnEditSelectAll() {
         return;
     pFocus->SendMessage(EM_SETSEL, 0, -1);
     pFocus->SendMessage(EM_SCROLLCARET);
-}
-
-void CMainFrame::OnUpdateEditSelectAll(CCmdUI* pCmdUI) {
-    CWnd* pFocus = FocusWindow();
-    BOOL bEnable = FALSE;
-    if (IsEditControl(pFocus)) {
-        int nLength = pFocus->GetWindowTextLength();
-        int nStart = 0, nEnd = 0;
-        GetEditSelection(pFocus, nStart, nEnd);
-        bEnable = nLength != 0 && !(nStart == 0 && nEnd == nLength);
-    }
-    pCmdUI->Enable(bEnable);
 }
 
 BOOL CMainFrame::CopyToClipboard(const CString& strText) {
@@ -160,4 +122,44 @@ void CMainFrame::OnEscape() {
         KillTimer(ID_TIMER_TRANSLATIONS);
         SetTimer(ID_TIMER_TRANSLATIONS, 250);
     }
+}
+
+CommandSnapshot CMainFrame::TakeCommandSnapshot() const {
+    CommandSnapshot s;
+    s.bUpdateRunning = IsUpdateRunning() != FALSE;
+    CWnd* pWordList = GetWordList();
+    s.bWordSelected = pWordList && pWordList->SendMessage(LB_GETCURSEL) != LB_ERR;
+    s.bRomanianEnglish = theApp.m_nDirection != 0;
+    s.bWordBarVisible = m_wndWordBar.m_hWnd && m_wndWordBar.IsWindowVisible();
+    CWnd* pWordBox = GetWordBox();
+    s.bWordBoxCanUndo = pWordBox && pWordBox->SendMessage(EM_CANUNDO);
+    CWnd* pFocus = FocusWindow();
+    if (IsEditControl(pFocus)) {
+        int nStart = 0, nEnd = 0;
+        GetEditSelection(pFocus, nStart, nEnd);
+        const int nLength = pFocus->GetWindowTextLength();
+        s.bFocusInEdit = true;
+        s.bFocusReadOnly = (pFocus->GetStyle() & ES_READONLY) != 0;
+        s.bFocusHasSelection = nStart != nEnd;
+        s.bFocusAllSelected = nLength == 0 || (nStart == 0 && nEnd == nLength);
+    }
+    s.bClipboardHasText = IsClipboardFormatAvailable(CF_TEXT) != FALSE;
+    s.bAlwaysOnTop = m_bAlwaysOnTop != FALSE;
+    s.bHideWhenMinimized = m_bHideWhenMinimized != FALSE;
+    s.bHideWhenClose = m_bHideWhenClose != FALSE;
+    s.bStartWithWindows = m_bAutoStart != FALSE;
+    s.bLookupKey = m_bLookupKeyHeld != FALSE;
+    s.nEscapeFunction = m_nEscapeFunction;
+    return s;
+}
+
+void CMainFrame::OnUpdateCommand(CCmdUI* pCmdUI) {
+    const CommandAvailability a = GetCommandAvailability(pCmdUI->m_nID, TakeCommandSnapshot());
+    pCmdUI->Enable(a.bEnabled);
+    if (a.nCheck < 0)
+        return;
+    if (a.bRadio)
+        pCmdUI->SetRadio(a.nCheck == 1);
+    else
+        pCmdUI->SetCheck(a.nCheck);
 }

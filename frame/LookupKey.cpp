@@ -208,10 +208,6 @@ void CMainFrame::OnLookupKeyOption() {
         OnLookupKeyTaken(0, 0);
 }
 
-void CMainFrame::OnUpdateLookupKeyOption(CCmdUI* pCmdUI) {
-    pCmdUI->SetCheck(m_bLookupKeyHeld ? 1 : 0);
-}
-
 LRESULT CMainFrame::OnHotKey(WPARAM wParam, LPARAM) {
     if (static_cast<int>(wParam) != kLookupKeyId)
         return 0;

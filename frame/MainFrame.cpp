@@ -25,49 +25,51 @@ ON_MESSAGE(WM_LOAD_DICTIONARY, OnLoadDictionary)
 ON_MESSAGE(WM_UPDATE_REPORT, OnUpdateReport)
 ON_COMMAND(ID_ENGLISH_ROMANIAN, OnEnglishRomanian)
 ON_COMMAND(ID_ROMANIAN_ENGLISH, OnRomanianEnglish)
-ON_UPDATE_COMMAND_UI(ID_ENGLISH_ROMANIAN, OnUpdateEnglishRomanian)
-ON_UPDATE_COMMAND_UI(ID_ROMANIAN_ENGLISH, OnUpdateRomanianEnglish)
+ON_UPDATE_COMMAND_UI(ID_ENGLISH_ROMANIAN, OnUpdateCommand)
+ON_UPDATE_COMMAND_UI(ID_ROMANIAN_ENGLISH, OnUpdateCommand)
 ON_COMMAND(ID_UNLOCK_DELETE, OnDeleteUnlock)
 ON_COMMAND(ID_WORD_ADD, OnAddWord)
 ON_COMMAND(ID_WORD_MODIFY, OnModifyWord)
 ON_COMMAND(ID_WORD_DELETE, OnDeleteWord)
-ON_UPDATE_COMMAND_UI(ID_WORD_MODIFY, OnUpdateWordSelected)
-ON_UPDATE_COMMAND_UI(ID_WORD_DELETE, OnUpdateWordSelected)
+ON_UPDATE_COMMAND_UI(ID_WORD_MODIFY, OnUpdateCommand)
+ON_UPDATE_COMMAND_UI(ID_WORD_DELETE, OnUpdateCommand)
 ON_COMMAND(ID_VIEW_BOX_WORD, OnBoxWord)
-ON_UPDATE_COMMAND_UI(ID_VIEW_BOX_WORD, OnUpdateBoxWord)
+ON_UPDATE_COMMAND_UI(ID_VIEW_BOX_WORD, OnUpdateCommand)
 ON_COMMAND(ID_VIEW_ALWAYS_ON_TOP, OnAlwaysOnTop)
-ON_UPDATE_COMMAND_UI(ID_VIEW_ALWAYS_ON_TOP, OnUpdateAlwaysOnTop)
+ON_UPDATE_COMMAND_UI(ID_VIEW_ALWAYS_ON_TOP, OnUpdateCommand)
 ON_COMMAND(ID_OPTIONS_HIDE_WHEN_MINIMIZED, OnHideWhenMinimized)
-ON_UPDATE_COMMAND_UI(ID_OPTIONS_HIDE_WHEN_MINIMIZED, OnUpdateHideWhenMinimized)
+ON_UPDATE_COMMAND_UI(ID_OPTIONS_HIDE_WHEN_MINIMIZED, OnUpdateCommand)
 ON_COMMAND(ID_OPTIONS_HIDE_WHEN_CLOSE, OnHideWhenClose)
-ON_UPDATE_COMMAND_UI(ID_OPTIONS_HIDE_WHEN_CLOSE, OnUpdateHideWhenClose)
+ON_UPDATE_COMMAND_UI(ID_OPTIONS_HIDE_WHEN_CLOSE, OnUpdateCommand)
 ON_COMMAND(ID_ESCAPE_RESET_WORD, OnEscapeReset)
-ON_UPDATE_COMMAND_UI(ID_ESCAPE_RESET_WORD, OnUpdateEscapeReset)
+ON_UPDATE_COMMAND_UI(ID_ESCAPE_RESET_WORD, OnUpdateCommand)
 ON_COMMAND(ID_ESCAPE_MINIMIZE, OnEscapeMinimize)
-ON_UPDATE_COMMAND_UI(ID_ESCAPE_MINIMIZE, OnUpdateEscapeMinimize)
+ON_UPDATE_COMMAND_UI(ID_ESCAPE_MINIMIZE, OnUpdateCommand)
 ON_COMMAND(ID_ESCAPE_CLOSE, OnEscapeClose)
-ON_UPDATE_COMMAND_UI(ID_ESCAPE_CLOSE, OnUpdateEscapeClose)
+ON_UPDATE_COMMAND_UI(ID_ESCAPE_CLOSE, OnUpdateCommand)
 ON_COMMAND(ID_OPTIONS_START_WITH_WINDOWS, OnStartWithWindows)
-ON_UPDATE_COMMAND_UI(ID_OPTIONS_START_WITH_WINDOWS, OnUpdateStartWithWindows)
+ON_UPDATE_COMMAND_UI(ID_OPTIONS_START_WITH_WINDOWS, OnUpdateCommand)
 ON_COMMAND(ID_HELP_CONTENTS, OnHelpContents)
 ON_COMMAND(ID_ABOUT_APPLICATION, OnAboutApplication)
 ON_COMMAND(ID_HELP_UPDATE, OnHelpUpdate)
-ON_UPDATE_COMMAND_UI(ID_HELP_UPDATE, OnUpdateHelpUpdate)
+ON_UPDATE_COMMAND_UI(ID_HELP_UPDATE, OnUpdateCommand)
 ON_COMMAND(ID_ESCAPE, OnEscape)
 ON_COMMAND(ID_EDIT_COPY, OnEditCopy)
-ON_UPDATE_COMMAND_UI(ID_EDIT_COPY, OnUpdateEditCopy)
+ON_UPDATE_COMMAND_UI(ID_EDIT_COPY, OnUpdateCommand)
 ON_COMMAND(ID_EDIT_CUT, OnEditCut)
-ON_UPDATE_COMMAND_UI(ID_EDIT_CUT, OnUpdateEditCut)
+ON_UPDATE_COMMAND_UI(ID_EDIT_CUT, OnUpdateCommand)
 ON_COMMAND(ID_EDIT_PASTE, OnEditPaste)
-ON_UPDATE_COMMAND_UI(ID_EDIT_PASTE, OnUpdateEditPaste)
+ON_UPDATE_COMMAND_UI(ID_EDIT_PASTE, OnUpdateCommand)
 ON_COMMAND(ID_EDIT_SELECT_ALL, OnEditSelectAll)
-ON_UPDATE_COMMAND_UI(ID_EDIT_SELECT_ALL, OnUpdateEditSelectAll)
+ON_UPDATE_COMMAND_UI(ID_EDIT_SELECT_ALL, OnUpdateCommand)
 ON_COMMAND(ID_EDIT_UNDO, OnEditUndo)
-ON_UPDATE_COMMAND_UI(ID_EDIT_UNDO, OnUpdateEditUndo)
+ON_UPDATE_COMMAND_UI(ID_EDIT_UNDO, OnUpdateCommand)
 ON_COMMAND(ID_APP_EXIT, OnAppExit)
 ON_COMMAND(ID_RESTORE, OnRestore)
+ON_COMMAND(ID_NEXT_PANE, OnNextPane)
+ON_COMMAND(ID_PREV_PANE, OnPrevPane)
 ON_COMMAND(ID_OPTIONS_LOOKUP_KEY, OnLookupKeyOption)
-ON_UPDATE_COMMAND_UI(ID_OPTIONS_LOOKUP_KEY, OnUpdateLookupKeyOption)
+ON_UPDATE_COMMAND_UI(ID_OPTIONS_LOOKUP_KEY, OnUpdateCommand)
 ON_MESSAGE(WM_HOTKEY, OnHotKey)
 ON_MESSAGE(WM_LOOKUP_KEY_TAKEN, OnLookupKeyTaken)
 ON_MESSAGE(WM_DPICHANGED, OnDpiChanged)
@@ -115,7 +117,9 @@ CMainFrame::CMainFrame()
       m_nEscapeFunction(0),
       m_bLookupKey(TRUE),
       m_bLookupKeyHeld(FALSE),
-      m_nDpi(dpi::kDesignDpi) {}
+      m_nDpi(dpi::kDesignDpi),
+      m_bWordFromList(FALSE),
+      m_nEditDialogs(0) {}
 
 CMainFrame::~CMainFrame() {
     m_fontWordBox.DeleteObject();
@@ -267,8 +271,7 @@ CTavDoc* CMainFrame::GetTavDoc() const {
 
 void CMainFrame::OnSize(UINT nType, int cx, int cy) {
     if (nType == SIZE_MINIMIZED && m_bHideWhenMinimized == 1) {
-        m_trayIcon.ShowIcon();  // the program now lives in the notification area
-        ShowWindow(SW_HIDE);
+        HideInNotificationArea();
     } else if (nType == SIZE_RESTORED || nType == SIZE_MAXIMIZED) {
         m_trayIcon.HideIcon();
         if (m_bSplitterCreated) {
@@ -281,6 +284,11 @@ void CMainFrame::OnSize(UINT nType, int cx, int cy) {
         }
     }
     CFrameWnd::OnSize(nType, cx, cy);
+}
+
+void CMainFrame::HideInNotificationArea() {
+    m_trayIcon.ShowIcon();  // the program now lives in the notification area
+    ShowWindow(SW_HIDE);
 }
 
 void CMainFrame::OnShowWindow(BOOL bShow, UINT nStatus) {
@@ -304,9 +312,8 @@ void CMainFrame::OnShowWindow(BOOL bShow, UINT nStatus) {
 
 void CMainFrame::OnClose() {
     if (m_bHideWhenClose) {
-        m_trayIcon.ShowIcon();
         ShowWindow(SW_MINIMIZE);
-        ShowWindow(SW_HIDE);
+        HideInNotificationArea();
         return;
     }
     m_trayIcon.HideIcon();

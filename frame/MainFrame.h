@@ -4,6 +4,7 @@
 // the word box's changes, its timers and the program's own messages.
 #pragma once
 
+#include "frame/CommandAvailability.h"
 #include "framework/DialogBar.h"
 #include "framework/FrameWnd.h"
 #include "framework/Gdi.h"
@@ -46,8 +47,14 @@ public:
     // Puts the focus where the user types: the word box with its text
     // selected whole (or the caret at its end), else the word list.
     void FocusWordBox(BOOL bSelectAll);
+    // Hides the window, the notification icon being the way back.
+    void HideInNotificationArea();
     // The document, as the active view (or the word list) knows it.
     CTavDoc* GetTavDoc() const;
+    // Puts the word the user went to in the word list into the word box,
+    // without searching for it again (the search would go back to the first
+    // of several rows that read alike), and arms the translations' display.
+    void ShowListWord(const CString& strWord);
 
     BOOL m_bFocusInWordBox;
     int m_nUpdateStep;
@@ -72,6 +79,11 @@ public:
     BOOL m_bLookupKey;      // the user's choice: the lookup key on
     BOOL m_bLookupKeyHeld;  // the key is registered (another program may hold it)
     UINT m_nDpi;            // the resolution bars, images and fonts are sized for
+    // Set while the word list's selection writes the word box.
+    BOOL m_bWordFromList;
+    // How many edit dialogs and confirmations are open: an update cycle
+    // waits for them to close before it takes a step.
+    int m_nEditDialogs;
 
     DECLARE_MESSAGE_MAP()
 
@@ -85,18 +97,24 @@ protected:
     void OnDestroy();
     void OnTimer(UINT_PTR nIDEvent);
 
+    // Every command's state, from one snapshot (see CommandAvailability).
+    void OnUpdateCommand(CCmdUI* pCmdUI);
+    CommandSnapshot TakeCommandSnapshot() const;
+
     // Looking words up.
     void OnWordBoxChange();
     LRESULT OnLoadDictionary(WPARAM wParam, LPARAM lParam);
     // Empties both lists and loads the word list of the current direction.
     void LoadWordList(LPCSTR lpszStatusText);
     CWnd* GetWordBox() const;
+    // F6 and Shift+F6: word box -> word list -> translation list, and back.
+    void OnNextPane();
+    void OnPrevPane();
+    void MoveToPane(BOOL bPrevious);
 
     // Direction.
     void OnEnglishRomanian();
     void OnRomanianEnglish();
-    void OnUpdateEnglishRomanian(CCmdUI* pCmdUI);
-    void OnUpdateRomanianEnglish(CCmdUI* pCmdUI);
 
     // The update cycle.
     void OnUpdateTimer();
@@ -104,25 +122,16 @@ protected:
     void EndUpdateCycle();
     LRESULT OnUpdateReport(WPARAM wParam, LPARAM lParam);
     void OnHelpUpdate();
-    void OnUpdateHelpUpdate(CCmdUI* pCmdUI);
 
     // Options, and the way back from the notification area.
     void OnBoxWord();
-    void OnUpdateBoxWord(CCmdUI* pCmdUI);
     void OnAlwaysOnTop();
-    void OnUpdateAlwaysOnTop(CCmdUI* pCmdUI);
     void OnHideWhenMinimized();
-    void OnUpdateHideWhenMinimized(CCmdUI* pCmdUI);
     void OnHideWhenClose();
-    void OnUpdateHideWhenClose(CCmdUI* pCmdUI);
     void OnEscapeReset();
     void OnEscapeMinimize();
     void OnEscapeClose();
-    void OnUpdateEscapeReset(CCmdUI* pCmdUI);
-    void OnUpdateEscapeMinimize(CCmdUI* pCmdUI);
-    void OnUpdateEscapeClose(CCmdUI* pCmdUI);
     void OnStartWithWindows();
-    void OnUpdateStartWithWindows(CCmdUI* pCmdUI);
     void OnRestore();
     void OnAppExit();
     void OnAboutApplication();
@@ -130,7 +139,6 @@ protected:
     // The lookup key, from any program (LookupKey.cpp).
     BOOL RegisterLookupKey();
     void OnLookupKeyOption();
-    void OnUpdateLookupKeyOption(CCmdUI* pCmdUI);
     LRESULT OnHotKey(WPARAM wParam, LPARAM lParam);
     LRESULT OnLookupKeyTaken(WPARAM wParam, LPARAM lParam);
     // Comes to the front and looks up the first word or short phrase of
@@ -143,15 +151,10 @@ protected:
 
     // Edit commands and Escape.
     void OnEditUndo();
-    void OnUpdateEditUndo(CCmdUI* pCmdUI);
     void OnEditCut();
-    void OnUpdateEditCut(CCmdUI* pCmdUI);
     void OnEditCopy();
-    void OnUpdateEditCopy(CCmdUI* pCmdUI);
     void OnEditPaste();
-    void OnUpdateEditPaste(CCmdUI* pCmdUI);
     void OnEditSelectAll();
-    void OnUpdateEditSelectAll(CCmdUI* pCmdUI);
     void OnEscape();
 
     // Help.
@@ -163,7 +166,6 @@ protected:
     void OnModifyWord();
     void OnDeleteWord();
     void OnDeleteUnlock();
-    void OnUpdateWordSelected(CCmdUI* pCmdUI);
     // Says so and returns TRUE while an update cycle runs.
     BOOL RefuseWhileUpdating();
     // Reloads both lists after an edit of the dictionary file.

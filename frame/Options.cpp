@@ -13,34 +13,18 @@ void CMainFrame::OnBoxWord() {
     FocusWordBox(FALSE);
 }
 
-void CMainFrame::OnUpdateBoxWord(CCmdUI* pCmdUI) {
-    pCmdUI->SetCheck(m_wndWordBar.IsWindowVisible() ? 1 : 0);
-}
-
 void CMainFrame::OnAlwaysOnTop() {
     m_bAlwaysOnTop = !m_bAlwaysOnTop;
     ::SetWindowPos(m_hWnd, m_bAlwaysOnTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
                    SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE);
 }
 
-void CMainFrame::OnUpdateAlwaysOnTop(CCmdUI* pCmdUI) {
-    pCmdUI->SetCheck(m_bAlwaysOnTop ? 1 : 0);
-}
-
 void CMainFrame::OnHideWhenMinimized() {
     m_bHideWhenMinimized = m_bHideWhenMinimized ? 0 : 1;
 }
 
-void CMainFrame::OnUpdateHideWhenMinimized(CCmdUI* pCmdUI) {
-    pCmdUI->SetCheck(m_bHideWhenMinimized ? 1 : 0);
-}
-
 void CMainFrame::OnHideWhenClose() {
     m_bHideWhenClose = m_bHideWhenClose ? 0 : 1;
-}
-
-void CMainFrame::OnUpdateHideWhenClose(CCmdUI* pCmdUI) {
-    pCmdUI->SetCheck(m_bHideWhenClose ? 1 : 0);
 }
 
 void CMainFrame::OnEscapeReset() {
@@ -51,15 +35,6 @@ void CMainFrame::OnEscapeMinimize() {
 }
 void CMainFrame::OnEscapeClose() {
     m_nEscapeFunction = 2;
-}
-void CMainFrame::OnUpdateEscapeReset(CCmdUI* pCmdUI) {
-    pCmdUI->SetRadio(m_nEscapeFunction == 0);
-}
-void CMainFrame::OnUpdateEscapeMinimize(CCmdUI* pCmdUI) {
-    pCmdUI->SetRadio(m_nEscapeFunction == 1);
-}
-void CMainFrame::OnUpdateEscapeClose(CCmdUI* pCmdUI) {
-    pCmdUI->SetRadio(m_nEscapeFunction == 2);
 }
 
 void CMainFrame::OnStartWithWindows() {
@@ -81,10 +56,6 @@ void CMainFrame::OnStartWithWindows() {
         m_bAutoStart = TRUE;
     }
     RegCloseKey(hKey);
-}
-
-void CMainFrame::OnUpdateStartWithWindows(CCmdUI* pCmdUI) {
-    pCmdUI->SetCheck(m_bAutoStart ? 1 : 0);
 }
 
 void CMainFrame::OnRestore() {

@@ -18,6 +18,12 @@ const int kLastStep = 8;
 }  // namespace
 
 void CMainFrame::OnUpdateTimer() {
+    if (m_nEditDialogs > 0) {
+        // The user is adding, changing or deleting a word: the cycle takes
+        // its next step once the dialog has closed.
+        SetTimer(ID_TIMER_UPDATE, kStepDelay);
+        return;
+    }
     KillTimer(ID_TIMER_TRANSLATIONS);  // a pending display waits for the end of the cycle
     KillTimer(ID_TIMER_UPDATE);
     ++m_nUpdateStep;
@@ -55,7 +61,21 @@ void CMainFrame::OnUpdateTimer() {
             break;
         case kReloadStep:
             if (theApp.m_nDirection == 0 ? m_bEnglishUpdated : m_bRomanianUpdated) {
+                // The user may be typing: the focus and the word box's
+                // selection stay as they were.
+                HWND hFocus = ::GetFocus();
+                DWORD dwStart = 0, dwEnd = 0;
+                CWnd* pWordBox = GetWordBox();
+                if (pWordBox)
+                    pWordBox->SendMessage(EM_GETSEL, reinterpret_cast<WPARAM>(&dwStart),
+                                          reinterpret_cast<LPARAM>(&dwEnd));
                 SendMessage(WM_LOAD_DICTIONARY, static_cast<WPARAM>(theApp.m_nDirection));
+                if (hFocus && ::IsChild(m_hWnd, hFocus) && hFocus != ::GetFocus()) {
+                    m_bFocusInWordBox = pWordBox && hFocus == pWordBox->m_hWnd;
+                    ::SetFocus(hFocus);
+                }
+                if (pWordBox)
+                    pWordBox->SendMessage(EM_SETSEL, dwStart, static_cast<LPARAM>(dwEnd));
                 SetMessageText(theApp.m_nDirection == 0 ? IDS_ENGLISH_UPDATED : IDS_ROMANIAN_UPDATED);
             }
             SetTimer(ID_TIMER_UPDATE, kStepDelay);
@@ -127,8 +147,4 @@ void CMainFrame::OnHelpUpdate() {
     m_bRomanianUpdated = FALSE;
     SetMessageText("Connecting ...");
     SetTimer(ID_TIMER_UPDATE, kStepDelay);
-}
-
-void CMainFrame::OnUpdateHelpUpdate(CCmdUI* pCmdUI) {
-    pCmdUI->Enable(!IsUpdateRunning());
 }

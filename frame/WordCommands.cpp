@@ -35,8 +35,31 @@ void CMainFrame::ShowEditedWord(const CString& strWord) {
     }
 }
 
+namespace {
+
+// Counts an open edit dialog or confirmation for as long as it is open.
+class CEditDialogScope {
+public:
+    explicit CEditDialogScope(int& nOpen) : m_nOpen(nOpen) { ++m_nOpen; }
+    ~CEditDialogScope() { --m_nOpen; }
+    CEditDialogScope(const CEditDialogScope&) = delete;
+    CEditDialogScope& operator=(const CEditDialogScope&) = delete;
+
+private:
+    int& m_nOpen;
+};
+
+}  // namespace
+
 void CMainFrame::EditThroughDialog(CAddModDlg& dlg, BOOL bAdd, LPCSTR pszDone) {
-    if (dlg.DoModal() != IDOK)
+    {
+        CEditDialogScope scope(m_nEditDialogs);
+        if (dlg.DoModal() != IDOK)
+            return;
+    }
+    // An update cycle does not start while the dialog is open; this keeps
+    // an edit off a file that the update thread rewrites all the same.
+    if (RefuseWhileUpdating())
         return;
     // The dialog takes translations separated by commas; the file keeps "|".
     CString strTranslations = dlg.m_strTranslations;
@@ -55,7 +78,7 @@ void CMainFrame::OnAddWord() {
     if (RefuseWhileUpdating())
         return;
     m_bDeleteAllowed = FALSE;
-    CAddModDlg dlg(theApp.m_nDirection, CString(), CString());
+    CAddModDlg dlg(theApp.m_nDirection);
     EditThroughDialog(dlg, TRUE, "The addition has been successfully completed");
 }
 
@@ -69,6 +92,11 @@ void CMainFrame::OnModifyWord() {
         return;
     CString strWord;
     wordList.GetText(nSelected, strWord);
+    // The selected word's own translations, even when the quarter-second
+    // display has not shown them yet (a quick double-click on another row).
+    KillTimer(ID_TIMER_TRANSLATIONS);
+    if (CTavDoc* pDoc = GetTavDoc())
+        pDoc->ShowTranslations();
     // The translations as the list shows them now, joined by commas.
     CListBox translationList(GetTranslationList()->m_hWnd);
     CString strTranslations;
@@ -93,7 +121,12 @@ void CMainFrame::OnDeleteWord() {
     CString strWord;
     wordList.GetText(nSelected, strWord);
     CString strQuestion = "Are you sure you want to delete \"" + strWord + "\" expresion ?";
-    if (::MessageBoxA(m_hWnd, strQuestion, "Confirm Word Delete", MB_YESNO) != IDYES)
+    {
+        CEditDialogScope scope(m_nEditDialogs);
+        if (::MessageBoxA(m_hWnd, strQuestion, "Confirm Word Delete", MB_YESNO) != IDYES)
+            return;
+    }
+    if (RefuseWhileUpdating())
         return;
     if (!m_bDeleteAllowed) {
         SetMessageText("You can not delete words. For more details, please read help contents.");
@@ -114,9 +147,4 @@ void CMainFrame::OnDeleteWord() {
 void CMainFrame::OnDeleteUnlock() {
     m_bDeleteAllowed = TRUE;
     SetMessageText("Now you can delete words");
-}
-
-void CMainFrame::OnUpdateWordSelected(CCmdUI* pCmdUI) {
-    CWnd* pWordList = GetWordList();
-    pCmdUI->Enable(pWordList && pWordList->SendMessage(LB_GETCURSEL) != LB_ERR);
 }

@@ -6,6 +6,7 @@
 #include "dictionary/WordSearch.h"
 #include "frame/MainFrame.h"
 #include "framework/Controls.h"
+#include "framework/View.h"
 #include "res/resource.h"
 
 namespace {
@@ -23,14 +24,61 @@ void CMainFrame::OnWordBoxChange() {
     CWnd* pWordList = GetWordList();
     if (!pWordBox || !pWordList)
         return;
+    KillTimer(ID_TIMER_TRANSLATIONS);
+    SetTimer(ID_TIMER_TRANSLATIONS, 250);
+    if (m_bWordFromList)
+        return;  // the user chose the row; the box only shows it
     CString strText;
     pWordBox->GetWindowText(strText);
     if (!strText.IsEmpty())  // no match keeps the selection
         SelectWordBeginningWith(pWordList->m_hWnd, strText, WordIndexOf(GetTavDoc()));
     else
         CListBox(pWordList->m_hWnd).SetCurSel(0);
+}
+
+void CMainFrame::ShowListWord(const CString& strWord) {
+    m_bWordFromList = TRUE;
+    m_wndWordBar.SetDlgItemText(IDC_WORDBOX, strWord);
+    m_bWordFromList = FALSE;
     KillTimer(ID_TIMER_TRANSLATIONS);
     SetTimer(ID_TIMER_TRANSLATIONS, 250);
+}
+
+void CMainFrame::OnNextPane() {
+    MoveToPane(FALSE);
+}
+
+void CMainFrame::OnPrevPane() {
+    MoveToPane(TRUE);
+}
+
+void CMainFrame::MoveToPane(BOOL bPrevious) {
+    CWnd* pWordBox = GetWordBox();
+    CWnd* pWordList = GetWordList();
+    CWnd* pTranslationList = GetTranslationList();
+    if (!pWordBox || !pWordList || !pTranslationList)
+        return;
+    // The places in order; the word box only while its bar shows.
+    CWnd* places[3] = {pWordBox, pWordList, pTranslationList};
+    const int nFirst = m_wndWordBar.IsWindowVisible() ? 0 : 1;
+    const int nPlaces = 3 - nFirst;
+    HWND hFocus = ::GetFocus();
+    int nCurrent = nFirst;
+    for (int i = nFirst; i < 3; ++i) {
+        if (places[i]->m_hWnd == hFocus || ::IsChild(places[i]->m_hWnd, hFocus))
+            nCurrent = i;
+    }
+    const int nNext = nFirst + (nCurrent - nFirst + (bPrevious ? nPlaces - 1 : 1)) % nPlaces;
+    if (nNext == 0) {
+        FocusWordBox(FALSE);
+        return;
+    }
+    // A list that gets the focus would hand it back to the word box while
+    // that is where the user was working.
+    m_bFocusInWordBox = FALSE;
+    if (auto* pView = DynamicDowncast<CView>(places[nNext]))
+        SetActiveView(pView, FALSE);
+    places[nNext]->SetFocus();
 }
 
 void CMainFrame::LoadWordList(LPCSTR lpszStatusText) {

@@ -23,13 +23,13 @@ BOOL CAboutApplicationPage::OnInitDialog() {
     GetVersionText(strVersion);
     SetDlgItemText(IDC_VERSION, strVersion);
 
-    // Both pages live on the maker's server; the contact page is given as
-    // host and path, the way the maker publishes it.
+    // Both pages live on the maker's server, as full addresses that a
+    // browser takes.
     m_linkWebSite.SetTarget(CString("http://") + kServerHost + "/tav");
     m_linkWebSite.EnableTip(TRUE);
     m_linkWebSite.SetTipText("Click to visit web site");
 
-    m_linkContact.SetTarget(CString(kServerHost) + "/contact");
+    m_linkContact.SetTarget(CString("http://") + kServerHost + "/contact");
     m_linkContact.EnableTip(TRUE);
     m_linkContact.SetTipText("Click to send message");
     return TRUE;

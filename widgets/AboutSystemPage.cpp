@@ -46,8 +46,10 @@ BOOL CAboutSystemPage::OnInitDialog() {
     CString strIdentifier = kUnknown;
     CString strSpeed = kUnknown;
     HKEY hKey = nullptr;
-    if (::RegCreateKeyExA(s_hMachineKey, "HARDWARE\\DESCRIPTION\\System\\CentralProcessor\\0", 0, nullptr,
-                          REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS, nullptr, &hKey, nullptr) != ERROR_SUCCESS)
+    // Read-only: a user without administrator rights may read the key but
+    // not open it for writing.
+    if (::RegOpenKeyExA(s_hMachineKey, "HARDWARE\\DESCRIPTION\\System\\CentralProcessor\\0", 0, KEY_READ,
+                        &hKey) != ERROR_SUCCESS)
         hKey = nullptr;
     if (hKey) {
         ReadTrimmedString(hKey, "ProcessorNameString", strName);

@@ -51,6 +51,7 @@ void CSystemTray::ResetState() {
     m_bHidden = TRUE;
     m_bRemoved = TRUE;
     m_bAddPending = FALSE;
+    m_bWanted = FALSE;
     m_pNotifyTarget = nullptr;
     m_aIcons.RemoveAll();
     m_nTimerId = 0;
@@ -99,6 +100,7 @@ BOOL CSystemTray::Create(CWnd* pParent, UINT uCallbackMessage, LPCSTR lpszTip, H
     }
 
     m_bHidden = bHidden;
+    m_bWanted = !bHidden;
     if (m_bBalloonCapable && bHidden) {
         m_nid.uFlags = NIF_STATE;
         m_nid.dwState = m_nid.dwStateMask = NIS_HIDDEN;
@@ -124,6 +126,7 @@ BOOL CSystemTray::Create(CWnd* pParent, UINT uCallbackMessage, LPCSTR lpszTip, H
 BOOL CSystemTray::AddIcon() {
     if (!m_bRemoved)
         RemoveIcon();
+    m_bWanted = TRUE;
     if (m_bEnabled) {
         m_nid.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
         if (NotifyShell(NIM_ADD))
@@ -136,6 +139,7 @@ BOOL CSystemTray::AddIcon() {
 
 BOOL CSystemTray::RemoveIcon() {
     m_bAddPending = FALSE;
+    m_bWanted = FALSE;
     if (!m_bEnabled || m_bRemoved)
         return TRUE;
     m_nid.uFlags = 0;
@@ -145,6 +149,7 @@ BOOL CSystemTray::RemoveIcon() {
 }
 
 BOOL CSystemTray::HideIcon() {
+    m_bWanted = FALSE;
     if (!m_bEnabled || m_bRemoved || m_bHidden)
         return TRUE;
     if (m_bBalloonCapable) {
@@ -158,6 +163,7 @@ BOOL CSystemTray::HideIcon() {
 }
 
 BOOL CSystemTray::ShowIcon() {
+    m_bWanted = TRUE;
     if (m_bRemoved)
         return AddIcon();
     if (!m_bHidden)
@@ -175,9 +181,10 @@ BOOL CSystemTray::ShowIcon() {
 }
 
 void CSystemTray::ReinstallIcon() {
-    // A failed add leaves the icon counted as hidden, so a taskbar
-    // re-creation does not retry it; showing the icon does.
-    if (!m_bAddPending || m_bHidden)
+    // An icon the program asked for comes back, even one whose add failed
+    // because the taskbar was not there yet (a start at log-in); an icon
+    // the program hid stays away.
+    if (!m_bAddPending || !m_bWanted)
         return;
     m_nid.uFlags = m_nAddFlags;
     BOOL bPresent = NotifyShell(NIM_ADD);
@@ -364,7 +371,7 @@ LRESULT CSystemTray::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
 void CSystemTray::OnSettingChange(UINT uFlags, LPCSTR lpszSection) {
     CWnd::OnSettingChange(uFlags, lpszSection);
     if (uFlags == SPI_SETWORKAREA) {
-        m_bAddPending = !m_bHidden;
+        m_bAddPending = m_bWanted;
         ReinstallIcon();
     }
 }

@@ -71,6 +71,7 @@ public:
     BOOL m_bHidden;          // the icon is not visible
     BOOL m_bRemoved;         // the icon is not registered with the shell
     BOOL m_bAddPending;      // an add failed or must be repeated
+    BOOL m_bWanted;          // the program asked for the icon to show
     BOOL m_bBalloonCapable;  // the shell knows balloons and icon states
     CWnd* m_pNotifyTarget;   // not owned
     CArray<HICON> m_aIcons;
@@ -90,7 +91,8 @@ public:
 
 protected:
     void ResetState();
-    BOOL NotifyShell(DWORD dwMessage) { return ::Shell_NotifyIconA(dwMessage, &m_nid); }
+    // Virtual so that a test can play a shell whose taskbar is not there yet.
+    virtual BOOL NotifyShell(DWORD dwMessage) { return ::Shell_NotifyIconA(dwMessage, &m_nid); }
 
     void OnTimer(UINT_PTR nIDEvent);
     void OnSettingChange(UINT uFlags, LPCSTR lpszSection);

@@ -321,6 +321,15 @@ int main(int argc, char** argv) {
         std::printf("%d\n", n);
         if (n >= 0)
             Print(RowText(hList, n));
+    } else if (verb == "row-point" && argc > 3) {
+        // Where on the screen the middle of a row is, for a real click.
+        HWND hList = List(hMain, arg);
+        RECT rc = {};
+        SendMessageW(hList, LB_GETITEMRECT, static_cast<WPARAM>(std::atoi(argv[3])),
+                     reinterpret_cast<LPARAM>(&rc));
+        POINT pt = {(rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2};
+        ClientToScreen(hList, &pt);
+        std::printf("%ld %ld\n", pt.x, pt.y);
     } else if (verb == "command" || verb == "post-command") {
         WPARAM wParam = static_cast<WPARAM>(std::strtoul(arg.c_str(), nullptr, 0));
         if (verb == "command")

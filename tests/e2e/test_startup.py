@@ -3,9 +3,10 @@ direction, the dictionary in the word list, one instance only, and its
 settings kept when it closes."""
 
 import subprocess
+import time
 import unittest
 
-from tavtest import TavTestCase, probe
+from tavtest import WINE, Tav, TavTestCase, probe
 
 EN = ["house:casă|locuinţă", "bank:bancă|mal", "apple:măr", "Apple:companie", "zebra:zebră", "ţară:x"]
 
@@ -46,10 +47,43 @@ class Startup(TavTestCase):
         placement = probe("reg-get", "WindowPlacement")[0]
         self.assertEqual(44 * 2, len(placement))
 
-    def test_started_with_windows_and_hiding_starts_hidden(self):
-        tav = self.launch(en=EN, settings={"AutoStart": 1, "HideWhenMinimized": 1})
-        self.wait_for(lambda: tav.state()["visible"] == 0, message="hidden")
+    def tray_shown(self):
+        result = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^Wine System Tray$"],
+                                capture_output=True, timeout=30)
+        return bool(result.stdout.split())
 
+    def test_a_hidden_start_always_leaves_a_way_back(self):
+        settings = {"AutoStart": 1, "HideWhenMinimized": 1}
+        tav = self.launch(en=EN, settings=settings)  # no stored placement yet
+        self.wait_for(lambda: tav.state()["visible"] == 0, message="hidden")
+        self.wait_for(self.tray_shown, message="the notification icon")
+        tav.stop()
+        tav.start()  # now with the placement the first run stored
+        self.wait_for(lambda: tav.state()["visible"] == 0, message="hidden again")
+        self.wait_for(self.tray_shown, message="the notification icon again")
+        # A second start brings the hidden window back and ends.
+        second = subprocess.run([tav.process.args[0], "tav.exe"], cwd=tav.folder, stdin=subprocess.DEVNULL,
+                                capture_output=True, timeout=60)
+        self.assertEqual(0, second.returncode)
+        self.wait_for(lambda: tav.state()["visible"] == 1, message="brought back")
+        self.assertEqual(0, tav.state()["iconic"])
+        self.assertEqual(["1"], probe("count"))
+
+    def test_two_starts_at_once_leave_one_program(self):
+        tav = Tav(EN)
+        self.tav = tav
+        first = subprocess.Popen([WINE, "tav.exe"], cwd=tav.folder, stdin=subprocess.DEVNULL,
+                                 stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        second = subprocess.Popen([WINE, "tav.exe"], cwd=tav.folder, stdin=subprocess.DEVNULL,
+                                  stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        probe("wait-window", 20000)
+        self.wait_for(lambda: first.poll() is not None or second.poll() is not None, seconds=20,
+                      message="one of the two to end")
+        survivor = first if first.poll() is None else second
+        tav.process = survivor
+        time.sleep(1)
+        self.assertIsNone(survivor.poll())
+        self.assertEqual(["1"], probe("count"))
 
 if __name__ == "__main__":
     unittest.main(verbosity=2)

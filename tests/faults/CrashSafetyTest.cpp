@@ -76,6 +76,8 @@ void Apply(std::string& file, const Edit& edit) {
                 }
                 begin = next;
             }
+            if (edit.kind == Edit::kModify && !bReplaced)
+                return;  // a word no longer there: the file stays as it was
             file.swap(out);
             return;
         }

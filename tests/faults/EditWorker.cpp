@@ -32,6 +32,9 @@ int main(int argc, char** argv) {
             case Edit::kModify:
                 bDone = ReplaceEntry(dictionary.c_str(), temp.c_str(), edit.word.c_str(),
                                      edit.translations.c_str(), strError);
+                // A word deleted earlier in the script: the file stays as it is.
+                if (!bDone && strError.Find("nothing was changed") >= 0)
+                    bDone = TRUE;
                 break;
             case Edit::kDelete:
                 bDone = RemoveEntry(dictionary.c_str(), temp.c_str(), edit.word.c_str(), strError);

@@ -98,7 +98,7 @@ TEST_F(AboutSheetTest, ApplicationPageShowsVersionAndLinksWithOneCloseButton) {
     EXPECT_TRUE(bIcon);
     ASSERT_EQ(2u, g_shellCalls.size());
     EXPECT_EQ(std::string("http://") + kServerHost + "/tav", g_shellCalls[0].strFile);
-    EXPECT_EQ(std::string(kServerHost) + "/contact", g_shellCalls[1].strFile);
+    EXPECT_EQ("http://" + std::string(kServerHost) + "/contact", g_shellCalls[1].strFile);
 }
 
 TEST_F(AboutSheetTest, SystemPageShowsTheMachineFacts) {

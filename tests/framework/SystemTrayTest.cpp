@@ -365,6 +365,31 @@ TEST_F(SystemTrayTest, TaskbarCreatedBringsBackOnlyAShownIcon) {
     EXPECT_TRUE(m_tray.m_bRemoved);
 }
 
+// A start at log-in: the window hides before the taskbar exists, so every
+// add fails; the icon must come when the taskbar does, or the user has no
+// way back to the program.
+TEST_F(SystemTrayTest, AnIconAskedForBeforeTheTaskbarExistsComesWithIt) {
+    class CLateTaskbarTray : public CSystemTray {
+    public:
+        bool m_bTaskbar = false;
+
+    protected:
+        BOOL NotifyShell(DWORD dwMessage) override {
+            return m_bTaskbar ? CSystemTray::NotifyShell(dwMessage) : FALSE;
+        }
+    } tray;
+    EXPECT_FALSE(
+        tray.Create(nullptr, WM_TRAY_NOTIFY, "Tip", m_hIcon, ID_TRAY, FALSE, nullptr, nullptr, 1, 10));
+    tray.m_pNotifyTarget = &m_target;
+    tray.ShowIcon();  // the window hides into the notification area
+    EXPECT_FALSE(Registered(tray));
+    tray.m_bTaskbar = true;
+    tray.SendMessage(CSystemTray::s_nTaskbarCreatedMsg);
+    EXPECT_TRUE(Registered(tray));
+    EXPECT_EQ("registered shown", Presence(tray));
+    tray.RemoveIcon();
+}
+
 TEST_F(SystemTrayTest, WorkAreaChangeBringsBackAShownIcon) {
     CreateShown(m_tray);
     ShellForgets(m_tray.m_hWnd, ID_TRAY);

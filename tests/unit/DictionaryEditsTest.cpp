@@ -78,6 +78,10 @@ TEST_F(DictionaryEdits, ModifyKeepsOneLineAtThePlaceOfTheFirst) {
     ASSERT_TRUE(Modify("house", "casa|locuinta"));
     EXPECT_EQ("house:casa|locuinta\nbank:banca\n\nHouse:c\n", ReadBytes(Dict()));
     EXPECT_FALSE(FileExists(Temp()));
+    // A word that is no longer there: no success, and the file as it was.
+    ASSERT_FALSE(Modify("gone", "x"));
+    EXPECT_EQ("house:casa|locuinta\nbank:banca\n\nHouse:c\n", ReadBytes(Dict()));
+    EXPECT_FALSE(FileExists(Temp()));
 }
 
 TEST_F(DictionaryEdits, DeleteRemovesEveryLineOfTheWordOnly) {

@@ -22,7 +22,7 @@ TEST_F(AddModDlgTest, AddModeLabelsAndTheOkButtonRule) {
     std::string caption, label, labelRo;
     bool okAtStart = true, okWordOnly = true, okBoth = false, okCleared = true;
     HWND hFocusAtStart = nullptr, hWordBox = nullptr;
-    CAddModDlg dlg(0, CString(), CString());
+    CAddModDlg dlg(0);
     DialogDriver driver(nullptr, {
                                      [&](HWND h) {
                                          char text[64];
@@ -53,7 +53,7 @@ TEST_F(AddModDlgTest, AddModeLabelsAndTheOkButtonRule) {
     EXPECT_EQ(CString("house"), dlg.m_strWord);
     EXPECT_EQ(CString("cas\xE3, locuin\xFE\xE3"), dlg.m_strTranslations);  // nothing trimmed or converted
 
-    CAddModDlg dlgRo(1, CString(), CString());
+    CAddModDlg dlgRo(1);
     DialogDriver driverRo(nullptr, {[&](HWND h) {
                               labelRo = DlgText(h, IDC_WORD_LABEL);
                               ClickButton(h, IDCANCEL);
@@ -95,7 +95,7 @@ TEST_F(AddModDlgTest, ChangeModeKeepsTheWordAndWaitsForAnEdit) {
 
 TEST_F(AddModDlgTest, EnterMovesOnThenAcceptsAndTheCloseBoxGivesZero) {
     HWND hFocusAfterEnter = nullptr, hTranslations = nullptr;
-    CAddModDlg dlg(0, CString(), CString());
+    CAddModDlg dlg(0);
     DialogDriver driver(nullptr, {
                                      [&](HWND h) {
                                          SetText(h, IDC_WORD, "house");
@@ -113,7 +113,7 @@ TEST_F(AddModDlgTest, EnterMovesOnThenAcceptsAndTheCloseBoxGivesZero) {
     EXPECT_EQ(hTranslations, hFocusAfterEnter);
     EXPECT_EQ(CString("casa"), dlg.m_strTranslations);
 
-    CAddModDlg closed(0, CString(), CString());
+    CAddModDlg closed(0);
     DialogDriver closer(nullptr, {[&](HWND h) { PostMessageA(h, WM_SYSCOMMAND, SC_CLOSE, 0); }});
     EXPECT_EQ(0, closed.DoModal());
 }

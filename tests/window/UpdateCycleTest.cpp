@@ -1,4 +1,5 @@
 #include "../unit/LoopbackServer.h"
+#include "DialogDriver.h"
 #include "ProgramFixture.h"
 
 #include "dictionary/DictionaryPaths.h"
@@ -100,23 +101,53 @@ TEST_F(UpdateCycleTest, AnUnreachableServerEndsTheCycleAfterTheEnglishRun) {
     EXPECT_EQ("house:casa\r\n", ReadDictionary(0));
 }
 
-TEST_F(UpdateCycleTest, WordCommandsWaitAndTheDisplayComesAtTheEnd) {
+TEST_F(UpdateCycleTest, EditsAndTheCycleNeverOverlapAndTheTypedWordSurvivesTheReload) {
     WriteDictionary(0, "house:casa\r\nbank:banca\r\n");
     WriteDictionary(1, "cas\xE3:house\r\n");
-    m_server.SetBody("/update/enu.tmp", "house:x\r\n");
+    m_server.SetBody("/update/enu.tmp", "house:x\r\nbanal:banal\r\n");
     m_server.SetBody("/update/rou.tmp", "cas\xE3:y\r\n");
     StartWith(m_server.Host());
+
+    // The automatic start comes while the user adds a word: it waits.
+    int nStepInDialog = -1;
+    DialogDriver driver(nullptr, {[&](HWND h) {
+                            m_pFrame->SendMessage(WM_TIMER, ID_TIMER_UPDATE);
+                            m_pFrame->SendMessage(WM_TIMER, ID_TIMER_UPDATE);
+                            nStepInDialog = m_pFrame->m_nUpdateStep;
+                            TypeText(h, IDC_WORD, "zebra");
+                            TypeText(h, IDC_TRANSLATIONS, "zebr\xE3");
+                            ClickButton(h, IDOK);
+                        }});
+    m_pFrame->SendMessage(WM_COMMAND, ID_WORD_ADD);
+    EXPECT_EQ(0, nStepInDialog);
+    EXPECT_EQ("house:casa\r\nbank:banca\r\nzebra:zebr\xE3\r\n", ReadDictionary(0));
+
+    // While the cycle runs, word commands wait and the display waits too.
     m_pFrame->SendMessage(WM_COMMAND, ID_HELP_UPDATE);
     Tick();
+    WordBox()->SetFocus();
     Type("ban");
+    WordBox()->SendMessage(EM_SETSEL, 3, 3);
     Tick();  // the step drops the pending display
     PumpMessages(400);
     EXPECT_TRUE(Rows(m_pFrame->GetTranslationList()).empty());
     m_pFrame->SendMessage(WM_COMMAND, ID_WORD_ADD);
     EXPECT_EQ(CString("Please wait until update process is done"), StatusText());
     RunCycle();
+    EXPECT_EQ("house:casa\r\nbank:banca\r\nzebra:zebr\xE3\r\nbanal:banal\r\n", ReadDictionary(0));
+
+    // The reload kept what the user was typing: the text, the focus and
+    // the caret (a selection of the whole text would be replaced by the
+    // next key).
+    CString strBox;
+    WordBox()->GetWindowText(strBox);
+    EXPECT_EQ(CString("ban"), strBox);
+    EXPECT_EQ(WordBox()->m_hWnd, ::GetFocus());
+    DWORD dwStart = 0, dwEnd = 0;
+    WordBox()->SendMessage(EM_GETSEL, reinterpret_cast<WPARAM>(&dwStart), reinterpret_cast<LPARAM>(&dwEnd));
+    EXPECT_EQ(3u, dwStart);
+    EXPECT_EQ(3u, dwEnd);
     EXPECT_TRUE(PumpUntil([&] { return !Rows(m_pFrame->GetTranslationList()).empty(); }));
-    EXPECT_EQ((std::vector<std::string>{"banca"}), Rows(m_pFrame->GetTranslationList()));
 }
 
 TEST_F(UpdateCycleTest, ClosingDuringARunWaitsForItAndLosesNothing) {

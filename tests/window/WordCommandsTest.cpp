@@ -40,20 +40,6 @@ protected:
     void Command(UINT nID) { m_pFrame->SendMessage(WM_COMMAND, nID); }
 };
 
-TEST_F(WordCommandsTest, AddAppendsTheLineAndShowsTheNewWord) {
-    WriteDictionary(0, "bank:banca\r\n");
-    StartProgram();
-    DialogDriver driver(nullptr, {Fill("house", "cas\xE3, locuin\xFE\xE3,x")});
-    Command(ID_WORD_ADD);
-    EXPECT_EQ("bank:banca\r\nhouse:cas\xE3| locuin\xFE\xE3|x\r\n", ReadDictionary(0));
-    EXPECT_EQ(CString("The addition has been successfully completed"), StatusText());
-    EXPECT_EQ("house", Selected());
-    CString strBox;
-    WordBox()->GetWindowText(strBox);
-    EXPECT_EQ(CString("house"), strBox);
-    EXPECT_TRUE(PumpUntil([&] { return Rows(m_pFrame->GetTranslationList()).size() == 3; }));
-}
-
 TEST_F(WordCommandsTest, ModifyStartsFromTheShownTranslationsAndRewritesTheFile) {
     WriteDictionary(0, "house:a|b\r\nbank:banca\r\nhouse:c\r\n");
     StartProgram();
