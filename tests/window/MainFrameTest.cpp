@@ -2,6 +2,9 @@
 
 #include "res/resource.h"
 
+#include <algorithm>
+#include <cstdlib>
+
 namespace {
 
 CRect ClientRectOf(CWnd* pWnd, CWnd* pFrame) {
@@ -150,4 +153,41 @@ TEST_F(MainFrameTest, TypingSelectsTheFirstWordAndShowsItsTranslationsLater) {
     EXPECT_EQ(1, Selection(pWords));
     Type("");
     EXPECT_EQ(0, Selection(pWords));
+}
+
+// Moved to a monitor of twice the resolution, the window takes the size the
+// system suggests and everything in it grows to match, laid out as before.
+TEST_F(MainFrameTest, MovingToAMonitorOfTwiceTheResolutionRelaysEverything) {
+    WriteDictionary(0, "a:b\r\n");
+    StartProgram();
+    CMainFrame* f = m_pFrame;
+    auto fontHeight = [](CWnd* pWnd) {
+        LOGFONTA lf = {};
+        GetObjectA(reinterpret_cast<HGDIOBJ>(pWnd->SendMessage(WM_GETFONT)), sizeof(lf), &lf);
+        return std::abs(lf.lfHeight);
+    };
+    CWnd* pWordBox = f->m_wndWordBar.GetDlgItem(IDC_WORDBOX);
+    const int nListFont = fontHeight(f->GetWordList());
+    const int nBoxFont = fontHeight(pWordBox);
+    const int nBoxHeight = ClientRectOf(pWordBox, &f->m_wndWordBar).Height();
+    CRect rcWindow;
+    f->GetWindowRect(&rcWindow);
+    CRect rcSuggested(rcWindow.left + 10, rcWindow.top + 10, rcWindow.right + 60, rcWindow.bottom + 40);
+    f->SendMessage(WM_DPICHANGED, MAKEWPARAM(192, 192), reinterpret_cast<LPARAM>(&rcSuggested));
+
+    f->GetWindowRect(&rcWindow);
+    EXPECT_EQ(rcSuggested.left, rcWindow.left);
+    EXPECT_EQ(rcSuggested.top, rcWindow.top);
+    EXPECT_EQ(rcSuggested.Width(), rcWindow.Width());
+    EXPECT_EQ(rcSuggested.Height(), rcWindow.Height());
+    EXPECT_EQ(MAKELONG(50, 50), static_cast<LONG>(f->m_wndToolBar.SendMessage(TB_GETBUTTONSIZE)));
+    EXPECT_NEAR(2 * nListFont, fontHeight(f->GetWordList()), 1);
+    EXPECT_NEAR(2 * nListFont, fontHeight(f->GetTranslationList()), 1);
+    EXPECT_NEAR(2 * nBoxFont, fontHeight(pWordBox), 1);
+    EXPECT_NEAR(2 * nBoxHeight, ClientRectOf(pWordBox, &f->m_wndWordBar).Height(), 1);
+    CRect rcTool = ClientRectOf(&f->m_wndToolBar, f);
+    CRect rcWord = ClientRectOf(&f->m_wndWordBar, f);
+    EXPECT_GE(rcTool.Height(), 50);
+    EXPECT_GE(rcWord.left, rcTool.right);
+    EXPECT_GE(ClientRectOf(f->GetWordList(), f).top, std::max(rcTool.bottom, rcWord.bottom));
 }
