@@ -147,6 +147,14 @@ bool WaitForClipboardChange(DWORD nSequence) {
     return ::GetClipboardSequenceNumber() != nSequence;
 }
 
+// In a console Ctrl+C stops the running program instead of copying.
+bool IsConsole(HWND hWnd) {
+    char className[64] = {};
+    ::GetClassNameA(hWnd, className, sizeof(className));
+    return lstrcmpiA(className, "ConsoleWindowClass") == 0 ||
+           lstrcmpiA(className, "CASCADIA_HOSTING_WINDOW_CLASS") == 0;
+}
+
 // The text selected in the program in front, or, when it copies nothing,
 // the clipboard's text. The clipboard ends up holding what it held before.
 std::u16string TakeTextFromFront(HWND hWnd) {
@@ -157,6 +165,8 @@ std::u16string TakeTextFromFront(HWND hWnd) {
         before = ClipboardText();
         ::CloseClipboard();
     }
+    if (IsConsole(::GetForegroundWindow()))
+        return before;
     const DWORD nSequence = ::GetClipboardSequenceNumber();
     SendCopyKey();
     if (!WaitForClipboardChange(nSequence))

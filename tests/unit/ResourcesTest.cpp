@@ -289,6 +289,7 @@ TEST(ResourceMenus, MainMenuHoldsEveryCommandInOrder) {
     &Close window = 32783
   -
   &Start with Windows = 32784
+  &Look up from any program\tCtrl+Shift+F11 = 32800
 &Help >
   &Contents = 32785
   About &application = 32786
