@@ -2,6 +2,7 @@
 
 #include "frame/MainFrame.h"
 #include "framework/Controls.h"
+#include "framework/Dpi.h"
 #include "framework/WinApp.h"
 #include "res/resource.h"
 
@@ -34,9 +35,17 @@ CDictionaryListView::~CDictionaryListView() = default;
 int CDictionaryListView::OnCreate(LPCREATESTRUCT lpCreateStruct) {
     if (CCtrlView::OnCreate(lpCreateStruct) == -1)
         return -1;
-    m_font.CreatePointFont(100, "Arial");
-    SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(m_font.GetSafeHandle()), TRUE);
+    SetFontForDpi(dpi::ForWindow(m_hWnd));
     return 0;
+}
+
+void CDictionaryListView::SetFontForDpi(UINT nDpi) {
+    CFont font;
+    font.Attach(dpi::CreatePointFont(100, "Arial", nDpi));
+    SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(font.GetSafeHandle()), TRUE);
+    // The list holds the new font now: the old one may go.
+    m_font.DeleteObject();
+    m_font.Attach(font.Detach());
 }
 
 void CDictionaryListView::OnSetFocus(CWnd* pOldWnd) {

@@ -13,6 +13,8 @@ class CDictionaryListView : public CCtrlView {
 public:
     ~CDictionaryListView() override;
     void OnDraw(CDC*) override {}
+    // The lists' font, for a window drawn at nDpi.
+    void SetFontForDpi(UINT nDpi);
 
     DECLARE_MESSAGE_MAP()
 

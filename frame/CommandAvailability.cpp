@@ -13,6 +13,7 @@ const unsigned kDecidedCommands[] = {
     ID_OPTIONS_HIDE_WHEN_MINIMIZED,
     ID_OPTIONS_HIDE_WHEN_CLOSE,
     ID_OPTIONS_START_WITH_WINDOWS,
+    ID_OPTIONS_LOOKUP_KEY,
     ID_ESCAPE_RESET_WORD,
     ID_ESCAPE_MINIMIZE,
     ID_ESCAPE_CLOSE,
@@ -65,6 +66,8 @@ CommandAvailability GetCommandAvailability(unsigned nID, const CommandSnapshot& 
             return Check(s.bHideWhenClose);
         case ID_OPTIONS_START_WITH_WINDOWS:
             return Check(s.bStartWithWindows);
+        case ID_OPTIONS_LOOKUP_KEY:
+            return Check(s.bLookupKey);
         // A number out of range marks none of the three.
         case ID_ESCAPE_RESET_WORD:
             return Check(s.nEscapeFunction == 0, true);

@@ -22,6 +22,7 @@ struct CommandSnapshot {
     bool bHideWhenMinimized = false;
     bool bHideWhenClose = false;
     bool bStartWithWindows = false;
+    bool bLookupKey = false;  // the lookup key is registered, not merely wanted
     int nEscapeFunction = 0;  // 0 reset the word, 1 minimise, 2 close
 };
 

@@ -147,6 +147,7 @@ CommandSnapshot CMainFrame::TakeCommandSnapshot() const {
     s.bHideWhenMinimized = m_bHideWhenMinimized != FALSE;
     s.bHideWhenClose = m_bHideWhenClose != FALSE;
     s.bStartWithWindows = m_bAutoStart != FALSE;
+    s.bLookupKey = m_bLookupKeyHeld != FALSE;
     s.nEscapeFunction = m_nEscapeFunction;
     return s;
 }

@@ -4,7 +4,9 @@
 #include "app/TavApp.h"
 #include "dictionary/ListViews.h"
 #include "dictionary/TavDoc.h"
+#include "frame/LookupKey.h"
 #include "framework/DocTemplate.h"
+#include "framework/Dpi.h"
 #include "framework/Module.h"
 #include "res/resource.h"
 
@@ -66,6 +68,11 @@ ON_COMMAND(ID_APP_EXIT, OnAppExit)
 ON_COMMAND(ID_RESTORE, OnRestore)
 ON_COMMAND(ID_NEXT_PANE, OnNextPane)
 ON_COMMAND(ID_PREV_PANE, OnPrevPane)
+ON_COMMAND(ID_OPTIONS_LOOKUP_KEY, OnLookupKeyOption)
+ON_UPDATE_COMMAND_UI(ID_OPTIONS_LOOKUP_KEY, OnUpdateCommand)
+ON_MESSAGE(WM_HOTKEY, OnHotKey)
+ON_MESSAGE(WM_LOOKUP_KEY_TAKEN, OnLookupKeyTaken)
+ON_MESSAGE(WM_DPICHANGED, OnDpiChanged)
 END_MESSAGE_MAP()
 
 namespace {
@@ -76,7 +83,6 @@ const DWORD kTopBarStyle = 0x50402834;
 const DWORD kStatusBarStyle = 0x50008200;
 // The toolbar bitmaps' background, transparent on the buttons.
 const COLORREF kToolbarMaskColor = RGB(254, 255, 1);
-const UINT kImageListFlags = ILC_COLOR32 | ILC_MASK;
 
 const UINT kIndicators[] = {ID_SEPARATOR, ID_INDICATOR_CAPS, ID_INDICATOR_NUM, ID_INDICATOR_SCRL};
 
@@ -109,6 +115,9 @@ CMainFrame::CMainFrame()
       m_bHideWhenClose(FALSE),
       m_bHideWhenMinimized(FALSE),
       m_nEscapeFunction(0),
+      m_bLookupKey(TRUE),
+      m_bLookupKeyHeld(FALSE),
+      m_nDpi(dpi::kDesignDpi),
       m_bWordFromList(FALSE),
       m_nEditDialogs(0) {}
 
@@ -140,6 +149,7 @@ int CMainFrame::OnCreate(LPCREATESTRUCT lpcs) {
     if (!m_wndToolBar.CreateEx(this, TBSTYLE_FLAT, kTopBarStyle, CRect(0, 0, 0, 0), AFX_IDW_TOOLBAR) ||
         !m_wndToolBar.LoadToolBar(IDR_MAINFRAME))
         return -1;
+    m_nDpi = dpi::ForWindow(m_hWnd);
     LoadToolbarImages();
 
     if (!m_wndStatusBar.Create(this, kStatusBarStyle, AFX_IDW_STATUS_BAR) ||
@@ -162,7 +172,7 @@ int CMainFrame::OnCreate(LPCREATESTRUCT lpcs) {
     rect.OffsetRect(1, 0);
     DockControlBar(&m_wndWordBar, AFX_IDW_DOCKBAR_TOP, &rect);
 
-    m_fontWordBox.CreatePointFont(100, "Arial");
+    m_fontWordBox.Attach(dpi::CreatePointFont(100, "Arial", m_nDpi));
     if (CWnd* pWordBox = GetWordBox())
         pWordBox->SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(m_fontWordBox.GetSafeHandle()), TRUE);
 
@@ -176,6 +186,10 @@ int CMainFrame::OnCreate(LPCREATESTRUCT lpcs) {
     m_bHideWhenClose = theApp.GetSettingsFlag("HideWhenClose");
     m_nEscapeFunction =
         static_cast<int>(theApp.GetProfileInt(kSettingsSection, "EscapeFunction", m_nEscapeFunction));
+    // On unless stored as 0: anything else counts as missing.
+    m_bLookupKey = theApp.GetProfileInt(kSettingsSection, "LookupKey", 1) != 0;
+    if (m_bLookupKey && !RegisterLookupKey())
+        PostMessage(WM_LOOKUP_KEY_TAKEN);  // said once the dictionary's own start-up texts are shown
 
     if (m_bAlwaysOnTop)
         ::SetWindowPos(m_hWnd, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE);
@@ -191,9 +205,36 @@ int CMainFrame::OnCreate(LPCREATESTRUCT lpcs) {
 }
 
 void CMainFrame::LoadToolbarImages() {
-    m_wndToolBar.SetNormalImages(IDB_TOOLBAR, kToolbarMaskColor, kImageListFlags);
-    m_wndToolBar.SetDisabledImages(IDB_TOOLBAR_DISABLED, kToolbarMaskColor, kImageListFlags);
+    m_wndToolBar.SetNormalImages(IDB_TOOLBAR, kToolbarMaskColor, m_nDpi);
+    m_wndToolBar.SetDisabledImages(IDB_TOOLBAR_DISABLED, kToolbarMaskColor, m_nDpi);
     RecalcLayout(TRUE);
+}
+
+LRESULT CMainFrame::OnDpiChanged(WPARAM wParam, LPARAM lParam) {
+    ApplyDpi(HIWORD(wParam));
+    // The system's suggestion keeps the window where the user dragged it.
+    if (const auto* pRect = reinterpret_cast<const RECT*>(lParam))
+        ::SetWindowPos(m_hWnd, nullptr, pRect->left, pRect->top, pRect->right - pRect->left,
+                       pRect->bottom - pRect->top, SWP_NOZORDER | SWP_NOACTIVATE);
+    return 0;
+}
+
+void CMainFrame::ApplyDpi(UINT nDpi) {
+    if (nDpi == 0 || nDpi == m_nDpi)
+        return;
+    m_wndWordBar.ScaleLayout(m_nDpi, nDpi);
+    m_nDpi = nDpi;
+    CFont font;
+    font.Attach(dpi::CreatePointFont(100, "Arial", nDpi));
+    if (CWnd* pWordBox = GetWordBox())
+        pWordBox->SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(font.GetSafeHandle()), TRUE);
+    m_fontWordBox.DeleteObject();
+    m_fontWordBox.Attach(font.Detach());
+    for (CWnd* pList : {GetWordList(), GetTranslationList()}) {
+        if (auto* pView = DynamicDowncast<CDictionaryListView>(pList))
+            pView->SetFontForDpi(nDpi);
+    }
+    LoadToolbarImages();
 }
 
 BOOL CMainFrame::OnCreateClient(LPCREATESTRUCT, CCreateContext* pContext) {
@@ -297,6 +338,9 @@ void CMainFrame::OnDestroy() {
     theApp.WriteProfileInt(kSettingsSection, "EscapeFunction", m_nEscapeFunction);
     theApp.WriteProfileInt(kSettingsSection, "AutoStart", m_bAutoStart);
     theApp.WriteProfileInt(kSettingsSection, "EnRo", theApp.m_nDirection);
+    theApp.WriteProfileInt(kSettingsSection, "LookupKey", m_bLookupKey);
+    if (m_bLookupKeyHeld)
+        ::UnregisterHotKey(m_hWnd, kLookupKeyId);
 
     // A download in progress is given up (nothing of it is merged); a merge
     // in progress is local and short, and is waited for: nothing may be lost.

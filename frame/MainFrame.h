@@ -18,8 +18,9 @@ class CAddModDlg;
 class CTavDoc;
 
 // The program's own messages (the update report is the worker's).
-const UINT WM_LOAD_DICTIONARY = WM_APP + 1;  // wParam: the direction to load; sent, never posted
-const UINT WM_TRAY_NOTIFY = WM_APP + 3;      // the notification-area icon's callback
+const UINT WM_LOAD_DICTIONARY = WM_APP + 1;   // wParam: the direction to load; sent, never posted
+const UINT WM_TRAY_NOTIFY = WM_APP + 3;       // the notification-area icon's callback
+const UINT WM_LOOKUP_KEY_TAKEN = WM_APP + 4;  // posted at start when another program holds the lookup key
 
 // Timers of the frame.
 const UINT_PTR ID_TIMER_TRANSLATIONS = 101;  // 250 ms after the last change: show the translations
@@ -75,6 +76,9 @@ public:
     BOOL m_bHideWhenClose;
     BOOL m_bHideWhenMinimized;
     int m_nEscapeFunction;
+    BOOL m_bLookupKey;      // the user's choice: the lookup key on
+    BOOL m_bLookupKeyHeld;  // the key is registered (another program may hold it)
+    UINT m_nDpi;            // the resolution bars, images and fonts are sized for
     // Set while the word list's selection writes the word box.
     BOOL m_bWordFromList;
     // How many edit dialogs and confirmations are open: an update cycle
@@ -131,6 +135,19 @@ protected:
     void OnRestore();
     void OnAppExit();
     void OnAboutApplication();
+
+    // The lookup key, from any program (LookupKey.cpp).
+    BOOL RegisterLookupKey();
+    void OnLookupKeyOption();
+    LRESULT OnHotKey(WPARAM wParam, LPARAM lParam);
+    LRESULT OnLookupKeyTaken(WPARAM wParam, LPARAM lParam);
+    // Comes to the front and looks up the first word or short phrase of
+    // the text, in the direction whose dictionary has it.
+    void LookUpFromElsewhere(const CString& strText);
+
+    // The monitor's resolution: images, fonts and bars sized for nDpi.
+    LRESULT OnDpiChanged(WPARAM wParam, LPARAM lParam);
+    void ApplyDpi(UINT nDpi);
 
     // Edit commands and Escape.
     void OnEditUndo();

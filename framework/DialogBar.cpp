@@ -31,3 +31,17 @@ void CDialogBar::OnUpdateCmdUI(CFrameWnd* pTarget, BOOL) {
         state.DoUpdate(pTarget, FALSE);
     }
 }
+
+void CDialogBar::ScaleLayout(UINT nFromDpi, UINT nToDpi) {
+    if (nFromDpi == nToDpi || !nFromDpi)
+        return;
+    auto scale = [&](LONG n) { return MulDiv(n, static_cast<int>(nToDpi), static_cast<int>(nFromDpi)); };
+    for (HWND hChild = ::GetWindow(m_hWnd, GW_CHILD); hChild; hChild = ::GetWindow(hChild, GW_HWNDNEXT)) {
+        CRect rc;
+        ::GetWindowRect(hChild, &rc);
+        ::MapWindowPoints(nullptr, m_hWnd, reinterpret_cast<POINT*>(&rc), 2);
+        ::SetWindowPos(hChild, nullptr, scale(rc.left), scale(rc.top), scale(rc.Width()), scale(rc.Height()),
+                       SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    m_sizeDefault = CSize(scale(m_sizeDefault.cx - GripperSize()) + GripperSize(), scale(m_sizeDefault.cy));
+}

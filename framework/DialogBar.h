@@ -13,6 +13,9 @@ public:
 
     CSize CalcFixedLayout(BOOL bStretch, BOOL bHorz) override;
     void OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHandler) override;
+    // The bar and its controls, laid out for nFromDpi, made the size they
+    // have at nToDpi (the template is laid out only when the bar is made).
+    void ScaleLayout(UINT nFromDpi, UINT nToDpi);
 
 private:
     CSize m_sizeDefault;

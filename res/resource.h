@@ -84,6 +84,7 @@
 #define ID_ABOUT_SYSTEM 32787
 #define ID_HELP_UPDATE 32788
 #define ID_ESCAPE 32789
+#define ID_OPTIONS_LOOKUP_KEY 32800
 
 // The framework's standard ids that the program uses. framework/AfxRes.h
 // names some of them too: each is defined only once, and spelled exactly as

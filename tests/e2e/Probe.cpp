@@ -19,6 +19,10 @@
 //   tavprobe dialog-text TITLE   texts of the controls of the dialog with that title
 //   tavprobe click TITLE ID      presses button ID of the dialog with that title
 //   tavprobe close               posts WM_CLOSE
+//   tavprobe clipboard-set TEXT | clipboard-get   the clipboard's text
+//   tavprobe key-free            1 when the lookup key (Ctrl+Shift+F11) can be registered
+//   tavprobe hold-key MS         holds the lookup key for MS milliseconds
+//   tavprobe foreground          1 when the main window is in front
 //   tavprobe reg-clear           deletes HKCU\Software\Ordal\Tav
 //   tavprobe reg-get NAME        a value of ...\Tav\Settings (number, text or hex bytes)
 //   tavprobe reg-set-dword NAME N | reg-set-sz NAME TEXT | reg-set-hex NAME HEX
@@ -196,6 +200,30 @@ int Registry(int argc, char** argv) {
     return nResult;
 }
 
+int Clipboard(const std::string& verb, const char* text) {
+    for (int i = 0; i < 50 && !OpenClipboard(nullptr); ++i)
+        Sleep(20);
+    int nResult = 1;
+    if (verb == "clipboard-set" && text) {
+        std::wstring wide = FromUtf8(text);
+        HGLOBAL hData = GlobalAlloc(GMEM_MOVEABLE, (wide.size() + 1) * sizeof(wchar_t));
+        if (auto* p = static_cast<wchar_t*>(GlobalLock(hData))) {
+            wcscpy(p, wide.c_str());
+            GlobalUnlock(hData);
+            EmptyClipboard();
+            nResult = SetClipboardData(CF_UNICODETEXT, hData) ? 0 : 1;
+        }
+    } else if (HANDLE hData = GetClipboardData(CF_UNICODETEXT)) {
+        if (auto* p = static_cast<const wchar_t*>(GlobalLock(hData))) {
+            Print(p);
+            GlobalUnlock(hData);
+            nResult = 0;
+        }
+    }
+    CloseClipboard();
+    return nResult;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -204,6 +232,18 @@ int main(int argc, char** argv) {
     std::string verb = argv[1];
     if (verb.rfind("reg-", 0) == 0)
         return Registry(argc, argv);
+    if (verb.rfind("clipboard-", 0) == 0)
+        return Clipboard(verb, argc > 2 ? argv[2] : nullptr);
+    if (verb == "key-free" || verb == "hold-key") {
+        BOOL bFree = RegisterHotKey(nullptr, 1, MOD_CONTROL | MOD_SHIFT, VK_F11);
+        std::printf("%d\n", bFree ? 1 : 0);
+        std::fflush(stdout);
+        if (bFree && verb == "hold-key")
+            Sleep(static_cast<DWORD>(argc > 2 ? std::atoi(argv[2]) : 5000));
+        if (bFree)
+            UnregisterHotKey(nullptr, 1);
+        return 0;
+    }
     if (verb == "wait-window")
         return WaitFor(true, argc > 2 ? std::atoi(argv[2]) : 10000);
     if (verb == "wait-gone")
@@ -325,6 +365,8 @@ int main(int argc, char** argv) {
         }
     } else if (verb == "show") {
         ShowWindow(hMain, std::atoi(arg.c_str()));
+    } else if (verb == "foreground") {
+        std::printf("%d\n", GetForegroundWindow() == hMain ? 1 : 0);
     } else if (verb == "close") {
         PostMessageA(hMain, WM_CLOSE, 0, 0);
     } else {

@@ -29,6 +29,8 @@ const Row kRows[] = {
     {"options show their marks", [](CommandSnapshot& s) { s.bHideWhenClose = true; },
      ID_OPTIONS_HIDE_WHEN_CLOSE, true, 1},
     {"", [](CommandSnapshot&) {}, ID_OPTIONS_START_WITH_WINDOWS, true, 0},
+    {"the lookup key shows whether it is held", [](CommandSnapshot& s) { s.bLookupKey = true; },
+     ID_OPTIONS_LOOKUP_KEY, true, 1},
     {"escape: one of three", [](CommandSnapshot& s) { s.nEscapeFunction = 2; }, ID_ESCAPE_CLOSE, true, 1},
     {"", [](CommandSnapshot& s) { s.nEscapeFunction = 2; }, ID_ESCAPE_RESET_WORD, true, 0},
     {"escape out of range marks none", [](CommandSnapshot& s) { s.nEscapeFunction = 7; },

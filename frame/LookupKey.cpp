@@ -1,0 +1,262 @@
+// The lookup key: from any program, the selected text (copied for the user,
+// the clipboard then put back as it was) or else the clipboard's text is
+// looked up in the window, which comes to the front.
+#include "frame/LookupKey.h"
+
+#include "app/TavApp.h"
+#include "dictionary/DictionaryPaths.h"
+#include "dictionary/LookupText.h"
+#include "dictionary/WordListFill.h"
+#include "frame/MainFrame.h"
+#include "framework/CodePage.h"
+#include "res/resource.h"
+
+#include <cstdio>
+#include <string>
+#include <utility>
+#include <vector>
+
+const char kLookupKeyName[] = "Ctrl+Shift+F11";
+
+namespace {
+
+// How long the program in front has to answer the copy key, and to let go
+// of the clipboard.
+const DWORD kCopyWaitMs = 600;
+const DWORD kOpenWaitMs = 300;
+
+// Opens the clipboard, waiting a little for a program that holds it.
+bool OpenClipboardSoon(HWND hWnd) {
+    const DWORD dwStart = ::GetTickCount();
+    while (!::OpenClipboard(hWnd)) {
+        if (::GetTickCount() - dwStart > kOpenWaitMs)
+            return false;
+        ::Sleep(10);
+    }
+    return true;
+}
+
+// Formats whose data is not a block of memory (bitmaps, metafiles, palettes,
+// private handles) cannot be copied and put back; the clipboard offers a
+// bitmap as CF_DIB too, which is kept.
+bool IsMemoryFormat(UINT nFormat) {
+    switch (nFormat) {
+        case CF_BITMAP:
+        case CF_METAFILEPICT:
+        case CF_PALETTE:
+        case CF_ENHMETAFILE:
+        case CF_OWNERDISPLAY:
+        case CF_DSPBITMAP:
+        case CF_DSPMETAFILEPICT:
+        case CF_DSPENHMETAFILE:
+            return false;
+        default:
+            return !(nFormat >= CF_PRIVATEFIRST && nFormat <= CF_GDIOBJLAST);
+    }
+}
+
+// What the clipboard held, format by format, to put back after the copy.
+class CSavedClipboard {
+public:
+    // Call with the clipboard open.
+    void Save() {
+        for (UINT nFormat = ::EnumClipboardFormats(0); nFormat; nFormat = ::EnumClipboardFormats(nFormat)) {
+            if (!IsMemoryFormat(nFormat))
+                continue;
+            HANDLE hData = ::GetClipboardData(nFormat);
+            const void* pData = hData ? ::GlobalLock(hData) : nullptr;
+            if (!pData)
+                continue;
+            auto pBytes = static_cast<const BYTE*>(pData);
+            m_formats.emplace_back(nFormat, std::vector<BYTE>(pBytes, pBytes + ::GlobalSize(hData)));
+            ::GlobalUnlock(hData);
+        }
+    }
+    // Call with the clipboard open: empties it and puts everything back.
+    void Restore() const {
+        ::EmptyClipboard();
+        for (const auto& format : m_formats) {
+            HGLOBAL hData = ::GlobalAlloc(GMEM_MOVEABLE, format.second.size() ? format.second.size() : 1);
+            void* pData = hData ? ::GlobalLock(hData) : nullptr;
+            if (!pData) {
+                if (hData)
+                    ::GlobalFree(hData);
+                continue;
+            }
+            std::copy(format.second.begin(), format.second.end(), static_cast<BYTE*>(pData));
+            ::GlobalUnlock(hData);
+            if (!::SetClipboardData(format.first, hData))
+                ::GlobalFree(hData);
+        }
+    }
+
+private:
+    std::vector<std::pair<UINT, std::vector<BYTE>>> m_formats;
+};
+
+// The clipboard's text as UTF-16; call with the clipboard open.
+std::u16string ClipboardText() {
+    HANDLE hData = ::GetClipboardData(CF_UNICODETEXT);
+    auto pText = hData ? static_cast<const char16_t*>(::GlobalLock(hData)) : nullptr;
+    if (!pText)
+        return std::u16string();
+    size_t nMax = ::GlobalSize(hData) / sizeof(char16_t);
+    size_t n = 0;
+    while (n < nMax && pText[n])
+        ++n;
+    std::u16string text(pText, n);
+    ::GlobalUnlock(hData);
+    return text;
+}
+
+void AddKey(std::vector<INPUT>& inputs, WORD wVk, bool bUp) {
+    INPUT input = {};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = wVk;
+    input.ki.dwFlags = bUp ? KEYEVENTF_KEYUP : 0;
+    inputs.push_back(input);
+}
+
+// Ctrl+C for the program in front. The chord's own Shift (and any Alt or
+// Windows key) is let go first: with it, programs take the key for another
+// command.
+void SendCopyKey() {
+    std::vector<INPUT> inputs;
+    for (WORD wVk : {VK_LSHIFT, VK_RSHIFT, VK_LMENU, VK_RMENU, VK_LWIN, VK_RWIN, VK_LCONTROL, VK_RCONTROL}) {
+        if (::GetAsyncKeyState(wVk) & 0x8000)
+            AddKey(inputs, wVk, true);
+    }
+    AddKey(inputs, VK_CONTROL, false);
+    AddKey(inputs, 'C', false);
+    AddKey(inputs, 'C', true);
+    AddKey(inputs, VK_CONTROL, true);
+    ::SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
+// Waits for the clipboard to change from nSequence, answering the messages
+// other programs send meanwhile (emptying the clipboard we own sends us one).
+bool WaitForClipboardChange(DWORD nSequence) {
+    const DWORD dwStart = ::GetTickCount();
+    while (::GetTickCount() - dwStart < kCopyWaitMs) {
+        if (::GetClipboardSequenceNumber() != nSequence)
+            return true;
+        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_SENDMESSAGE);
+        MSG msg;
+        ::PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
+    }
+    return ::GetClipboardSequenceNumber() != nSequence;
+}
+
+// In a console Ctrl+C stops the running program instead of copying.
+bool IsConsole(HWND hWnd) {
+    char className[64] = {};
+    ::GetClassNameA(hWnd, className, sizeof(className));
+    return lstrcmpiA(className, "ConsoleWindowClass") == 0 ||
+           lstrcmpiA(className, "CASCADIA_HOSTING_WINDOW_CLASS") == 0;
+}
+
+// The text selected in the program in front, or, when it copies nothing,
+// the clipboard's text. The clipboard ends up holding what it held before.
+std::u16string TakeTextFromFront(HWND hWnd) {
+    CSavedClipboard saved;
+    std::u16string before;
+    if (OpenClipboardSoon(hWnd)) {
+        saved.Save();
+        before = ClipboardText();
+        ::CloseClipboard();
+    }
+    if (IsConsole(::GetForegroundWindow()))
+        return before;
+    const DWORD nSequence = ::GetClipboardSequenceNumber();
+    SendCopyKey();
+    if (!WaitForClipboardChange(nSequence))
+        return before;
+    // The copying program may still be putting its formats on the clipboard.
+    std::u16string selected;
+    if (OpenClipboardSoon(hWnd)) {
+        selected = ClipboardText();
+        saved.Restore();
+        ::CloseClipboard();
+    }
+    return selected.empty() ? before : selected;
+}
+
+bool FileHasHeadWord(int nDirection, const std::string& word) {
+    CString strPath = GetProgramFilePath(GetDictionaryFileName(nDirection));
+    std::FILE* pFile = std::fopen(strPath, "rb");
+    if (!pFile)
+        return false;
+    std::string bytes;
+    char buffer[1 << 16];
+    for (size_t n; (n = std::fread(buffer, 1, sizeof(buffer), pFile)) > 0;)
+        bytes.append(buffer, n);
+    std::fclose(pFile);
+    return dictionary::ContainsHeadWord(bytes, word, TypedTextFold());
+}
+
+}  // namespace
+
+BOOL CMainFrame::RegisterLookupKey() {
+    m_bLookupKeyHeld = ::RegisterHotKey(m_hWnd, kLookupKeyId, kLookupKeyModifiers, kLookupKeyVirtualKey);
+    return m_bLookupKeyHeld;
+}
+
+LRESULT CMainFrame::OnLookupKeyTaken(WPARAM, LPARAM) {
+    SetMessageText(CString(kLookupKeyName) + " is used by another program: Look up from any program is off");
+    return 0;
+}
+
+void CMainFrame::OnLookupKeyOption() {
+    if (m_bLookupKeyHeld) {
+        ::UnregisterHotKey(m_hWnd, kLookupKeyId);
+        m_bLookupKeyHeld = FALSE;
+        m_bLookupKey = FALSE;
+        return;
+    }
+    m_bLookupKey = TRUE;
+    if (!RegisterLookupKey())
+        OnLookupKeyTaken(0, 0);
+}
+
+LRESULT CMainFrame::OnHotKey(WPARAM wParam, LPARAM) {
+    if (static_cast<int>(wParam) != kLookupKeyId)
+        return 0;
+    std::u16string text;
+    // In front already, the user means the word box's text or the clipboard.
+    if (::GetForegroundWindow() != m_hWnd)
+        text = TakeTextFromFront(m_hWnd);
+    else if (OpenClipboardSoon(m_hWnd)) {
+        text = ClipboardText();
+        ::CloseClipboard();
+    }
+    std::string bytes;
+    codepage::FromUtf16(text, bytes);  // up to a character the dictionaries cannot hold
+    LookUpFromElsewhere(CString(dictionary::TrimToLookupText(bytes).c_str()));
+    return 0;
+}
+
+void CMainFrame::LookUpFromElsewhere(const CString& strText) {
+    if (!IsWindowVisible())
+        ShowWindow(SW_SHOW);
+    if (IsIconic())
+        ShowWindow(SW_RESTORE);
+    SetForegroundWindow();
+    if (strText.IsEmpty()) {
+        FocusWordBox(TRUE);
+        return;
+    }
+    if (!m_wndWordBar.IsWindowVisible())
+        ShowControlBar(&m_wndWordBar, TRUE, FALSE);
+    // English first when both dictionaries have it; neither keeps the direction.
+    int nDirection = theApp.m_nDirection;
+    const std::string word(strText);
+    if (FileHasHeadWord(0, word))
+        nDirection = 0;
+    else if (FileHasHeadWord(1, word))
+        nDirection = 1;
+    if (CWnd* pWordBox = GetWordBox())
+        pWordBox->SetWindowText(strText);
+    if (nDirection != theApp.m_nDirection && !IsUpdateRunning())
+        SendMessage(WM_LOAD_DICTIONARY, static_cast<WPARAM>(nDirection));
+    FocusWordBox(TRUE);
+}

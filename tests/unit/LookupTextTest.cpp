@@ -1,0 +1,59 @@
+#include "dictionary/LookupText.h"
+
+#include "dictionary/WordListFill.h"
+
+#include <gtest/gtest.h>
+
+using namespace dictionary;
+
+namespace {
+
+// Text as other programs copy it, in Windows-1250 (\xE3 ă, \x84 and
+// \x94 the low and high quotes, \xA0 a no-break space).
+TEST(LookupText, FirstWordOrShortPhraseWithoutWhatSurroundsIt) {
+    struct {
+        const char* text;
+        const char* expected;
+    } const kCases[] = {
+        {"house", "house"},
+        {"  house,\r\n", "house"},
+        {"\x84"
+         "cas\xE3"
+         "\x94.",
+         "cas\xE3"},
+        {"(well-known)", "well-known"},
+        {"o'clock!", "o'clock"},
+        {"'quoted'", "quoted"},
+        {"ice\t \xA0"
+         "cream",
+         "ice cream"},             // a short phrase, one blank between
+        {"a piece of cake", "a"},  // four words: the first
+        {"extraordinarily-long compound-word", "extraordinarily-long compound-word"},
+        {"incomprehensibilities-notwithstanding here now", "incomprehensibilities-notwithstanding"},
+        {"first line\r\nsecond line", "first line"},
+        {"bank: mal", "bank: mal"},  // inner punctuation is the user's
+        {"... ,;", ""},
+        {"", ""},
+    };
+    for (const auto& c : kCases)
+        EXPECT_EQ(c.expected, TrimToLookupText(c.text)) << '"' << c.text << '"';
+}
+
+TEST(LookupText, HeadWordFoundWholeAndWithoutRegardToCase) {
+    const CaseFold fold = TypedTextFold();
+    const std::string file =
+        "house:cas\xE3\r\nBank:banc\xE3|mal\n:no head\n\xFE"
+        "ar\xE3:country\nlast:line";
+    EXPECT_TRUE(ContainsHeadWord(file, "house", fold));
+    EXPECT_TRUE(ContainsHeadWord(file, "BANK", fold));
+    EXPECT_TRUE(ContainsHeadWord(file, "last", fold));  // no line end after it
+    EXPECT_TRUE(ContainsHeadWord(file,
+                                 "\xDE"
+                                 "AR\xC3",
+                                 fold));                    // ŢARĂ
+    EXPECT_FALSE(ContainsHeadWord(file, "hous", fold));     // a beginning is not the word
+    EXPECT_FALSE(ContainsHeadWord(file, "cas\xE3", fold));  // nor a translation
+    EXPECT_FALSE(ContainsHeadWord(file, "", fold));
+}
+
+}  // namespace
