@@ -23,6 +23,7 @@
 #include "dictionary/DictionaryEdits.h"
 #include "dictionary/DictionaryFormat.h"
 #include "dictionary/DictionaryLoad.h"
+#include "framework/Controls.h"
 #include "framework/File.h"
 #include "thread/UpdateThread.h"
 
@@ -114,7 +115,7 @@ void CopySettled(const std::string& from, const std::string& to) {
 class Panes {
 public:
     Panes() {
-        m_hFrame = CreateWindowExA(0, "STATIC", "bench", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 600, 400,
+        m_hFrame = CreateWindowExW(0, L"STATIC", L"bench", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 600, 400,
                                    nullptr, nullptr, nullptr, nullptr);
         if (!m_hFrame)
             Fail("window");
@@ -123,10 +124,12 @@ public:
     Panes(const Panes&) = delete;
     Panes& operator=(const Panes&) = delete;
 
-    // The word list on the left, the translation list on the right.
+    // The word list on the left, the translation list on the right: Unicode
+    // list boxes, as the program's.
     HWND NewList(DWORD dwStyle) const {
-        return CreateWindowExA(WS_EX_CLIENTEDGE, "ListBox", "", dwStyle, dwStyle == kWordListStyle ? 0 : 300,
-                               0, 300, 380, m_hFrame, nullptr, nullptr, nullptr);
+        return CreateWindowExW(WS_EX_CLIENTEDGE, L"ListBox", L"", dwStyle,
+                               dwStyle == kWordListStyle ? 0 : 300, 0, 300, 380, m_hFrame, nullptr, nullptr,
+                               nullptr);
     }
 
 private:
@@ -144,13 +147,12 @@ void PumpMessages() {
 }
 
 std::vector<std::string> ListRows(HWND hList) {
-    std::vector<std::string> rows(static_cast<size_t>(SendMessageA(hList, LB_GETCOUNT, 0, 0)));
-    std::string text;
+    CListBox list(hList);
+    std::vector<std::string> rows(static_cast<size_t>(list.GetCount()));
+    CString strText;
     for (size_t i = 0; i < rows.size(); ++i) {
-        text.resize(static_cast<size_t>(SendMessageA(hList, LB_GETTEXTLEN, i, 0)) + 1);
-        text.resize(
-            static_cast<size_t>(SendMessageA(hList, LB_GETTEXT, i, reinterpret_cast<LPARAM>(&text[0]))));
-        rows[i] = text;
+        list.GetText(static_cast<int>(i), strText);
+        rows[i] = strText.Str();
     }
     return rows;
 }
@@ -359,16 +361,13 @@ Figures Run(size_t nLines, const std::string& dir, const Panes& panes) {
     const size_t nPlainKeys = nLines > kOneByOneLimit ? 10 : 100;
     PumpMessages();
     for (size_t i = 0; i < nPlainKeys; ++i) {
-        f.keyPlainMs += Time([&] {
-            SendMessageA(hWords, LB_FINDSTRING, static_cast<WPARAM>(-1),
-                         reinterpret_cast<LPARAM>(typed[i].c_str()));
-        });
+        f.keyPlainMs += Time([&] { CListBox(hWords).FindString(-1, typed[i].c_str()); });
         PumpMessages();
     }
     f.keyPlainMs /= static_cast<double>(nPlainKeys);
     f.keyMs = Time([&] {
                   for (const std::string& text : typed)
-                      index.FindFirstBeginningWith(text);
+                      index.FindWord(text);
               }) /
               static_cast<double>(typed.size());
     // The list box's own part of a keystroke: selecting the row and
@@ -399,7 +398,7 @@ Figures Run(size_t nLines, const std::string& dir, const Panes& panes) {
         f.showPlainMs += Time([&] {
             SendMessageA(hTranslations, LB_RESETCONTENT, 0, 0);
             for (const std::string& item : ScanTranslations(plainLines, selectedWord(selected[i])))
-                SendMessageA(hTranslations, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
+                CListBox(hTranslations).AddString(item.c_str());
         });
         PumpMessages();
     }
@@ -418,7 +417,7 @@ Figures Run(size_t nLines, const std::string& dir, const Panes& panes) {
                     dictionary::Split(lines.TranslationsAt(n), "|", items);
             });
             for (const std::string& item : items)
-                SendMessageA(hTranslations, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
+                CListBox(hTranslations).AddString(item.c_str());
             SendMessageA(hTranslations, WM_SETREDRAW, TRUE, 0);
             InvalidateRect(hTranslations, nullptr, TRUE);
         });

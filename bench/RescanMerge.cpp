@@ -14,9 +14,9 @@ CString KeyOf(const CString& strLine) {
 
 }  // namespace
 
-MergeOutcome RescanMerge(LPCSTR pszDictionary, const CStringArray& arrLines, CString& strError) {
+MergeOutcome RescanMerge(const CFilePath& dictionaryPath, const CStringArray& arrLines, CString& strError) {
     CStdioFile file;
-    if (!file.Open(pszDictionary, CFile::modeReadWrite | CFile::shareExclusive | CFile::typeText))
+    if (!file.Open(dictionaryPath, CFile::modeReadWrite | CFile::shareExclusive | CFile::typeText))
         return MergeOutcome::kCannotOpen;
     BOOL bAppended = FALSE;
     try {

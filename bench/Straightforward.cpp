@@ -1,6 +1,7 @@
 #include "Straightforward.h"
 
 #include "dictionary/DictionaryFormat.h"
+#include "framework/Controls.h"
 #include "framework/StdioFile.h"
 
 namespace {
@@ -11,9 +12,9 @@ std::string_view HeadOf(const CString& strLine) {
 
 }  // namespace
 
-BOOL LoadOneByOne(LPCSTR pszPath, HWND hList, CStringList& lines) {
+BOOL LoadOneByOne(const CFilePath& path, HWND hList, CStringList& lines) {
     CStdioFile file;
-    if (!file.Open(pszPath, CFile::modeRead | CFile::typeText))
+    if (!file.Open(path, CFile::modeRead | CFile::typeText))
         return FALSE;
     try {
         CString strLine;
@@ -21,8 +22,7 @@ BOOL LoadOneByOne(LPCSTR pszPath, HWND hList, CStringList& lines) {
             if (strLine.IsEmpty())
                 continue;
             if (hList)
-                SendMessageA(hList, LB_ADDSTRING, 0,
-                             reinterpret_cast<LPARAM>(std::string(HeadOf(strLine)).c_str()));
+                CListBox(hList).AddString(std::string(HeadOf(strLine)).c_str());
             lines.AddTail(std::move(strLine));
         }
         file.Close();
@@ -43,13 +43,13 @@ std::vector<std::string> ScanTranslations(const CStringList& lines, const CStrin
     return items;
 }
 
-BOOL RewriteLineByLine(LPCSTR pszDictionary, LPCSTR pszTemp, const CString& strWord,
+BOOL RewriteLineByLine(const CFilePath& dictionaryPath, const CFilePath& tempPath, const CString& strWord,
                        const CString* pstrTranslations) {
     CStdioFile source;
-    if (!source.Open(pszDictionary, CFile::modeReadWrite | CFile::typeText))
+    if (!source.Open(dictionaryPath, CFile::modeReadWrite | CFile::typeText))
         return FALSE;
     try {
-        CStdioFile target(pszTemp, CFile::modeCreate | CFile::modeWrite | CFile::typeBinary);
+        CStdioFile target(tempPath, CFile::modeCreate | CFile::modeWrite | CFile::typeBinary);
         BOOL bReplaced = FALSE;
         CString strLine;
         while (source.ReadString(strLine)) {
@@ -65,8 +65,8 @@ BOOL RewriteLineByLine(LPCSTR pszDictionary, LPCSTR pszTemp, const CString& strW
         }
         source.Close();
         target.Close();
-        CFile::Remove(pszDictionary);
-        CFile::Rename(pszTemp, pszDictionary);
+        CFile::Remove(dictionaryPath);
+        CFile::Rename(tempPath, dictionaryPath);
     } catch (CException* e) {
         e->Delete();
         return FALSE;
@@ -74,9 +74,9 @@ BOOL RewriteLineByLine(LPCSTR pszDictionary, LPCSTR pszTemp, const CString& strW
     return TRUE;
 }
 
-BOOL AppendAtEnd(LPCSTR pszDictionary, const CString& strWord, const CString& strTranslations) {
+BOOL AppendAtEnd(const CFilePath& dictionaryPath, const CString& strWord, const CString& strTranslations) {
     CStdioFile file;
-    if (!file.Open(pszDictionary, CFile::modeReadWrite | CFile::typeText))
+    if (!file.Open(dictionaryPath, CFile::modeReadWrite | CFile::typeText))
         return FALSE;
     try {
         file.SeekToEnd();

@@ -5,6 +5,7 @@
 // reference the tests compare the program with.
 #pragma once
 
+#include "framework/FilePath.h"
 #include "framework/String.h"
 #include "framework/StringList.h"
 
@@ -15,7 +16,7 @@
 // its head word (up to any NUL) to the sorted list box with LB_ADDSTRING,
 // which searches its place (no list box: none), and appends the line to
 // lines. FALSE when the file does not open or a read fails.
-BOOL LoadOneByOne(LPCSTR pszPath, HWND hList, CStringList& lines);
+BOOL LoadOneByOne(const CFilePath& path, HWND hList, CStringList& lines);
 
 // The translation items a lookup of strWord shows, in the order it adds
 // them: the items of every line whose head word is strWord, in file order.
@@ -25,8 +26,8 @@ std::vector<std::string> ScanTranslations(const CStringList& lines, const CStrin
 // (or its replacement, for a modify: pstrTranslations given) written with
 // an LF to the scratch file, then the dictionary file deleted and the
 // scratch file renamed to its name.
-BOOL RewriteLineByLine(LPCSTR pszDictionary, LPCSTR pszTemp, const CString& strWord,
+BOOL RewriteLineByLine(const CFilePath& dictionaryPath, const CFilePath& tempPath, const CString& strWord,
                        const CString* pstrTranslations);
 
 // An addition in place: the line and a CR LF written at the end of the file.
-BOOL AppendAtEnd(LPCSTR pszDictionary, const CString& strWord, const CString& strTranslations);
+BOOL AppendAtEnd(const CFilePath& dictionaryPath, const CString& strWord, const CString& strTranslations);

@@ -30,7 +30,7 @@ void CAddModDlg::DoDataExchange(CDataExchange* pDX) {
 
 BOOL CAddModDlg::OnInitDialog() {
     CDialog::OnInitDialog();
-    m_hIcon = ::LoadIconA(AfxGetResourceHandle(), MAKEINTRESOURCEA(IDI_WORD));
+    m_hIcon = ::LoadIconW(AfxGetResourceHandle(), MAKEINTRESOURCEW(IDI_WORD));
     SetIcon(m_hIcon, FALSE);
 
     if (m_bChange) {
@@ -47,8 +47,12 @@ BOOL CAddModDlg::OnInitDialog() {
 }
 
 void CAddModDlg::OnChangeEdit() {
+    // Counted as typed: a text with a letter the dictionary cannot hold
+    // still enables OK, which then says so.
     UpdateData(TRUE);
-    ::EnableWindow(::GetDlgItem(m_hWnd, IDOK), !m_strWord.IsEmpty() && !m_strTranslations.IsEmpty());
+    ::EnableWindow(::GetDlgItem(m_hWnd, IDOK),
+                   ::GetWindowTextLengthW(::GetDlgItem(m_hWnd, IDC_WORD)) > 0 &&
+                       ::GetWindowTextLengthW(::GetDlgItem(m_hWnd, IDC_TRANSLATIONS)) > 0);
 }
 
 BOOL CAddModDlg::PreTranslateMessage(MSG* pMsg) {
@@ -60,7 +64,11 @@ BOOL CAddModDlg::PreTranslateMessage(MSG* pMsg) {
 }
 
 void CAddModDlg::OnOK() {
-    UpdateData(TRUE);
+    // A letter the dictionary file cannot hold keeps the dialog open.
+    if (!UpdateData(TRUE)) {
+        ReportUnstorable();
+        return;
+    }
     EndDialog(IDOK);
 }
 

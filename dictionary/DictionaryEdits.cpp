@@ -19,10 +19,10 @@ namespace {
 
 const UINT kChunkSize = 1024 * 1024;
 
-BOOL OpenDictionary(CFile& file, LPCSTR pszDictionary) {
+BOOL OpenDictionary(CFile& file, const CFilePath& dictionaryPath) {
     // Exclusive, and with write access even where only reading: an edit must
     // not work on a file that someone else has open or that it cannot change.
-    return file.Open(pszDictionary, CFile::modeReadWrite | CFile::shareExclusive | CFile::typeBinary);
+    return file.Open(dictionaryPath, CFile::modeReadWrite | CFile::shareExclusive | CFile::typeBinary);
 }
 
 // How appending to a file goes: the bytes of it to keep (all but a trailing
@@ -55,18 +55,18 @@ AppendPlan PlanAppend(CFile& file) {
 // the file no longer holds (changed by someone else since it was loaded)
 // leaves the file as it is and says so, instead of reporting a change it did
 // not make; a deletion of such a word has what it asked for.
-BOOL RewriteDictionary(LPCSTR pszDictionary, LPCSTR pszTemp, const CString& strWord,
+BOOL RewriteDictionary(const CFilePath& dictionaryPath, const CFilePath& tempPath, const CString& strWord,
                        dictionary::EntryRewriter rewriter, bool bNeedsWord, LPCSTR pszOpenFailure,
                        CString& strError) {
     CFile source;
-    if (!OpenDictionary(source, pszDictionary)) {
+    if (!OpenDictionary(source, dictionaryPath)) {
         strError = pszOpenFailure;
         return FALSE;
     }
     bool bFound = false;
     const BOOL bDone = AfxTryWithErrorText(
         [&] {
-            CScratchFile target(pszTemp);
+            CScratchFile target(tempPath);
             dictionary::FileRewriter fileRewriter(std::move(rewriter));
             std::vector<char> chunk(kChunkSize);
             for (;;) {
@@ -80,7 +80,7 @@ BOOL RewriteDictionary(LPCSTR pszDictionary, LPCSTR pszTemp, const CString& strW
             target.Write(out.data(), out.size());
             bFound = !bNeedsWord || fileRewriter.Rewriter().Matched() > 0;
             if (bFound)
-                target.Replace(source, pszDictionary);
+                target.Replace(source, dictionaryPath);
         },
         strError);
     if (bDone && !bFound) {
@@ -100,9 +100,9 @@ LPCSTR PrepareAppend(CFile& file) {
     return plan.pszLineEnd;
 }
 
-void AppendThroughScratch(CFile& file, LPCSTR pszDictionary, const std::string& text) {
+void AppendThroughScratch(CFile& file, const CFilePath& dictionaryPath, const std::string& text) {
     const AppendPlan plan = PlanAppend(file);
-    CScratchFile scratch(ScratchPathBeside(pszDictionary));
+    CScratchFile scratch(ScratchPathBeside(dictionaryPath));
     file.SeekToBegin();
     std::vector<char> chunk(static_cast<size_t>(std::min<ULONGLONG>(plan.nKeep, kChunkSize)) + 1);
     // The text ends at the first 0x1A: lines written after one would never
@@ -139,7 +139,7 @@ void AppendThroughScratch(CFile& file, LPCSTR pszDictionary, const std::string& 
             scratch.Write(chunk.data(), nRead);
         }
     }
-    scratch.Replace(file, pszDictionary);
+    scratch.Replace(file, dictionaryPath);
 }
 
 void AppendInPlace(CFile& file, const std::string& text) {
@@ -166,10 +166,10 @@ void AppendInPlace(CFile& file, const std::string& text) {
     }
 }
 
-BOOL AppendEntry(LPCSTR pszDictionary, const CString& strWord, const CString& strTranslations,
+BOOL AppendEntry(const CFilePath& dictionaryPath, const CString& strWord, const CString& strTranslations,
                  CString& strError, bool bBeforeEndMark) {
     CFile file;
-    if (!OpenDictionary(file, pszDictionary)) {
+    if (!OpenDictionary(file, dictionaryPath)) {
         strError = kCannotOpenForAddition;
         return FALSE;
     }
@@ -177,7 +177,7 @@ BOOL AppendEntry(LPCSTR pszDictionary, const CString& strWord, const CString& st
         [&] {
             const std::string line = dictionary::MakeLine(strWord.Str(), strTranslations.Str()) + "\r\n";
             if (bBeforeEndMark) {
-                AppendThroughScratch(file, pszDictionary, line);
+                AppendThroughScratch(file, dictionaryPath, line);
             } else {
                 AppendInPlace(file, line);
                 file.Close();
@@ -186,16 +186,16 @@ BOOL AppendEntry(LPCSTR pszDictionary, const CString& strWord, const CString& st
         strError);
 }
 
-BOOL ReplaceEntry(LPCSTR pszDictionary, LPCSTR pszTemp, const CString& strWord,
+BOOL ReplaceEntry(const CFilePath& dictionaryPath, const CFilePath& tempPath, const CString& strWord,
                   const CString& strTranslations, CString& strError) {
-    return RewriteDictionary(pszDictionary, pszTemp, strWord,
+    return RewriteDictionary(dictionaryPath, tempPath, strWord,
                              dictionary::EntryRewriter::Modify(
                                  strWord.Str(), dictionary::MakeLine(strWord.Str(), strTranslations.Str())),
                              true, kCannotOpenForModification, strError);
 }
 
-BOOL RemoveEntry(LPCSTR pszDictionary, LPCSTR pszTemp, const CString& strWord, CString& strError) {
-    return RewriteDictionary(pszDictionary, pszTemp, strWord,
-                             dictionary::EntryRewriter::Delete(strWord.Str()), false, kCannotOpenForDeletion,
-                             strError);
+BOOL RemoveEntry(const CFilePath& dictionaryPath, const CFilePath& tempPath, const CString& strWord,
+                 CString& strError) {
+    return RewriteDictionary(dictionaryPath, tempPath, strWord, dictionary::EntryRewriter::Delete(strWord.Str()),
+                             false, kCannotOpenForDeletion, strError);
 }

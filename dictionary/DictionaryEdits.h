@@ -30,7 +30,7 @@ LPCSTR PrepareAppend(CFile& file);
 // holds a 0x1A before its end the text goes in before that mark, where a
 // reader sees it; the bytes after the mark stay as they are. Closes file.
 // Throws CFileException*.
-void AppendThroughScratch(CFile& file, LPCSTR pszDictionary, const std::string& text);
+void AppendThroughScratch(CFile& file, const CFilePath& dictionaryPath, const std::string& text);
 
 // Appends text (whole lines, each with its line end) to the open dictionary
 // file in place, as PrepareAppend would, and puts it on the disk. On
@@ -41,17 +41,18 @@ void AppendInPlace(CFile& file, const std::string& text);
 // end gets one first, so the new entry never joins onto it. bBeforeEndMark:
 // the file has text after an end-of-text mark, so the entry goes in through
 // the scratch file, before the mark, where it is read.
-BOOL AppendEntry(LPCSTR pszDictionary, const CString& strWord, const CString& strTranslations,
+BOOL AppendEntry(const CFilePath& dictionaryPath, const CString& strWord, const CString& strTranslations,
                  CString& strError, bool bBeforeEndMark = false);
 
 // The first line whose head word is strWord becomes word ":" translations;
 // later lines with that head word are dropped. A file without such a line
 // stays as it is, and the result is FALSE.
-BOOL ReplaceEntry(LPCSTR pszDictionary, LPCSTR pszTemp, const CString& strWord,
+BOOL ReplaceEntry(const CFilePath& dictionaryPath, const CFilePath& tempPath, const CString& strWord,
                   const CString& strTranslations, CString& strError);
 
 // Drops every line whose head word is strWord.
-BOOL RemoveEntry(LPCSTR pszDictionary, LPCSTR pszTemp, const CString& strWord, CString& strError);
+BOOL RemoveEntry(const CFilePath& dictionaryPath, const CFilePath& tempPath, const CString& strWord,
+                 CString& strError);
 
 // Status texts of the edits when the dictionary file cannot be opened.
 extern const char kCannotOpenForAddition[];

@@ -1,6 +1,7 @@
 #include "dictionary/DictionaryLoad.h"
 
 #include "dictionary/ByteScan.h"
+#include "dictionary/TextFold.h"
 #include "framework/File.h"
 
 #include <algorithm>
@@ -70,10 +71,10 @@ BOOL ReadWholeFile(CFile& file, std::string& bytes, CString& strError) {
 
 }  // namespace
 
-int CountDictionaryLines(LPCSTR pszPath) {
+int CountDictionaryLines(const CFilePath& path) {
     CFile file;
     int nCount = 0;
-    if (file.Open(pszPath, CFile::modeRead)) {
+    if (file.Open(path, CFile::modeRead)) {
         try {
             CountTextLines(file, nCount);
         } catch (CException* e) {
@@ -84,12 +85,12 @@ int CountDictionaryLines(LPCSTR pszPath) {
     return nCount;
 }
 
-BOOL LoadDictionaryFile(LPCSTR pszPath, HWND hList, dictionary::LoadedLines& lines,
+BOOL LoadDictionaryFile(const CFilePath& path, HWND hList, dictionary::LoadedLines& lines,
                         dictionary::WordListIndex& index, CString& strError, const FillProgress& onProgress) {
     index.Clear();
     lines.RemoveAll();
     CFile file;
-    if (!file.Open(pszPath, CFile::modeRead)) {
+    if (!file.Open(path, CFile::modeRead)) {
         strError = kCannotOpenDatabase;
         return FALSE;
     }
@@ -100,8 +101,8 @@ BOOL LoadDictionaryFile(LPCSTR pszPath, HWND hList, dictionary::LoadedLines& lin
         std::vector<uint32_t> lineOfRow;
         const BOOL bRowsKnown = hList && FillWordList(hList, lines, lineOfRow, onProgress);
         lines.IndexHeadWords();
-        if (bRowsKnown && CanIndexWordList())
-            index.Build(lines, std::move(lineOfRow), ListRowFold(), TypedTextFold());
+        if (bRowsKnown)
+            index.Build(lines, std::move(lineOfRow), TextCaseFold(), TextPlainFold());
     } catch (const std::bad_alloc&) {
         index.Clear();
         strError = AfxOutOfMemoryText();

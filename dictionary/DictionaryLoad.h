@@ -5,13 +5,14 @@
 #include "dictionary/LoadedLines.h"
 #include "dictionary/WordListFill.h"
 #include "dictionary/WordListIndex.h"
+#include "framework/FilePath.h"
 #include "framework/String.h"
 
 extern const char kCannotOpenDatabase[];  // "Can not open database"
 
 // How many lines a text-mode reader delivers from the file, empty lines
 // included: 0 when it does not open, the lines so far when reading fails.
-int CountDictionaryLines(LPCSTR pszPath);
+int CountDictionaryLines(const CFilePath& path);
 
 // Reads the file at pszPath into lines, adds a row to the empty word list
 // hList (none when it is null) for every line, in the order adding them one
@@ -20,6 +21,6 @@ int CountDictionaryLines(LPCSTR pszPath);
 // with the status text in strError when the file does not open, reading
 // fails part way (the lines read before stay, with their rows) or memory
 // runs out.
-BOOL LoadDictionaryFile(LPCSTR pszPath, HWND hList, dictionary::LoadedLines& lines,
+BOOL LoadDictionaryFile(const CFilePath& path, HWND hList, dictionary::LoadedLines& lines,
                         dictionary::WordListIndex& index, CString& strError,
                         const FillProgress& onProgress = FillProgress());

@@ -1,15 +1,14 @@
 #include "dictionary/DictionaryPaths.h"
 
+#include "framework/Module.h"
+
 const char kTempFileName[] = "temp.tmp";
 
-CString GetExecutableDirectory() {
-    char path[MAX_PATH + 1] = {};
-    DWORD n = GetModuleFileNameA(nullptr, path, MAX_PATH);
-    CString strPath(path, static_cast<int>(n < MAX_PATH ? n : MAX_PATH));
-    return strPath.Left(strPath.ReverseFind('\\') + 1);
+CFilePath GetExecutableDirectory() {
+    return CFilePath(AfxGetModuleFilePath()).Folder();
 }
 
-CString GetProgramFilePath(LPCSTR pszFileName) {
+CFilePath GetProgramFilePath(LPCSTR pszFileName) {
     return GetExecutableDirectory() + pszFileName;
 }
 

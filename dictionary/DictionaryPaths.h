@@ -2,12 +2,12 @@
 // built afresh at each use.
 #pragma once
 
-#include "framework/String.h"
+#include "framework/FilePath.h"
 
 // The running executable's directory, with its trailing backslash.
-CString GetExecutableDirectory();
+CFilePath GetExecutableDirectory();
 // The executable's directory plus pszFileName.
-CString GetProgramFilePath(LPCSTR pszFileName);
+CFilePath GetProgramFilePath(LPCSTR pszFileName);
 
 // The dictionary file of a direction: "ro.tmp" for any non-zero direction,
 // else "en.tmp".

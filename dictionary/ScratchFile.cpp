@@ -13,20 +13,18 @@ const ULONGLONG kFlushStep = 4 * 1024 * 1024;
 
 }  // namespace
 
-CString ScratchPathBeside(LPCSTR pszDictionary) {
-    CString strPath(pszDictionary);
-    const int nSlash = std::max(strPath.ReverseFind('\\'), strPath.ReverseFind('/'));
-    return strPath.Left(nSlash + 1) + kTempFileName;
+CFilePath ScratchPathBeside(const CFilePath& dictionary) {
+    return dictionary.Folder() + kTempFileName;
 }
 
-CScratchFile::CScratchFile(LPCSTR pszPath)
-    : m_strPath(pszPath), m_file(pszPath, CFile::modeCreate | CFile::modeWrite | CFile::shareExclusive) {}
+CScratchFile::CScratchFile(const CFilePath& path)
+    : m_path(path), m_file(path, CFile::modeCreate | CFile::modeWrite | CFile::shareExclusive) {}
 
 CScratchFile::~CScratchFile() {
     StopFlushing();
     if (!m_bReplaced) {
         m_file.Abort();
-        DeleteFileA(m_strPath);
+        DeleteFileW(m_path.c_str());
     }
 }
 
@@ -78,15 +76,16 @@ void CScratchFile::StopFlushing() {
     m_flusher.join();
 }
 
-void CScratchFile::Replace(CFile& dictionary, LPCSTR pszDictionary) {
+void CScratchFile::Replace(CFile& dictionary, const CFilePath& dictionaryPath) {
     StopFlushing();
     if (m_dwFlushError != ERROR_SUCCESS)
         AfxThrowFileException(CFileException::OsErrorToCause(static_cast<LONG>(m_dwFlushError)),
-                              static_cast<LONG>(m_dwFlushError), m_strPath);
+                              static_cast<LONG>(m_dwFlushError), m_path.ForDisplay());
     m_file.Flush();
     m_file.Close();
     dictionary.Close();
-    if (!MoveFileExA(m_strPath, pszDictionary, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-        AfxThrowLastFileError(pszDictionary);
+    if (!MoveFileExW(m_path.c_str(), dictionaryPath.c_str(),
+                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        AfxThrowLastFileError(dictionaryPath.ForDisplay());
     m_bReplaced = true;
 }

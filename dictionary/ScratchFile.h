@@ -19,12 +19,12 @@
 #include <thread>
 
 // The scratch file of the folder a dictionary file is in.
-CString ScratchPathBeside(LPCSTR pszDictionary);
+CFilePath ScratchPathBeside(const CFilePath& dictionary);
 
 class CScratchFile {
 public:
     // Creates (or truncates) the file; throws CFileException* when it cannot.
-    explicit CScratchFile(LPCSTR pszPath);
+    explicit CScratchFile(const CFilePath& path);
     ~CScratchFile();
     CScratchFile(const CScratchFile&) = delete;
     CScratchFile& operator=(const CScratchFile&) = delete;
@@ -34,14 +34,14 @@ public:
 
     // Puts the written content on the disk, closes the dictionary file and
     // replaces it with the scratch file in one step. Throws CFileException*.
-    void Replace(CFile& dictionary, LPCSTR pszDictionary);
+    void Replace(CFile& dictionary, const CFilePath& dictionaryPath);
 
 private:
     void StartFlushing();
     void FlushBehind();
     void StopFlushing();
 
-    CString m_strPath;
+    CFilePath m_path;
     CFile m_file;
     bool m_bReplaced = false;
 

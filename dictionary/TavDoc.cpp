@@ -33,8 +33,8 @@ const int kProgressReserve = 500;
 // (the progress bar among them); nothing else is taken off the queue.
 void PumpPaintMessages() {
     MSG msg;
-    for (int i = 0; i < 64 && ::PeekMessageA(&msg, nullptr, WM_PAINT, WM_PAINT, PM_REMOVE); ++i)
-        ::DispatchMessageA(&msg);
+    for (int i = 0; i < 64 && ::PeekMessageW(&msg, nullptr, WM_PAINT, WM_PAINT, PM_REMOVE); ++i)
+        ::DispatchMessageW(&msg);
 }
 
 }  // namespace
@@ -69,15 +69,15 @@ void CTavDoc::OnCloseDocument() {
 
 void CTavDoc::CountLines() {
     for (int nDirection = 0; nDirection <= 1; ++nDirection) {
-        CString strPath = GetProgramFilePath(GetDictionaryFileName(nDirection));
-        const int nCount = CountDictionaryLines(strPath);
+        const CFilePath path = GetProgramFilePath(GetDictionaryFileName(nDirection));
+        const int nCount = CountDictionaryLines(path);
         if (nCount > kProgressThreshold)
             (nDirection ? m_nRoProgressMax : m_nEnProgressMax) = nCount + kProgressReserve;
     }
 }
 
 BOOL CTavDoc::LoadDictionary(int nDirection, CString strStatusText) {
-    CString strPath = GetProgramFilePath(GetDictionaryFileName(nDirection));
+    const CFilePath path = GetProgramFilePath(GetDictionaryFileName(nDirection));
     int nMax = nDirection ? m_nRoProgressMax : m_nEnProgressMax;
     CMainFrame* pFrame = GetMainFrame();
     CString strError;
@@ -96,7 +96,7 @@ BOOL CTavDoc::LoadDictionary(int nDirection, CString strStatusText) {
             }
             PumpPaintMessages();
         };
-        bLoaded = LoadDictionaryFile(strPath, pFrame ? pFrame->GetWordList()->m_hWnd : nullptr, m_listLines,
+        bLoaded = LoadDictionaryFile(path, pFrame ? pFrame->GetWordList()->m_hWnd : nullptr, m_listLines,
                                      m_wordIndex, strError, onProgress);
     }  // the progress bar goes, and the status pane shows its idle text again
     if (!bLoaded)
@@ -143,8 +143,8 @@ int CTavDoc::Split(CString strText, CString strSeparator, CStringArray& arrParts
 
 BOOL CTavDoc::AddWord(CString strWord, CString strTranslations) {
     CString strError;
-    CString strPath = GetProgramFilePath(GetDictionaryFileName(theApp.m_nDirection));
-    if (AppendEntry(strPath, strWord, strTranslations, strError, m_listLines.HasTextAfterEndMark()))
+    const CFilePath path = GetProgramFilePath(GetDictionaryFileName(theApp.m_nDirection));
+    if (AppendEntry(path, strWord, strTranslations, strError, m_listLines.HasTextAfterEndMark()))
         return TRUE;
     SetStatusText(strError);
     return FALSE;
@@ -152,8 +152,8 @@ BOOL CTavDoc::AddWord(CString strWord, CString strTranslations) {
 
 BOOL CTavDoc::ModifyWord(CString strWord, CString strTranslations) {
     CString strError;
-    CString strPath = GetProgramFilePath(GetDictionaryFileName(theApp.m_nDirection));
-    if (ReplaceEntry(strPath, GetProgramFilePath(kTempFileName), strWord, strTranslations, strError))
+    const CFilePath path = GetProgramFilePath(GetDictionaryFileName(theApp.m_nDirection));
+    if (ReplaceEntry(path, GetProgramFilePath(kTempFileName), strWord, strTranslations, strError))
         return TRUE;
     SetStatusText(strError);
     return FALSE;
@@ -161,8 +161,8 @@ BOOL CTavDoc::ModifyWord(CString strWord, CString strTranslations) {
 
 BOOL CTavDoc::DeleteWord(CString strWord) {
     CString strError;
-    CString strPath = GetProgramFilePath(GetDictionaryFileName(theApp.m_nDirection));
-    if (RemoveEntry(strPath, GetProgramFilePath(kTempFileName), strWord, strError))
+    const CFilePath path = GetProgramFilePath(GetDictionaryFileName(theApp.m_nDirection));
+    if (RemoveEntry(path, GetProgramFilePath(kTempFileName), strWord, strError))
         return TRUE;
     SetStatusText(strError);
     return FALSE;

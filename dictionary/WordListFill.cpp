@@ -2,6 +2,7 @@
 
 #include "dictionary/ByteScan.h"
 #include "dictionary/ListOrder.h"
+#include "framework/CodePage.h"
 
 #include <algorithm>
 #include <cstring>
@@ -55,35 +56,22 @@ std::string_view RowOf(const dictionary::LoadedLines& lines, size_t nLine) {
     return head.substr(0, dictionary::FindByte(head.data(), head.size(), '\0'));
 }
 
-// Makes the UTF-16 text the list box makes of an ANSI row it is given. In
-// a single-byte code page every byte stands for one character, so a table
-// built once with MultiByteToWideChar converts a row as it would.
+// Makes the UTF-16 text of a row, as the list box is given it: in
+// Windows-1250 every byte stands for one character, so a table converts.
 class Widener {
 public:
-    Widener() : m_bTable(CanIndexWordList() != FALSE) {
-        for (int b = 0; b < 256; ++b) {
-            const char c = static_cast<char>(b);
-            if (MultiByteToWideChar(CP_ACP, 0, &c, 1, &m_table[b], 1) != 1)
-                m_bTable = false;
-        }
+    Widener() {
+        for (int b = 0; b < 256; ++b)
+            m_table[b] = static_cast<WCHAR>(codepage::ToUnicode(static_cast<unsigned char>(b)));
     }
 
     void operator()(std::string_view text, std::wstring& out) const {
         out.resize(text.size());
-        if (m_bTable) {
-            for (size_t i = 0; i < text.size(); ++i)
-                out[i] = m_table[static_cast<unsigned char>(text[i])];
-            return;
-        }
-        int n = 0;
-        if (!text.empty())
-            n = MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), &out[0],
-                                    static_cast<int>(out.size()));
-        out.resize(static_cast<size_t>(n));
+        for (size_t i = 0; i < text.size(); ++i)
+            out[i] = m_table[static_cast<unsigned char>(text[i])];
     }
 
 private:
-    bool m_bTable;
     WCHAR m_table[256] = {};
 };
 
@@ -323,13 +311,6 @@ BOOL InsertRows(HWND hList, const std::vector<uint32_t>& lineOfRow, size_t nChar
     return bAll;
 }
 
-// The folding of one byte as CString::MakeUpper does it.
-char FoldByte(char c) {
-    if (!IsDBCSLeadByte(static_cast<BYTE>(c)))
-        CharUpperBuffA(&c, 1);
-    return c;
-}
-
 }  // namespace
 
 std::vector<uint32_t> CollationRanks(const std::vector<std::wstring>& texts, LCID lcid, size_t& nRanks) {
@@ -346,9 +327,12 @@ BOOL FillWordList(HWND hList, const dictionary::LoadedLines& lines, std::vector<
     const size_t nRows = lines.Size();
     if (SendMessageW(hList, LB_GETCOUNT, 0, 0) != 0) {
         // Where rows go among rows already there is the list box's business.
-        for (size_t j = 0; j < nRows; ++j)
-            SendMessageA(hList, LB_ADDSTRING, 0,
-                         reinterpret_cast<LPARAM>(std::string(RowOf(lines, j)).c_str()));
+        const Widener widen;
+        std::wstring wide;
+        for (size_t j = 0; j < nRows; ++j) {
+            widen(RowOf(lines, j), wide);
+            SendMessageW(hList, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(wide.c_str()));
+        }
         return FALSE;
     }
     if (nRows > static_cast<size_t>(INT_MAX))
@@ -382,34 +366,4 @@ BOOL FillWordList(HWND hList, const dictionary::LoadedLines& lines, std::vector<
     if (!bAll)
         lineOfRow.clear();
     return bAll;
-}
-
-BOOL CanIndexWordList() {
-    CPINFO info;
-    return GetCPInfo(CP_ACP, &info) && info.MaxCharSize == 1;
-}
-
-dictionary::CaseFold TypedTextFold() {
-    dictionary::CaseFold fold;
-    for (int b = 0; b < 256; ++b) {
-        fold.lead[b] = IsDBCSLeadByte(static_cast<BYTE>(b)) != FALSE;
-        fold.upper[b] = static_cast<unsigned char>(FoldByte(static_cast<char>(b)));
-    }
-    return fold;
-}
-
-dictionary::CaseFold ListRowFold() {
-    dictionary::CaseFold fold = TypedTextFold();
-    for (int b = 1; b < 256; ++b) {
-        const char c = static_cast<char>(b);
-        char back = c;
-        WCHAR wide = 0;
-        if (MultiByteToWideChar(CP_ACP, 0, &c, 1, &wide, 1) == 1) {
-            char out[4];
-            if (WideCharToMultiByte(CP_ACP, 0, &wide, 1, out, sizeof(out), nullptr, nullptr) == 1)
-                back = out[0];
-        }
-        fold.upper[b] = static_cast<unsigned char>(FoldByte(back));
-    }
-    return fold;
 }

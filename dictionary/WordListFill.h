@@ -33,13 +33,3 @@ BOOL FillWordList(HWND hList, const dictionary::LoadedLines& lines, std::vector<
 // nRanks receives the number of distinct ranks. Exposed for the tests.
 // Throws std::bad_alloc.
 std::vector<uint32_t> CollationRanks(const std::vector<std::wstring>& texts, LCID lcid, size_t& nRanks);
-
-// Whether the ANSI code page has one byte per character, so that the word
-// box's search can use a dictionary::WordListIndex.
-BOOL CanIndexWordList();
-// How the word box's search folds letter case: the typed text as
-// CString::MakeUpper folds it, byte by byte.
-dictionary::CaseFold TypedTextFold();
-// A row's byte as the list box gives it back (its text goes through the
-// list box's UTF-16 copy), then folded like typed text.
-dictionary::CaseFold ListRowFold();

@@ -36,39 +36,20 @@ int CompareFolded(std::string_view a, std::string_view b, size_t nFrom, const un
 
 }  // namespace
 
-void WordListIndex::Build(const LoadedLines& lines, std::vector<uint32_t> lineOfRow, const CaseFold& rowFold,
-                          const CaseFold& typedFold) {
+void WordListIndex::Build(const LoadedLines& lines, std::vector<uint32_t> lineOfRow, const CaseFold& fold,
+                          const CaseFold& plainFold) {
     Clear();
     m_pLines = &lines;
     m_lineOfRow = std::move(lineOfRow);
-    std::memcpy(m_rowFold, rowFold.upper, sizeof(m_rowFold));
-    std::memcpy(m_typedFold, typedFold.upper, sizeof(m_typedFold));
-
-    const size_t nRows = m_lineOfRow.size();
-    struct Entry {
-        uint64_t prefix;
-        uint32_t row;
-    };
-    std::vector<Entry> entries(nRows);
-    for (size_t p = 0; p < nRows; ++p)
-        entries[p] = Entry{FoldedPrefix(Row(p), m_rowFold), static_cast<uint32_t>(p)};
-    std::sort(entries.begin(), entries.end(), [this](const Entry& a, const Entry& b) {
-        if (a.prefix != b.prefix)
-            return a.prefix < b.prefix;
-        const int c = CompareFolded(Row(a.row), Row(b.row), 8, m_rowFold);
-        return c != 0 ? c < 0 : a.row < b.row;
-    });
-    m_tree.resize(2 * nRows);
-    for (size_t k = 0; k < nRows; ++k)
-        m_tree[nRows + k] = entries[k].row;
-    for (size_t i = nRows; i-- > 1;)
-        m_tree[i] = std::min(m_tree[2 * i], m_tree[2 * i + 1]);
+    m_exact.Build(*this, fold);
+    m_plain.Build(*this, plainFold);
 }
 
 void WordListIndex::Clear() {
     m_pLines = nullptr;
     std::vector<uint32_t>().swap(m_lineOfRow);
-    std::vector<uint32_t>().swap(m_tree);
+    std::vector<uint32_t>().swap(m_exact.tree);
+    std::vector<uint32_t>().swap(m_plain.tree);
 }
 
 std::string_view WordListIndex::Row(size_t nRow) const {
@@ -76,11 +57,33 @@ std::string_view WordListIndex::Row(size_t nRow) const {
     return head.substr(0, FindByte(head.data(), head.size(), '\0'));
 }
 
-int WordListIndex::CompareWithPrefix(size_t nRow, std::string_view folded) const {
-    const std::string_view row = Row(nRow);
+void WordListIndex::FoldedOrder::Build(const WordListIndex& index, const CaseFold& table) {
+    std::memcpy(fold, table.upper, sizeof(fold));
+    const size_t nRows = index.m_lineOfRow.size();
+    struct Entry {
+        uint64_t prefix;
+        uint32_t row;
+    };
+    std::vector<Entry> entries(nRows);
+    for (size_t p = 0; p < nRows; ++p)
+        entries[p] = Entry{FoldedPrefix(index.Row(p), fold), static_cast<uint32_t>(p)};
+    std::sort(entries.begin(), entries.end(), [&](const Entry& a, const Entry& b) {
+        if (a.prefix != b.prefix)
+            return a.prefix < b.prefix;
+        const int c = CompareFolded(index.Row(a.row), index.Row(b.row), 8, fold);
+        return c != 0 ? c < 0 : a.row < b.row;
+    });
+    tree.resize(2 * nRows);
+    for (size_t k = 0; k < nRows; ++k)
+        tree[nRows + k] = entries[k].row;
+    for (size_t i = nRows; i-- > 1;)
+        tree[i] = std::min(tree[2 * i], tree[2 * i + 1]);
+}
+
+int WordListIndex::FoldedOrder::CompareWithPrefix(std::string_view row, std::string_view folded) const {
     const size_t n = std::min(row.size(), folded.size());
     for (size_t i = 0; i < n; ++i) {
-        const unsigned char x = m_rowFold[static_cast<unsigned char>(row[i])];
+        const unsigned char x = fold[static_cast<unsigned char>(row[i])];
         const auto y = static_cast<unsigned char>(folded[i]);
         if (x != y)
             return x < y ? -1 : 1;
@@ -88,18 +91,18 @@ int WordListIndex::CompareWithPrefix(size_t nRow, std::string_view folded) const
     return row.size() < folded.size() ? -1 : 0;
 }
 
-size_t WordListIndex::FindFirstBeginningWith(std::string_view text) const {
-    const size_t nRows = m_lineOfRow.size();
+size_t WordListIndex::FoldedOrder::Find(const WordListIndex& index, std::string_view text) const {
+    const size_t nRows = tree.size() / 2;
     std::string folded(text);
     for (char& c : folded)
-        c = static_cast<char>(m_typedFold[static_cast<unsigned char>(c)]);
+        c = static_cast<char>(fold[static_cast<unsigned char>(c)]);
 
     // The run of rows, in folded order, that begin with the text.
-    auto sortedRow = [this, nRows](size_t k) { return m_tree[nRows + k]; };
+    auto compare = [&](size_t k) { return CompareWithPrefix(index.Row(tree[nRows + k]), folded); };
     size_t low = 0, high = nRows;
     while (low < high) {
         const size_t mid = low + (high - low) / 2;
-        if (CompareWithPrefix(sortedRow(mid), folded) < 0)
+        if (compare(mid) < 0)
             low = mid + 1;
         else
             high = mid;
@@ -107,7 +110,7 @@ size_t WordListIndex::FindFirstBeginningWith(std::string_view text) const {
     size_t end = nRows;
     for (size_t first = low; first < end;) {
         const size_t mid = first + (end - first) / 2;
-        if (CompareWithPrefix(sortedRow(mid), folded) <= 0)
+        if (compare(mid) <= 0)
             first = mid + 1;
         else
             end = mid;
@@ -119,9 +122,9 @@ size_t WordListIndex::FindFirstBeginningWith(std::string_view text) const {
     uint32_t best = UINT32_MAX;
     for (size_t l = low + nRows, r = end + nRows; l < r; l /= 2, r /= 2) {
         if (l & 1)
-            best = std::min(best, m_tree[l++]);
+            best = std::min(best, tree[l++]);
         if (r & 1)
-            best = std::min(best, m_tree[--r]);
+            best = std::min(best, tree[--r]);
     }
     return best;
 }

@@ -1,25 +1,21 @@
 #include "dictionary/WordSearch.h"
 
+#include "dictionary/TextFold.h"
 #include "dictionary/WordListIndex.h"
 #include "framework/Controls.h"
 
 namespace {
 
-CString Folded(CString strText) {
-    strText.MakeUpper();
-    return strText;
-}
-
-int FindRowByRow(CListBox& list, const CString& strText) {
-    const CString strPrefix = Folded(strText);
-    const int nLength = strPrefix.GetLength();
+int FindRowByRow(CListBox& list, const CString& strText, const dictionary::CaseFold& fold) {
+    const std::string prefix = fold.Folded(strText.Str());
+    const int nLength = strText.GetLength();
     const int nCount = list.GetCount();
     CString strRow;
     for (int i = 0; i < nCount; ++i) {
         if (list.GetTextLen(i) < nLength)
             continue;
         list.GetText(i, strRow);
-        if (Folded(strRow.Left(nLength)) == strPrefix)
+        if (fold.Folded(strRow.Left(nLength).Str()) == prefix)
             return i;
     }
     return LB_ERR;
@@ -29,9 +25,11 @@ int FindRowByRow(CListBox& list, const CString& strText) {
 
 int FindWordBeginningWith(HWND hList, const CString& strText, const dictionary::WordListIndex* pIndex) {
     CListBox list(hList);
-    if (!pIndex || pIndex->RowCount() != static_cast<size_t>(list.GetCount()))
-        return FindRowByRow(list, strText);
-    const size_t nRow = pIndex->FindFirstBeginningWith(strText.Str());
+    if (!pIndex || pIndex->RowCount() != static_cast<size_t>(list.GetCount())) {
+        const int nRow = FindRowByRow(list, strText, TextCaseFold());
+        return nRow != LB_ERR ? nRow : FindRowByRow(list, strText, TextPlainFold());
+    }
+    const size_t nRow = pIndex->FindWord(strText.Str());
     return nRow == dictionary::WordListIndex::npos ? LB_ERR : static_cast<int>(nRow);
 }
 

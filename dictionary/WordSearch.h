@@ -1,7 +1,9 @@
 // The word box's search in the word list: the first row from the top that
-// begins with the typed text, ignoring case letter by letter in the ANSI
-// code page (so ă finds Ă and ţ finds Ţ, which the list box's own prefix
-// search does not do everywhere).
+// begins with the typed text, ignoring case letter by letter (so ă finds Ă
+// and ţ finds Ţ, which the list box's own prefix search does not do
+// everywhere). When no row begins with the text so, the first row that
+// begins with it once the Romanian diacritics are set aside: "pasare" finds
+// "pasăre", "tanar" finds "tânăr".
 //
 // With an index of the list's rows (the document's, as its load left the
 // list) the search is a lookup; without one, or when the list no longer

@@ -4,9 +4,11 @@
 #include "dictionary/ListViews.h"
 #include "frame/MainFrame.h"
 #include "framework/Controls.h"
+#include "framework/WideText.h"
 #include "res/resource.h"
 
 #include <cstring>
+#include <string>
 
 BOOL CMainFrame::IsEditControl(CWnd* pWnd) {
     if (!pWnd || !pWnd->m_hWnd)
@@ -27,6 +29,39 @@ void GetEditSelection(CWnd* pEdit, int& nStart, int& nEnd) {
     DWORD dwSel = static_cast<DWORD>(pEdit->SendMessage(EM_GETSEL));
     nStart = LOWORD(dwSel);
     nEnd = HIWORD(dwSel);
+}
+
+}  // namespace
+
+namespace {
+
+// A movable block holding nBytes of pData, for the clipboard; null when
+// there is no memory for it.
+HGLOBAL ClipboardBlock(const void* pData, size_t nBytes) {
+    HGLOBAL hBlock = GlobalAlloc(GMEM_MOVEABLE | GMEM_DDESHARE | GMEM_ZEROINIT, nBytes);
+    void* pBlock = hBlock ? GlobalLock(hBlock) : nullptr;
+    if (!pBlock) {
+        if (hBlock)
+            GlobalFree(hBlock);
+        return nullptr;
+    }
+    std::memcpy(pBlock, pData, nBytes);
+    GlobalUnlock(hBlock);
+    return hBlock;
+}
+
+// The text in the system's ANSI code page, for programs that only read
+// CF_TEXT; a letter that code page lacks becomes its nearest form there.
+std::string AnsiText(const std::wstring& text) {
+    const int n = WideCharToMultiByte(CP_ACP, 0, text.c_str(), -1, nullptr, 0, nullptr, nullptr);
+    std::string out(static_cast<size_t>(n > 0 ? n : 1), '\0');
+    if (n > 0)
+        WideCharToMultiByte(CP_ACP, 0, text.c_str(), -1, &out[0], n, nullptr, nullptr);
+    return out;
+}
+
+BOOL CanPaste() {
+    return IsClipboardFormatAvailable(CF_UNICODETEXT) || IsClipboardFormatAvailable(CF_TEXT);
 }
 
 }  // namespace
@@ -68,7 +103,7 @@ void CMainFrame::OnEditCopy() {
 
 void CMainFrame::OnEditPaste() {
     CWnd* pFocus = FocusWindow();
-    if (IsEditControl(pFocus) && IsClipboardFormatAvailable(CF_TEXT))
+    if (IsEditControl(pFocus) && CanPaste())
         pFocus->SendMessage(WM_PASTE);
 }
 
@@ -81,33 +116,39 @@ void CMainFrame::OnEditSelectAll() {
 }
 
 BOOL CMainFrame::CopyToClipboard(const CString& strText) {
-    // A zero-terminated CF_TEXT block, whole whatever the text's length.
-    const char* pText = strText;
-    size_t nBytes = std::strlen(pText) + 1;
-    HGLOBAL hBlock = GlobalAlloc(GMEM_MOVEABLE | GMEM_DDESHARE | GMEM_ZEROINIT, nBytes);
-    LPSTR pBlock = hBlock ? static_cast<LPSTR>(GlobalLock(hBlock)) : nullptr;
-    if (!pBlock) {
-        if (hBlock)
-            GlobalFree(hBlock);
+    // Zero-terminated blocks, whole whatever the text's length: Unicode text
+    // for today's programs and ANSI text for old ones.
+    const std::wstring wide = WideText(strText);
+    const std::string ansi = AnsiText(wide);
+    HGLOBAL hWide = ClipboardBlock(wide.c_str(), (wide.size() + 1) * sizeof(WCHAR));
+    HGLOBAL hAnsi = hWide ? ClipboardBlock(ansi.c_str(), ansi.size()) : nullptr;
+    if (!hAnsi) {
+        if (hWide)
+            GlobalFree(hWide);
         SetMessageText(CMemoryException().GetErrorText().Left(254));
         return FALSE;
     }
-    std::memcpy(pBlock, pText, nBytes);
-    GlobalUnlock(hBlock);
     if (!OpenClipboard(m_hWnd)) {
-        GlobalFree(hBlock);
-        SetMessageText(AfxFormatSystemMessage(GetLastError()).Left(254));
-        return FALSE;
-    }
-    EmptyClipboard();
-    if (!SetClipboardData(CF_TEXT, hBlock)) {
-        DWORD dwError = GetLastError();
-        CloseClipboard();
-        GlobalFree(hBlock);
+        const DWORD dwError = GetLastError();
+        GlobalFree(hWide);
+        GlobalFree(hAnsi);
         SetMessageText(AfxFormatSystemMessage(dwError).Left(254));
         return FALSE;
     }
-    CloseClipboard();  // the clipboard owns the block now
+    EmptyClipboard();
+    if (!SetClipboardData(CF_UNICODETEXT, hWide)) {
+        DWORD dwError = GetLastError();
+        CloseClipboard();
+        GlobalFree(hWide);
+        GlobalFree(hAnsi);
+        SetMessageText(AfxFormatSystemMessage(dwError).Left(254));
+        return FALSE;
+    }
+    // The clipboard owns the Unicode block now; without the ANSI one the
+    // system still makes ANSI text from it for whoever asks.
+    if (!SetClipboardData(CF_TEXT, hAnsi))
+        GlobalFree(hAnsi);
+    CloseClipboard();
     return TRUE;
 }
 
@@ -142,7 +183,7 @@ CommandSnapshot CMainFrame::TakeCommandSnapshot() const {
         s.bFocusHasSelection = nStart != nEnd;
         s.bFocusAllSelected = nLength == 0 || (nStart == 0 && nEnd == nLength);
     }
-    s.bClipboardHasText = IsClipboardFormatAvailable(CF_TEXT) != FALSE;
+    s.bClipboardHasText = CanPaste() != FALSE;
     s.bAlwaysOnTop = m_bAlwaysOnTop != FALSE;
     s.bHideWhenMinimized = m_bHideWhenMinimized != FALSE;
     s.bHideWhenClose = m_bHideWhenClose != FALSE;

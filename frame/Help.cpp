@@ -8,7 +8,7 @@ const UINT kDisplayTopic = 0;  // the help file's default topic
 }
 
 void CMainFrame::OnHelpContents() {
-    HtmlHelpA(nullptr, GetProgramFilePath("tav.chm"), kDisplayTopic, 0);
+    HtmlHelpW(nullptr, GetProgramFilePath("tav.chm").c_str(), kDisplayTopic, 0);
 }
 
 BOOL CMainFrame::OnHelpInfo(HELPINFO* pHelpInfo) {

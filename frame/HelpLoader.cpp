@@ -2,13 +2,13 @@
 
 namespace {
 
-typedef HWND(WINAPI* HtmlHelpProc)(HWND, LPCSTR, UINT, DWORD_PTR);
+typedef HWND(WINAPI* HtmlHelpProc)(HWND, LPCWSTR, UINT, DWORD_PTR);
 
 const char kHelpControlKey[] = "CLSID\\{ADB880A6-D8FF-11CF-9377-00AA003B7A11}\\InprocServer32";
 const char kHelpControlFile[] = "hhctrl.ocx";
 LPCSTR g_pszControlKey = kHelpControlKey;
 LPCSTR g_pszFallbackFile = kHelpControlFile;
-const WORD kHtmlHelpOrdinal = 14;
+const WORD kHtmlHelpOrdinal = 15;  // HtmlHelpW
 
 HMODULE g_hHelpControl = nullptr;
 BOOL g_bHelpLoadFailed = FALSE;
@@ -34,7 +34,7 @@ HMODULE LoadHelpControl() {
 
 }  // namespace
 
-HWND WINAPI HtmlHelpA(HWND hwndCaller, LPCSTR pszFile, UINT uCommand, DWORD_PTR dwData) {
+HWND WINAPI HtmlHelpW(HWND hwndCaller, LPCWSTR pszFile, UINT uCommand, DWORD_PTR dwData) {
     if (g_bHelpLoadFailed)
         return nullptr;
     if (!g_hHelpControl) {

@@ -4,9 +4,10 @@
 
 #include <windows.h>
 
-// The control's HtmlHelpA, or null when the control cannot be reached. Only
-// the first call looks for the control.
-HWND WINAPI HtmlHelpA(HWND hwndCaller, LPCSTR pszFile, UINT uCommand, DWORD_PTR dwData);
+// The control's HtmlHelpW, or null when the control cannot be reached. Only
+// the first call looks for the control. The file's path is wide, so that
+// help opens from a folder whose name holds any letter.
+HWND WINAPI HtmlHelpW(HWND hwndCaller, LPCWSTR pszFile, UINT uCommand, DWORD_PTR dwData);
 
 // For tests: forget what the loader found, so the next call looks again,
 // and look under another class registration and fallback file name (null:

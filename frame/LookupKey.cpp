@@ -4,6 +4,7 @@
 #include "frame/LookupKey.h"
 
 #include "app/TavApp.h"
+#include "dictionary/TextFold.h"
 #include "dictionary/DictionaryPaths.h"
 #include "dictionary/LookupText.h"
 #include "dictionary/WordListFill.h"
@@ -182,8 +183,8 @@ std::u16string TakeTextFromFront(HWND hWnd) {
 }
 
 bool FileHasHeadWord(int nDirection, const std::string& word) {
-    CString strPath = GetProgramFilePath(GetDictionaryFileName(nDirection));
-    std::FILE* pFile = std::fopen(strPath, "rb");
+    const CFilePath path = GetProgramFilePath(GetDictionaryFileName(nDirection));
+    std::FILE* pFile = ::_wfopen(path.c_str(), L"rb");
     if (!pFile)
         return false;
     std::string bytes;
@@ -191,7 +192,7 @@ bool FileHasHeadWord(int nDirection, const std::string& word) {
     for (size_t n; (n = std::fread(buffer, 1, sizeof(buffer), pFile)) > 0;)
         bytes.append(buffer, n);
     std::fclose(pFile);
-    return dictionary::ContainsHeadWord(bytes, word, TypedTextFold());
+    return dictionary::ContainsHeadWord(bytes, word, TextCaseFold());
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 // that bring the window back from the notification area or end the program.
 #include "app/TavApp.h"
 #include "frame/MainFrame.h"
+#include "framework/Module.h"
+#include "framework/WideText.h"
 #include "res/resource.h"
 
 namespace {
@@ -40,8 +42,7 @@ void CMainFrame::OnEscapeClose() {
 void CMainFrame::OnStartWithWindows() {
     BOOL bFormer = m_bAutoStart;
     m_bAutoStart = !m_bAutoStart;
-    char path[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, path, MAX_PATH);
+    const std::wstring strPath = AfxGetModuleFilePath();
     HKEY hKey = nullptr;
     if (RegCreateKeyExA(HKEY_LOCAL_MACHINE, kRunKey, 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS,
                         nullptr, &hKey, nullptr) != ERROR_SUCCESS) {
@@ -49,8 +50,10 @@ void CMainFrame::OnStartWithWindows() {
         return;
     }
     if (m_bAutoStart) {
-        if (RegSetValueExA(hKey, theApp.m_pszAppName, 0, REG_SZ, reinterpret_cast<const BYTE*>(path),
-                           static_cast<DWORD>(lstrlenA(path) + 1)) != ERROR_SUCCESS)
+        // The path as it is, whatever letters it holds.
+        if (RegSetValueExW(hKey, WideText(theApp.m_pszAppName).c_str(), 0, REG_SZ,
+                           reinterpret_cast<const BYTE*>(strPath.c_str()),
+                           static_cast<DWORD>((strPath.size() + 1) * sizeof(WCHAR))) != ERROR_SUCCESS)
             m_bAutoStart = FALSE;
     } else if (RegDeleteValueA(hKey, theApp.m_pszAppName) != ERROR_SUCCESS) {
         m_bAutoStart = TRUE;

@@ -6,6 +6,7 @@
 #include "dictionary/WordSearch.h"
 #include "frame/MainFrame.h"
 #include "framework/Controls.h"
+#include "framework/WideText.h"
 #include "res/resource.h"
 
 BOOL CMainFrame::RefuseWhileUpdating() {
@@ -121,7 +122,7 @@ void CMainFrame::OnDeleteWord() {
     CString strQuestion = "Are you sure you want to delete \"" + strWord + "\" expresion ?";
     {
         CEditDialogScope scope(m_nEditDialogs);
-        if (::MessageBoxA(m_hWnd, strQuestion, "Confirm Word Delete", MB_YESNO) != IDYES)
+        if (::MessageBoxW(m_hWnd, WideText(strQuestion).c_str(), L"Confirm Word Delete", MB_YESNO) != IDYES)
             return;
     }
     if (RefuseWhileUpdating())

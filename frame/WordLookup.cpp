@@ -28,11 +28,13 @@ void CMainFrame::OnWordBoxChange() {
     if (m_bWordFromList)
         return;  // the user chose the row; the box only shows it
     CString strText;
-    pWordBox->GetWindowText(strText);
-    if (!strText.IsEmpty())  // no match keeps the selection
-        SelectWordBeginningWith(pWordList->m_hWnd, strText, WordIndexOf(GetTavDoc()));
-    else
+    // A letter no dictionary can hold matches no word, as no match keeps
+    // the selection.
+    const BOOL bStorable = pWordBox->GetWindowText(strText);
+    if (pWordBox->GetWindowTextLength() == 0)
         CListBox(pWordList->m_hWnd).SetCurSel(0);
+    else if (bStorable)
+        SelectWordBeginningWith(pWordList->m_hWnd, strText, WordIndexOf(GetTavDoc()));
 }
 
 void CMainFrame::ShowTranslationsSoon() {
@@ -173,9 +175,8 @@ LRESULT CMainFrame::OnLoadDictionary(WPARAM wParam, LPARAM) {
     // The user's word, looked up in the dictionary just loaded.
     CListBox wordList(GetWordList()->m_hWnd);
     CString strText;
-    if (CWnd* pWordBox = GetWordBox())
-        pWordBox->GetWindowText(strText);
-    if (!strText.IsEmpty() &&
+    CWnd* pWordBox = GetWordBox();
+    if (pWordBox && pWordBox->GetWindowText(strText) && !strText.IsEmpty() &&
         SelectWordBeginningWith(wordList.m_hWnd, strText, WordIndexOf(GetTavDoc())) != LB_ERR)
         ShowTranslationsSoon();
     return theApp.m_nDirection;

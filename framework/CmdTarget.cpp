@@ -1,5 +1,6 @@
 #include "framework/CmdTarget.h"
 
+#include "framework/WideText.h"
 #include "framework/Wnd.h"
 
 IMPLEMENT_DYNAMIC(CCmdTarget, CObject)
@@ -81,11 +82,12 @@ void CCmdUI::SetRadio(BOOL bOn) {
 
 void CCmdUI::SetText(LPCSTR lpszText) {
     if (m_hMenu) {
-        MENUITEMINFOA info = {};
+        std::wstring text = WideText(lpszText);
+        MENUITEMINFOW info = {};
         info.cbSize = sizeof(info);
         info.fMask = MIIM_STRING;
-        info.dwTypeData = const_cast<LPSTR>(lpszText);
-        SetMenuItemInfoA(m_hMenu, m_nIndex, TRUE, &info);
+        info.dwTypeData = &text[0];
+        SetMenuItemInfoW(m_hMenu, m_nIndex, TRUE, &info);
     } else if (m_pOther) {
         m_pOther->SetWindowText(lpszText);
     }

@@ -1,5 +1,7 @@
 #include "framework/Controls.h"
 
+#include "framework/WideText.h"
+
 IMPLEMENT_DYNAMIC(CListBox, CWnd)
 IMPLEMENT_DYNAMIC(CEdit, CWnd)
 IMPLEMENT_DYNAMIC(CStatic, CWnd)
@@ -13,9 +15,22 @@ void CListBox::GetText(int nIndex, CString& rString) const {
         rString.Empty();
         return;
     }
-    int nCopied = static_cast<int>(SendMessage(LB_GETTEXT, static_cast<WPARAM>(nIndex),
-                                               reinterpret_cast<LPARAM>(rString.GetBuffer(nLength + 1))));
-    rString.ReleaseBuffer(nCopied > 0 ? nCopied : 0);
+    std::wstring text(static_cast<size_t>(nLength) + 1, L'\0');
+    int nCopied = static_cast<int>(
+        SendMessage(LB_GETTEXT, static_cast<WPARAM>(nIndex), reinterpret_cast<LPARAM>(&text[0])));
+    text.resize(static_cast<size_t>(nCopied > 0 ? nCopied : 0));
+    // The list's rows came from the program's own text.
+    rString = NarrowTextForDisplay(text);
+}
+
+int CListBox::SendText(UINT message, WPARAM wParam, LPCSTR lpszText) const {
+    const std::wstring text = WideText(lpszText);
+    return static_cast<int>(SendMessage(message, wParam, reinterpret_cast<LPARAM>(text.c_str())));
+}
+
+void CEdit::ReplaceSel(LPCSTR lpszNewText, BOOL bCanUndo) {
+    const std::wstring text = WideText(lpszNewText);
+    SendMessage(EM_REPLACESEL, static_cast<WPARAM>(bCanUndo), reinterpret_cast<LPARAM>(text.c_str()));
 }
 
 void CEdit::SetSel(int nStartChar, int nEndChar, BOOL bNoScroll) {

@@ -23,14 +23,30 @@ public:
     }
     // The row's text; empty for a row that does not exist.
     void GetText(int nIndex, CString& rString) const;
-    int AddString(LPCSTR lpszItem) {
-        return static_cast<int>(SendMessage(LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(lpszItem)));
+    // Texts go to and from the list as UTF-16.
+    int AddString(LPCSTR lpszItem) { return SendText(LB_ADDSTRING, 0, lpszItem); }
+    int InsertString(int nIndex, LPCSTR lpszItem) {
+        return SendText(LB_INSERTSTRING, static_cast<WPARAM>(nIndex), lpszItem);
     }
+    int DeleteString(UINT nIndex) { return static_cast<int>(SendMessage(LB_DELETESTRING, nIndex)); }
     void ResetContent() { SendMessage(LB_RESETCONTENT); }
     int FindString(int nStartAfter, LPCSTR lpszItem) const {
-        return static_cast<int>(
-            SendMessage(LB_FINDSTRING, static_cast<WPARAM>(nStartAfter), reinterpret_cast<LPARAM>(lpszItem)));
+        return SendText(LB_FINDSTRING, static_cast<WPARAM>(nStartAfter), lpszItem);
     }
+    int SelectString(int nStartAfter, LPCSTR lpszItem) {
+        return SendText(LB_SELECTSTRING, static_cast<WPARAM>(nStartAfter), lpszItem);
+    }
+    int GetTopIndex() const { return static_cast<int>(SendMessage(LB_GETTOPINDEX)); }
+    int SetTopIndex(int nIndex) {
+        return static_cast<int>(SendMessage(LB_SETTOPINDEX, static_cast<WPARAM>(nIndex)));
+    }
+    // Reserves room for nItems rows holding nBytes of text in all.
+    int InitStorage(int nItems, UINT nBytes) {
+        return static_cast<int>(SendMessage(LB_INITSTORAGE, static_cast<WPARAM>(nItems), nBytes));
+    }
+
+private:
+    int SendText(UINT message, WPARAM wParam, LPCSTR lpszText) const;
 };
 
 class CEdit : public CWnd {
@@ -42,6 +58,8 @@ public:
     void Cut() { SendMessage(WM_CUT); }
     void Copy() { SendMessage(WM_COPY); }
     void Clear() { SendMessage(WM_CLEAR); }
+    void ReplaceSel(LPCSTR lpszNewText, BOOL bCanUndo = FALSE);
+    void LimitText(int nChars = 0) { SendMessage(EM_LIMITTEXT, static_cast<WPARAM>(nChars)); }
 };
 
 class CStatic : public CWnd {
@@ -83,6 +101,4 @@ public:
 
     BOOL Create(CWnd* pParentWnd, DWORD dwStyle = 0);
     void RelayEvent(LPMSG lpMsg) { SendMessage(TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(lpMsg)); }
-
-private:
 };

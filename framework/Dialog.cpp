@@ -1,5 +1,8 @@
 #include "framework/Dialog.h"
 
+#include "framework/CodePage.h"
+#include "framework/MessageBox.h"
+#include "framework/WideText.h"
 #include "framework/WinApp.h"
 
 IMPLEMENT_DYNAMIC(CDialog, CWnd)
@@ -14,11 +17,13 @@ void DDX_Text(CDataExchange* pDX, int nIDC, CString& value) {
     if (!hControl)
         return;
     if (pDX->m_bSaveAndValidate) {
-        int nLength = ::GetWindowTextLengthA(hControl);
-        ::GetWindowTextA(hControl, value.GetBuffer(nLength + 1), nLength + 1);
-        value.ReleaseBuffer();
+        char32_t ch = 0;
+        if (!NarrowText(AfxGetWindowTextW(hControl), value, &ch) && !pDX->m_nIDCUnstorable) {
+            pDX->m_nIDCUnstorable = nIDC;
+            pDX->m_chUnstorable = ch;
+        }
     } else {
-        ::SetWindowTextA(hControl, value);
+        ::SetWindowTextW(hControl, WideText(value).c_str());
     }
 }
 
@@ -46,7 +51,7 @@ INT_PTR CDialog::DoModal() {
     WPARAM nQuitCode = 0;
     while (!m_bEnded && m_hWnd) {
         MSG msg;
-        if (GetMessageA(&msg, nullptr, 0, 0) <= 0) {
+        if (GetMessageW(&msg, nullptr, 0, 0) <= 0) {
             // Leave, and let the outer loop see WM_QUIT too.
             bQuit = TRUE;
             nQuitCode = msg.wParam;
@@ -54,7 +59,7 @@ INT_PTR CDialog::DoModal() {
         }
         if (!CWnd::WalkPreTranslateTree(m_hWnd, &msg)) {
             TranslateMessage(&msg);
-            DispatchMessageA(&msg);
+            DispatchMessageW(&msg);
         }
     }
 
@@ -74,7 +79,7 @@ INT_PTR CDialog::DoModal() {
 void CDialog::EndDialog(int nResult) {
     m_nModalResult = nResult;
     m_bEnded = TRUE;
-    ::PostMessageA(m_hWnd, WM_NULL, 0, 0);  // wake the modal loop
+    ::PostMessageW(m_hWnd, WM_NULL, 0, 0);  // wake the modal loop
 }
 
 BOOL CDialog::UpdateData(BOOL bSaveAndValidate) {
@@ -83,7 +88,22 @@ BOOL CDialog::UpdateData(BOOL bSaveAndValidate) {
     m_bExchanging = TRUE;
     DoDataExchange(&dx);
     m_bExchanging = bWasExchanging;
-    return TRUE;
+    m_nIDCUnstorable = dx.m_nIDCUnstorable;
+    m_chUnstorable = dx.m_chUnstorable;
+    return m_nIDCUnstorable == 0;
+}
+
+void CDialog::ReportUnstorable() {
+    if (!m_nIDCUnstorable)
+        return;
+    const std::wstring strText = L"The dictionary cannot hold the character " +
+                                 WideFromUtf8(codepage::DescribeCharacter(m_chUnstorable)) +
+                                 L". Please write the word without it.";
+    AfxMessageBox(strText, MB_OK | MB_ICONEXCLAMATION);
+    if (HWND hControl = ::GetDlgItem(m_hWnd, m_nIDCUnstorable)) {
+        ::SetFocus(hControl);
+        ::SendMessageW(hControl, EM_SETSEL, 0, -1);
+    }
 }
 
 BOOL CDialog::OnInitDialog() {
@@ -94,6 +114,8 @@ BOOL CDialog::OnInitDialog() {
 void CDialog::OnOK() {
     if (UpdateData(TRUE))
         EndDialog(IDOK);
+    else
+        ReportUnstorable();
 }
 
 void CDialog::OnCancel() {
@@ -110,7 +132,7 @@ BOOL CDialog::PreTranslateMessage(MSG* pMsg) {
     }
     // Tab, Enter and the mnemonics work as in any dialog.
     if (pMsg->message >= WM_KEYFIRST && pMsg->message <= WM_KEYLAST)
-        return ::IsDialogMessageA(m_hWnd, pMsg);
+        return ::IsDialogMessageW(m_hWnd, pMsg);
     return FALSE;
 }
 

@@ -12,9 +12,14 @@ public:
         : m_bSaveAndValidate(bSaveAndValidate), m_pDlgWnd(pDlgWnd) {}
     BOOL m_bSaveAndValidate;  // TRUE: controls to members
     CWnd* m_pDlgWnd;
+    // The first control whose text holds a character the program's code
+    // page cannot hold, and that character; 0 when there was none.
+    int m_nIDCUnstorable = 0;
+    char32_t m_chUnstorable = 0;
 };
 
-// The text of control nIDC to or from value.
+// The text of control nIDC to or from value. A text that holds a character
+// Windows-1250 cannot hold is noted in pDX (value gets the text before it).
 void DDX_Text(CDataExchange* pDX, int nIDC, CString& value);
 
 class CDialog : public CWnd {
@@ -27,8 +32,12 @@ public:
     virtual INT_PTR DoModal();
     void EndDialog(int nResult);
     // Exchanges the members with the controls; notifications the controls
-    // raise meanwhile are not dispatched.
+    // raise meanwhile are not dispatched. FALSE when a control's text holds
+    // a character the program cannot store (see ReportUnstorable).
     BOOL UpdateData(BOOL bSaveAndValidate = TRUE);
+    // Says which character of the last UpdateData could not be stored and
+    // puts the focus on its control.
+    void ReportUnstorable();
 
     virtual BOOL OnInitDialog();
     virtual void OnOK();
@@ -49,4 +58,6 @@ private:
     INT_PTR m_nModalResult = -1;
     BOOL m_bEnded = FALSE;
     BOOL m_bExchanging = FALSE;
+    int m_nIDCUnstorable = 0;
+    char32_t m_chUnstorable = 0;
 };

@@ -12,7 +12,7 @@ BOOL CDialogBar::Create(CWnd* pParentWnd, UINT nIDTemplate, UINT nStyle, UINT nI
     CRect rc;
     GetWindowRect(&rc);
     m_sizeDefault = CSize(rc.Width() + GripperSize(), rc.Height());
-    SetWindowLongPtrA(m_hWnd, GWLP_ID, static_cast<LONG_PTR>(nID));
+    SetWindowLongPtrW(m_hWnd, GWLP_ID, static_cast<LONG_PTR>(nID));
     ModifyStyle(WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | DS_MODALFRAME,
                 WS_CHILD | WS_CLIPSIBLINGS | (nStyle & WS_VISIBLE), SWP_FRAMECHANGED);
     return TRUE;

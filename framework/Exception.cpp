@@ -1,6 +1,7 @@
 #include "framework/Exception.h"
 
 #include "framework/MessageBox.h"
+#include "framework/WideText.h"
 
 #include <cstring>
 
@@ -132,14 +133,14 @@ CString AfxOutOfMemoryText() {
 }
 
 CString AfxFormatSystemMessage(DWORD dwError, HMODULE hModule) {
-    LPSTR pBuffer = nullptr;
+    LPWSTR pBuffer = nullptr;
     const DWORD dwSource = hModule ? FORMAT_MESSAGE_FROM_HMODULE : FORMAT_MESSAGE_FROM_SYSTEM;
-    DWORD n = FormatMessageA(FORMAT_MESSAGE_ALLOCATE_BUFFER | dwSource | FORMAT_MESSAGE_IGNORE_INSERTS,
+    DWORD n = FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | dwSource | FORMAT_MESSAGE_IGNORE_INSERTS,
                              hModule, dwError, MAKELANGID(LANG_NEUTRAL, SUBLANG_DEFAULT),
-                             reinterpret_cast<LPSTR>(&pBuffer), 0, nullptr);
+                             reinterpret_cast<LPWSTR>(&pBuffer), 0, nullptr);
     CString strText;
     if (n > 0 && pBuffer)
-        strText = CString(pBuffer, static_cast<int>(n));
+        strText = NarrowTextForDisplay(std::wstring_view(pBuffer, n));
     if (pBuffer)
         LocalFree(pBuffer);
     strText.TrimRight("\r\n");

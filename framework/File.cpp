@@ -2,9 +2,9 @@
 
 IMPLEMENT_DYNAMIC(CFile, CObject)
 
-CFile::CFile(LPCSTR lpszFileName, UINT nOpenFlags) {
+CFile::CFile(const CFilePath& path, UINT nOpenFlags) {
     CFileException error;
-    if (!Open(lpszFileName, nOpenFlags, &error))
+    if (!Open(path, nOpenFlags, &error))
         AfxThrowFileException(error.m_cause, error.m_lOsError, error.m_strFileName);
 }
 
@@ -13,10 +13,10 @@ CFile::~CFile() {
         Abort();
 }
 
-BOOL CFile::Open(LPCSTR lpszFileName, UINT nOpenFlags, CFileException* pError) {
+BOOL CFile::Open(const CFilePath& path, UINT nOpenFlags, CFileException* pError) {
     if (IsOpen())
         Abort();
-    m_strFileName = lpszFileName;
+    m_strFileName = path.ForDisplay();
 
     DWORD dwAccess = 0;
     switch (nOpenFlags & 3) {
@@ -55,12 +55,12 @@ BOOL CFile::Open(LPCSTR lpszFileName, UINT nOpenFlags, CFileException* pError) {
     // Windows refuses to write to a read-only file; say so ourselves as well,
     // since a process running with full rights elsewhere may not be refused.
     if (dwAccess & GENERIC_WRITE) {
-        DWORD dwAttributes = GetFileAttributesA(lpszFileName);
+        DWORD dwAttributes = GetFileAttributesW(path.c_str());
         if (dwAttributes != INVALID_FILE_ATTRIBUTES && (dwAttributes & FILE_ATTRIBUTE_READONLY)) {
             if (pError) {
                 pError->m_lOsError = ERROR_ACCESS_DENIED;
                 pError->m_cause = CFileException::accessDenied;
-                pError->m_strFileName = lpszFileName;
+                pError->m_strFileName = m_strFileName;
             }
             return FALSE;
         }
@@ -68,13 +68,13 @@ BOOL CFile::Open(LPCSTR lpszFileName, UINT nOpenFlags, CFileException* pError) {
 
     SECURITY_ATTRIBUTES sa = {sizeof(sa), nullptr, FALSE};
     HANDLE hFile =
-        CreateFileA(lpszFileName, dwAccess, dwShare, &sa, dwCreate, FILE_ATTRIBUTE_NORMAL, nullptr);
+        CreateFileW(path.c_str(), dwAccess, dwShare, &sa, dwCreate, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (hFile == INVALID_HANDLE_VALUE) {
         if (pError) {
             LONG lOsError = static_cast<LONG>(GetLastError());
             pError->m_lOsError = lOsError;
             pError->m_cause = CFileException::OsErrorToCause(lOsError);
-            pError->m_strFileName = lpszFileName;
+            pError->m_strFileName = m_strFileName;
         }
         return FALSE;
     }
@@ -154,12 +154,12 @@ void CFile::Abort() {
     m_hFile = INVALID_HANDLE_VALUE;
 }
 
-void CFile::Remove(LPCSTR lpszFileName) {
-    if (!DeleteFileA(lpszFileName))
-        AfxThrowLastFileError(lpszFileName);
+void CFile::Remove(const CFilePath& path) {
+    if (!DeleteFileW(path.c_str()))
+        AfxThrowLastFileError(path.ForDisplay());
 }
 
-void CFile::Rename(LPCSTR lpszOldName, LPCSTR lpszNewName) {
-    if (!MoveFileA(lpszOldName, lpszNewName))
-        AfxThrowLastFileError(lpszOldName);
+void CFile::Rename(const CFilePath& oldPath, const CFilePath& newPath) {
+    if (!MoveFileW(oldPath.c_str(), newPath.c_str()))
+        AfxThrowLastFileError(oldPath.ForDisplay());
 }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "framework/Exception.h"
+#include "framework/FilePath.h"
 #include "framework/Object.h"
 #include "framework/String.h"
 
@@ -29,13 +30,13 @@ public:
 
     CFile() = default;
     // Opens at once; throws CFileException* on failure.
-    CFile(LPCSTR lpszFileName, UINT nOpenFlags);
+    CFile(const CFilePath& path, UINT nOpenFlags);
     ~CFile() override;
     CFile(const CFile&) = delete;
     CFile& operator=(const CFile&) = delete;
 
     // FALSE on failure, with the reason in *pError when given.
-    virtual BOOL Open(LPCSTR lpszFileName, UINT nOpenFlags, CFileException* pError = nullptr);
+    virtual BOOL Open(const CFilePath& path, UINT nOpenFlags, CFileException* pError = nullptr);
     virtual UINT Read(void* lpBuf, UINT nCount);
     virtual void Write(const void* lpBuf, UINT nCount);
     virtual ULONGLONG Seek(LONGLONG lOff, UINT nFrom);
@@ -51,9 +52,11 @@ public:
     virtual void Abort();
 
     BOOL IsOpen() const { return m_hFile != INVALID_HANDLE_VALUE; }
+    // The path as messages show it.
+    const CString& GetFilePath() const { return m_strFileName; }
 
-    static void Remove(LPCSTR lpszFileName);
-    static void Rename(LPCSTR lpszOldName, LPCSTR lpszNewName);
+    static void Remove(const CFilePath& path);
+    static void Rename(const CFilePath& oldPath, const CFilePath& newPath);
 
     HANDLE m_hFile = INVALID_HANDLE_VALUE;
 

@@ -8,6 +8,7 @@
 #include "framework/Splitter.h"
 #include "framework/StatusBar.h"
 #include "framework/View.h"
+#include "framework/WideText.h"
 #include "framework/WinApp.h"
 
 #include <commctrl.h>
@@ -63,7 +64,7 @@ BOOL CFrameWnd::PreCreateWindow(CREATESTRUCTA& cs) {
     if (!cs.lpszClass) {
         WNDCLASSA wc = {};
         wc.style = CS_DBLCLKS;
-        wc.lpfnWndProc = ::DefWindowProcA;
+        wc.lpfnWndProc = ::DefWindowProcW;
         wc.hInstance = AfxGetInstanceHandle();
         wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
         wc.hIcon = ::LoadIconA(AfxGetResourceHandle(), MAKEINTRESOURCEA(m_nIDResource));
@@ -283,7 +284,7 @@ BOOL CFrameWnd::PreTranslateMessage(MSG* pMsg) {
     if (CWnd::PreTranslateMessage(pMsg))
         return TRUE;
     if (pMsg->message >= WM_KEYFIRST && pMsg->message <= WM_KEYLAST && m_hAccelTable)
-        return ::TranslateAcceleratorA(m_hWnd, m_hAccelTable, pMsg);
+        return ::TranslateAcceleratorW(m_hWnd, m_hAccelTable, pMsg);
     return FALSE;
 }
 
@@ -307,8 +308,7 @@ BOOL CFrameWnd::OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult) {
             pInfoA->lpszText = pInfoA->szText;
         } else {
             auto* pInfoW = reinterpret_cast<NMTTDISPINFOW*>(lParam);
-            MultiByteToWideChar(CP_ACP, 0, strText, -1, pInfoW->szText, 80);
-            pInfoW->szText[79] = L'\0';
+            lstrcpynW(pInfoW->szText, WideText(strText).c_str(), 80);
             pInfoW->lpszText = pInfoW->szText;
         }
         *pResult = 0;

@@ -1,6 +1,7 @@
 #include "framework/Gdi.h"
 
 #include "framework/Module.h"
+#include "framework/WideText.h"
 #include "framework/Wnd.h"
 
 #include <cstdlib>
@@ -14,7 +15,8 @@ IMPLEMENT_DYNAMIC(CMenu, CObject)
 
 CSize CDC::GetTextExtent(const CString& str) const {
     SIZE size = {0, 0};
-    ::GetTextExtentPoint32A(m_hDC, str, str.GetLength(), &size);
+    const std::wstring text = WideText(str);
+    ::GetTextExtentPoint32W(m_hDC, text.c_str(), static_cast<int>(text.size()), &size);
     return CSize(size.cx, size.cy);
 }
 

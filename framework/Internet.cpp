@@ -1,5 +1,7 @@
 #include "framework/Internet.h"
 
+#include "framework/Module.h"
+#include "framework/WideText.h"
 #include "framework/WinApp.h"
 
 #include <cstdlib>
@@ -25,9 +27,7 @@ CString DefaultAgent() {
     CWinApp* pApp = AfxGetApp();
     if (pApp && pApp->m_pszAppName && *pApp->m_pszAppName)
         return pApp->m_pszAppName;
-    char path[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, path, MAX_PATH);
-    CString strName(path);
+    CString strName = NarrowTextForDisplay(AfxGetModuleFilePath());
     strName = strName.Mid(strName.ReverseFind('\\') + 1);
     int nDot = strName.ReverseFind('.');
     return nDot > 0 ? strName.Left(nDot) : strName;

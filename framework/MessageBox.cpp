@@ -1,6 +1,7 @@
 #include "framework/MessageBox.h"
 
 #include "framework/String.h"
+#include "framework/WideText.h"
 
 LPCSTR AfxGetAppTitle() {
     static const CString strTitle = [] {
@@ -13,6 +14,10 @@ LPCSTR AfxGetAppTitle() {
 }
 
 int AfxMessageBox(LPCSTR lpszText, UINT nType, UINT /*nIDHelp*/) {
+    return AfxMessageBox(WideText(lpszText), nType);
+}
+
+int AfxMessageBox(const std::wstring& strText, UINT nType) {
     HWND hOwner = GetActiveWindow();
-    return MessageBoxA(hOwner, lpszText, AfxGetAppTitle(), nType);
+    return MessageBoxW(hOwner, strText.c_str(), WideText(AfxGetAppTitle()).c_str(), nType);
 }

@@ -161,11 +161,12 @@ LRESULT OnFocus(CCmdTarget* p, const AFX_MSG_CALL& call) {
     return 0;
 }
 
-// WM_SETTINGCHANGE: the SPI_ value that changed and the section named, if any.
+// WM_SETTINGCHANGE: the SPI_ value that changed and the section named, if
+// any (UTF-16: our windows are Unicode windows).
 template <class T, auto pmf>
 LRESULT OnSettingChange(CCmdTarget* p, const AFX_MSG_CALL& call) {
-    void (T::*pfn)(UINT, LPCSTR) = pmf;
-    (static_cast<T*>(p)->*pfn)(static_cast<UINT>(call.wParam), reinterpret_cast<LPCSTR>(call.lParam));
+    void (T::*pfn)(UINT, LPCWSTR) = pmf;
+    (static_cast<T*>(p)->*pfn)(static_cast<UINT>(call.wParam), reinterpret_cast<LPCWSTR>(call.lParam));
     return 0;
 }
 

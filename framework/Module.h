@@ -3,5 +3,10 @@
 
 #include <windows.h>
 
+#include <string>
+
 HINSTANCE AfxGetInstanceHandle();
 HINSTANCE AfxGetResourceHandle();
+// The full path of the running program, whatever letters its folder's name
+// holds.
+std::wstring AfxGetModuleFilePath();

@@ -1,6 +1,7 @@
 #include "framework/PropertySheet.h"
 
 #include "framework/Module.h"
+#include "framework/WideText.h"
 #include "framework/WinApp.h"
 
 IMPLEMENT_DYNAMIC(CPropertyPage, CDialog)
@@ -37,7 +38,7 @@ void UnhookSheetCreate() {
 LRESULT CALLBACK SheetCreateHook(int nCode, WPARAM wParam, LPARAM lParam) {
     if (nCode == HCBT_CREATEWND && t_pSheetInit) {
         HWND hWnd = reinterpret_cast<HWND>(wParam);
-        const CREATESTRUCTA* pcs = reinterpret_cast<CBT_CREATEWNDA*>(lParam)->lpcs;
+        const CREATESTRUCTW* pcs = reinterpret_cast<CBT_CREATEWNDW*>(lParam)->lpcs;
         char szClass[16] = "";
         ::GetClassNameA(hWnd, szClass, sizeof(szClass));
         if (!(pcs->style & WS_CHILD) && lstrcmpA(szClass, "#32770") == 0) {
@@ -74,7 +75,7 @@ LRESULT CALLBACK SheetGetMessageHook(int nCode, WPARAM wParam, LPARAM lParam) {
 INT_PTR CALLBACK PropertyPageDlgProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message != WM_INITDIALOG)
         return FALSE;
-    const auto* psp = reinterpret_cast<const PROPSHEETPAGEA*>(lParam);
+    const auto* psp = reinterpret_cast<const PROPSHEETPAGEW*>(lParam);
     auto* pPage = psp ? reinterpret_cast<CPropertyPage*>(psp->lParam) : nullptr;
     if (!pPage || CWnd::FromHandlePermanent(hWnd) || !pPage->SubclassWindow(hWnd))
         return TRUE;
@@ -88,7 +89,7 @@ INT_PTR CALLBACK PropertyPageDlgProc(HWND hWnd, UINT message, WPARAM wParam, LPA
 CPropertyPage::CPropertyPage(UINT nIDTemplate) : CDialog(nIDTemplate), m_psp() {
     m_psp.dwSize = sizeof(m_psp);
     m_psp.dwFlags = PSP_DEFAULT;
-    m_psp.pszTemplate = MAKEINTRESOURCEA(nIDTemplate);
+    m_psp.pszTemplate = MAKEINTRESOURCEW(nIDTemplate);
     m_psp.pfnDlgProc = PropertyPageDlgProc;
     m_psp.lParam = reinterpret_cast<LPARAM>(this);
 }
@@ -132,7 +133,7 @@ BOOL CPropertyPage::OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult) {
             return CDialog::OnNotify(wParam, lParam, pResult);
     }
     // A dialog answers notifications through its message result as well.
-    ::SetWindowLongPtrA(m_hWnd, DWLP_MSGRESULT, *pResult);
+    ::SetWindowLongPtrW(m_hWnd, DWLP_MSGRESULT, *pResult);
     return TRUE;
 }
 
@@ -166,9 +167,9 @@ INT_PTR CPropertySheet::DoModal() {
     if (m_hWnd || m_pages.empty())
         return -1;
 
-    std::vector<PROPSHEETPAGEA> pages;
+    std::vector<PROPSHEETPAGEW> pages;
     for (CPropertyPage* pPage : m_pages) {
-        PROPSHEETPAGEA psp = pPage->m_psp;
+        PROPSHEETPAGEW psp = pPage->m_psp;
         psp.hInstance = AfxGetResourceHandle();  // RT_DIALOG
         pages.push_back(psp);
     }
@@ -176,12 +177,13 @@ INT_PTR CPropertySheet::DoModal() {
     CWnd* pParent = m_pParentWnd ? m_pParentWnd : AfxGetMainWnd();
     HWND hWndOwner = pParent && pParent->m_hWnd ? ::GetAncestor(pParent->m_hWnd, GA_ROOT) : nullptr;
 
-    PROPSHEETHEADERA psh = m_psh;
+    const std::wstring strCaption = WideText(m_strCaption);
+    PROPSHEETHEADERW psh = m_psh;
     psh.dwSize = sizeof(psh);
     psh.dwFlags = (psh.dwFlags & ~PSH_MODELESS) | PSH_PROPSHEETPAGE | PSH_USECALLBACK;
     psh.hwndParent = hWndOwner;
     psh.hInstance = AfxGetResourceHandle();
-    psh.pszCaption = m_strCaption;
+    psh.pszCaption = strCaption.c_str();
     psh.nPages = static_cast<UINT>(pages.size());
     if (psh.nStartPage >= psh.nPages)
         psh.nStartPage = 0;
@@ -196,11 +198,11 @@ INT_PTR CPropertySheet::DoModal() {
     t_pModalSheet = this;
     if (bOwnHook)
         t_hGetMessageHook =
-            SetWindowsHookExA(WH_GETMESSAGE, SheetGetMessageHook, nullptr, GetCurrentThreadId());
+            SetWindowsHookExW(WH_GETMESSAGE, SheetGetMessageHook, nullptr, GetCurrentThreadId());
     t_pSheetInit = this;
-    t_hCreateHook = SetWindowsHookExA(WH_CBT, SheetCreateHook, nullptr, GetCurrentThreadId());
+    t_hCreateHook = SetWindowsHookExW(WH_CBT, SheetCreateHook, nullptr, GetCurrentThreadId());
 
-    INT_PTR nResult = ::PropertySheetA(&psh);
+    INT_PTR nResult = ::PropertySheetW(&psh);
 
     UnhookSheetCreate();
     if (bOwnHook && t_hGetMessageHook) {

@@ -41,7 +41,7 @@ public:
     BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
 
     // What the sheet is given for this page; the sheet fills in the module.
-    PROPSHEETPAGEA m_psp;
+    PROPSHEETPAGEW m_psp;
 };
 
 class CPropertySheet : public CWnd {
@@ -68,7 +68,7 @@ public:
 
     // The header DoModal passes on. Callers may add flags (PSH_NOAPPLYNOW);
     // DoModal sets the pages, caption, owner and callback itself.
-    PROPSHEETHEADERA m_psh;
+    PROPSHEETHEADERW m_psh;
 
 protected:
     CString m_strCaption;

@@ -2,6 +2,7 @@
 
 #include "framework/FrameWnd.h"
 #include "framework/Gdi.h"
+#include "framework/WideText.h"
 
 #include <commctrl.h>
 
@@ -85,7 +86,7 @@ void CStatusBar::UpdateParts() {
         edges.back() = -1;  // the last pane reaches the edge
     SendMessage(SB_SETPARTS, edges.size(), reinterpret_cast<LPARAM>(edges.data()));
     for (size_t i = 0; i < m_panes.size(); ++i)
-        SendMessage(SB_SETTEXTA, i, reinterpret_cast<LPARAM>(static_cast<LPCSTR>(m_panes[i].strText)));
+        SendMessage(SB_SETTEXTW, i, reinterpret_cast<LPARAM>(WideText(m_panes[i].strText).c_str()));
 }
 
 void CStatusBar::OnSize(UINT nType, int cx, int cy) {
@@ -97,8 +98,8 @@ BOOL CStatusBar::SetPaneText(int nIndex, LPCSTR lpszNewText, BOOL bUpdate) {
     if (nIndex < 0 || nIndex >= static_cast<int>(m_panes.size()))
         return FALSE;
     m_panes[static_cast<size_t>(nIndex)].strText = lpszNewText;
-    SendMessage(SB_SETTEXTA, static_cast<WPARAM>(nIndex),
-                reinterpret_cast<LPARAM>(lpszNewText ? lpszNewText : ""));
+    SendMessage(SB_SETTEXTW, static_cast<WPARAM>(nIndex),
+                reinterpret_cast<LPARAM>(WideText(lpszNewText).c_str()));
     if (bUpdate)
         UpdateWindow();
     return TRUE;

@@ -9,9 +9,9 @@ namespace {
 const char kCtrlZ = 0x1A;
 }
 
-CStdioFile::CStdioFile(LPCSTR lpszFileName, UINT nOpenFlags) {
+CStdioFile::CStdioFile(const CFilePath& path, UINT nOpenFlags) {
     CFileException error;
-    if (!Open(lpszFileName, nOpenFlags, &error))
+    if (!Open(path, nOpenFlags, &error))
         AfxThrowFileException(error.m_cause, error.m_lOsError, error.m_strFileName);
 }
 
@@ -20,12 +20,12 @@ CStdioFile::~CStdioFile() {
         Abort();
 }
 
-BOOL CStdioFile::Open(LPCSTR lpszFileName, UINT nOpenFlags, CFileException* pError) {
+BOOL CStdioFile::Open(const CFilePath& path, UINT nOpenFlags, CFileException* pError) {
     m_bText = (nOpenFlags & typeBinary) == 0;
     m_bEndOfText = FALSE;
     DropReadBuffer();
     m_writeBuffer.clear();
-    return CFile::Open(lpszFileName, nOpenFlags & ~(typeText | typeBinary), pError);
+    return CFile::Open(path, nOpenFlags & ~(typeText | typeBinary), pError);
 }
 
 void CStdioFile::DropReadBuffer() {

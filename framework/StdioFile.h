@@ -14,10 +14,10 @@ class CStdioFile : public CFile {
     DECLARE_DYNAMIC(CStdioFile)
 public:
     CStdioFile() = default;
-    CStdioFile(LPCSTR lpszFileName, UINT nOpenFlags);
+    CStdioFile(const CFilePath& path, UINT nOpenFlags);
     ~CStdioFile() override;
 
-    BOOL Open(LPCSTR lpszFileName, UINT nOpenFlags, CFileException* pError = nullptr) override;
+    BOOL Open(const CFilePath& path, UINT nOpenFlags, CFileException* pError = nullptr) override;
 
     // FALSE at the end of the file (nothing left to read).
     BOOL ReadString(CString& rString);

@@ -1,6 +1,7 @@
 #include "framework/String.h"
 
 #include "framework/Module.h"
+#include "framework/WideText.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -67,6 +68,18 @@ CString operator+(const CString& a, char b) {
 
 int CString::Compare(LPCSTR psz) const {
     return std::strcmp(m_str.c_str(), psz ? psz : "");
+}
+
+int CString::CompareNoCase(LPCSTR psz) const {
+    return CollateNoCase(psz);
+}
+
+int CString::Collate(LPCSTR psz) const {
+    return CompareTextByLocale(m_str.c_str(), psz ? psz : "", 0) - CSTR_EQUAL;
+}
+
+int CString::CollateNoCase(LPCSTR psz) const {
+    return CompareTextByLocale(m_str.c_str(), psz ? psz : "", NORM_IGNORECASE) - CSTR_EQUAL;
 }
 
 CString CString::Mid(int nFirst) const {
@@ -164,8 +177,13 @@ int CString::Delete(int nIndex, int nCount) {
 }
 
 void CString::MakeUpper() {
-    if (!m_str.empty())
-        CharUpperBuffA(&m_str[0], static_cast<DWORD>(m_str.size()));
+    for (char& c : m_str)
+        c = static_cast<char>(UpperByte(static_cast<unsigned char>(c)));
+}
+
+void CString::MakeLower() {
+    for (char& c : m_str)
+        c = static_cast<char>(LowerByte(static_cast<unsigned char>(c)));
 }
 
 void CString::TrimLeft() {
@@ -221,20 +239,15 @@ void CString::FormatV(LPCSTR pszFormat, va_list args) {
 }
 
 BOOL CString::LoadString(UINT nID) {
-    // A string resource holds at most 65535 characters; grow until it fits.
-    std::vector<char> buffer(256);
-    for (;;) {
-        int n = ::LoadStringA(AfxGetResourceHandle(), nID, buffer.data(), static_cast<int>(buffer.size()));
-        if (n <= 0) {
-            m_str.clear();
-            return FALSE;
-        }
-        if (static_cast<size_t>(n) < buffer.size() - 1 || buffer.size() > 65536) {
-            m_str.assign(buffer.data(), static_cast<size_t>(n));
-            return TRUE;
-        }
-        buffer.resize(buffer.size() * 4);
+    // With no buffer the call gives the resource's own read-only text.
+    LPCWSTR pText = nullptr;
+    const int n = ::LoadStringW(AfxGetResourceHandle(), nID, reinterpret_cast<LPWSTR>(&pText), 0);
+    if (n <= 0 || !pText) {
+        m_str.clear();
+        return FALSE;
     }
+    *this = NarrowTextForDisplay(std::wstring_view(pText, static_cast<size_t>(n)));
+    return TRUE;
 }
 
 LPSTR CString::GetBuffer(int nMinBufLength) {

@@ -1,4 +1,5 @@
-// CString: an 8-bit string in the ANSI code page. Holds any bytes, NUL
+// CString: an 8-bit string in the program's code page, Windows-1250 (see
+// CodePage.h), whatever the system's. Holds any bytes, NUL
 // included; the C-string view (operator LPCSTR) ends at the first NUL.
 #pragma once
 
@@ -45,6 +46,10 @@ public:
 
     // Byte-wise comparison (as the C runtime compares in a single-byte code page).
     int Compare(LPCSTR psz) const;
+    int CompareNoCase(LPCSTR psz) const;
+    // Comparison by the user's locale (CompareNoCase as well).
+    int Collate(LPCSTR psz) const;
+    int CollateNoCase(LPCSTR psz) const;
 
     CString Mid(int nFirst) const;
     CString Mid(int nFirst, int nCount) const;
@@ -63,6 +68,7 @@ public:
     int Delete(int nIndex, int nCount = 1);
 
     void MakeUpper();
+    void MakeLower();
 
     // Trimming without an argument removes white space (blank, tab, CR, LF, VT, FF).
     void TrimLeft();

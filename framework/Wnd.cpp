@@ -3,6 +3,7 @@
 #include "framework/FrameWnd.h"
 #include "framework/Gdi.h"
 #include "framework/Module.h"
+#include "framework/WideText.h"
 
 #include <memory>
 #include <unordered_map>
@@ -33,7 +34,7 @@ LRESULT CALLBACK AfxCbtFilterHook(int nCode, WPARAM wParam, LPARAM lParam) {
         pWnd->Attach(hWnd);
         pWnd->PreSubclassWindow();
         pWnd->m_pfnSuper = reinterpret_cast<WNDPROC>(
-            SetWindowLongPtrA(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&AfxWndProc)));
+            SetWindowLongPtrW(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&AfxWndProc)));
     }
     return CallNextHookEx(t_hCbtHook, nCode, wParam, lParam);
 }
@@ -42,7 +43,7 @@ namespace {
 
 void HookWindowCreate(CWnd* pWnd) {
     if (!t_hCbtHook)
-        t_hCbtHook = SetWindowsHookExA(WH_CBT, AfxCbtFilterHook, nullptr, GetCurrentThreadId());
+        t_hCbtHook = SetWindowsHookExW(WH_CBT, AfxCbtFilterHook, nullptr, GetCurrentThreadId());
     t_pWndInit = pWnd;
 }
 
@@ -62,7 +63,7 @@ BOOL UnhookWindowCreate() {
 LRESULT CALLBACK AfxWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
     CWnd* pWnd = CWnd::FromHandlePermanent(hWnd);
     if (!pWnd)
-        return DefWindowProcA(hWnd, message, wParam, lParam);
+        return DefWindowProcW(hWnd, message, wParam, lParam);
 
     MSG saved = t_currentMsg;
     t_currentMsg = {hWnd, message, wParam, lParam, 0, {0, 0}};
@@ -78,9 +79,9 @@ LRESULT CALLBACK AfxWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lPara
     if (message == WM_NCDESTROY && CWnd::FromHandlePermanent(hWnd) == pWnd) {
         // The window is gone: give back the class procedure, let go of the
         // object, and let it clean up after itself (frames delete themselves).
-        if (reinterpret_cast<WNDPROC>(GetWindowLongPtrA(hWnd, GWLP_WNDPROC)) == &AfxWndProc &&
+        if (reinterpret_cast<WNDPROC>(GetWindowLongPtrW(hWnd, GWLP_WNDPROC)) == &AfxWndProc &&
             pWnd->m_pfnSuper)
-            SetWindowLongPtrA(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(pWnd->m_pfnSuper));
+            SetWindowLongPtrW(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(pWnd->m_pfnSuper));
         pWnd->Detach();
         try {
             pWnd->PostNcDestroy();
@@ -92,11 +93,42 @@ LRESULT CALLBACK AfxWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lPara
     return lResult;
 }
 
+namespace {
+
+// A name that is either text or a resource number (MAKEINTRESOURCE).
+class ResourceName {
+public:
+    explicit ResourceName(LPCSTR lpsz) : m_lpsz(lpsz) {
+        if (lpsz && !IS_INTRESOURCE(lpsz))
+            m_text = WideText(lpsz);
+    }
+    LPCWSTR Get() const {
+        if (!m_lpsz || IS_INTRESOURCE(m_lpsz))
+            return reinterpret_cast<LPCWSTR>(m_lpsz);
+        return m_text.c_str();
+    }
+
+private:
+    LPCSTR m_lpsz;
+    std::wstring m_text;
+};
+
+}  // namespace
+
 BOOL AfxRegisterClass(WNDCLASSA* lpWndClass) {
-    WNDCLASSA existing;
-    if (GetClassInfoA(lpWndClass->hInstance, lpWndClass->lpszClassName, &existing))
+    const ResourceName className(lpWndClass->lpszClassName);
+    const ResourceName menuName(lpWndClass->lpszMenuName);
+    WNDCLASSW existing;
+    if (GetClassInfoW(lpWndClass->hInstance, className.Get(), &existing))
         return TRUE;
-    return RegisterClassA(lpWndClass) != 0;
+    WNDCLASSW wc = {lpWndClass->style,      lpWndClass->lpfnWndProc,   lpWndClass->cbClsExtra,
+                    lpWndClass->cbWndExtra, lpWndClass->hInstance,     lpWndClass->hIcon,
+                    lpWndClass->hCursor,    lpWndClass->hbrBackground, menuName.Get(),
+                    className.Get()};
+    // The system's default procedure in the form for Unicode windows.
+    if (wc.lpfnWndProc == ::DefWindowProcA)
+        wc.lpfnWndProc = ::DefWindowProcW;
+    return RegisterClassW(&wc) != 0;
 }
 
 LPCSTR AfxRegisterWndClass(UINT nClassStyle) {
@@ -105,7 +137,7 @@ LPCSTR AfxRegisterWndClass(UINT nClassStyle) {
     wsprintfA(t_szClassName, "TavWnd:%x", nClassStyle);
     WNDCLASSA wc = {};
     wc.style = nClassStyle;
-    wc.lpfnWndProc = ::DefWindowProcA;
+    wc.lpfnWndProc = ::DefWindowProcW;
     wc.hInstance = AfxGetInstanceHandle();
     wc.lpszClassName = t_szClassName;
     return AfxRegisterClass(&wc) ? t_szClassName : nullptr;
@@ -184,9 +216,12 @@ BOOL CWnd::CreateEx(DWORD dwExStyle, LPCSTR lpszClassName, LPCSTR lpszWindowName
         PostNcDestroy();
         return FALSE;
     }
+    const ResourceName className(cs.lpszClass);
+    const std::wstring strName = WideText(cs.lpszName);
     HookWindowCreate(this);
-    HWND hWnd = CreateWindowExA(cs.dwExStyle, cs.lpszClass, cs.lpszName, static_cast<DWORD>(cs.style), cs.x,
-                                cs.y, cs.cx, cs.cy, cs.hwndParent, cs.hMenu, cs.hInstance, cs.lpCreateParams);
+    HWND hWnd = CreateWindowExW(cs.dwExStyle, className.Get(), cs.lpszName ? strName.c_str() : nullptr,
+                                static_cast<DWORD>(cs.style), cs.x, cs.y, cs.cx, cs.cy, cs.hwndParent,
+                                cs.hMenu, cs.hInstance, cs.lpCreateParams);
     if (!UnhookWindowCreate())
         PostNcDestroy();  // never attached: clean up as if destroyed
     return hWnd != nullptr;
@@ -213,7 +248,7 @@ INT_PTR CALLBACK AfxDlgProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lPara
 
 BOOL CWnd::CreateDlg(UINT nIDTemplate, CWnd* pParentWnd) {
     HookWindowCreate(this);
-    HWND hWnd = CreateDialogParamA(AfxGetResourceHandle(), MAKEINTRESOURCEA(nIDTemplate),
+    HWND hWnd = CreateDialogParamW(AfxGetResourceHandle(), MAKEINTRESOURCEW(nIDTemplate),
                                    pParentWnd ? pParentWnd->m_hWnd : nullptr, AfxDlgProc, 0);
     if (!UnhookWindowCreate())
         PostNcDestroy();
@@ -225,7 +260,7 @@ BOOL CWnd::SubclassWindow(HWND hWnd) {
         return FALSE;
     PreSubclassWindow();
     m_pfnSuper = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrA(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&AfxWndProc)));
+        SetWindowLongPtrW(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&AfxWndProc)));
     return TRUE;
 }
 
@@ -244,10 +279,23 @@ BOOL CWnd::PreTranslateMessage(MSG*) {
     return FALSE;
 }
 
-void CWnd::GetWindowText(CString& rString) const {
-    int nLength = ::GetWindowTextLengthA(m_hWnd);
-    ::GetWindowTextA(m_hWnd, rString.GetBuffer(nLength + 1), nLength + 1);
-    rString.ReleaseBuffer();
+std::wstring AfxGetWindowTextW(HWND hWnd) {
+    std::wstring text(static_cast<size_t>(::GetWindowTextLengthW(hWnd)) + 1, L'\0');
+    const int n = ::GetWindowTextW(hWnd, &text[0], static_cast<int>(text.size()));
+    text.resize(static_cast<size_t>(n > 0 ? n : 0));
+    return text;
+}
+
+BOOL CWnd::GetWindowText(CString& rString) const {
+    return NarrowText(AfxGetWindowTextW(m_hWnd), rString);
+}
+
+void CWnd::SetWindowText(LPCSTR lpszString) {
+    ::SetWindowTextW(m_hWnd, WideText(lpszString).c_str());
+}
+
+void CWnd::SetDlgItemText(int nID, LPCSTR lpszString) {
+    ::SetDlgItemTextW(m_hWnd, nID, WideText(lpszString).c_str());
 }
 
 CWnd* CWnd::GetOwner() const {
@@ -288,7 +336,7 @@ BOOL CWnd::ModifyStyle(DWORD dwRemove, DWORD dwAdd, UINT nFlags) {
     DWORD dwNewStyle = (dwStyle & ~dwRemove) | dwAdd;
     if (dwStyle == dwNewStyle)
         return FALSE;
-    ::SetWindowLongPtrA(m_hWnd, GWL_STYLE, static_cast<LONG_PTR>(dwNewStyle));
+    ::SetWindowLongPtrW(m_hWnd, GWL_STYLE, static_cast<LONG_PTR>(dwNewStyle));
     if (nFlags != 0)
         ::SetWindowPos(m_hWnd, nullptr, 0, 0, 0, 0,
                        SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | nFlags);
@@ -330,8 +378,8 @@ const AFX_MSGMAP* CWnd::GetMessageMap() const {
 
 LRESULT CWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     if (m_pfnSuper)
-        return CallWindowProcA(m_pfnSuper, m_hWnd, message, wParam, lParam);
-    return ::DefWindowProcA(m_hWnd, message, wParam, lParam);
+        return CallWindowProcW(m_pfnSuper, m_hWnd, message, wParam, lParam);
+    return ::DefWindowProcW(m_hWnd, message, wParam, lParam);
 }
 
 LRESULT CWnd::Default() {

@@ -10,6 +10,8 @@
 #include "framework/String.h"
 #include "framework/Types.h"
 
+#include <string>
+
 class CFrameWnd;
 class CFont;
 class CMenu;
@@ -50,17 +52,22 @@ public:
     virtual BOOL PreTranslateMessage(MSG* pMsg);
 
     // Window operations.
+    // Our windows are Unicode windows: a message that carries text carries
+    // UTF-16, which the text functions below convert.
     LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const {
-        return ::SendMessageA(m_hWnd, message, wParam, lParam);
+        return ::SendMessageW(m_hWnd, message, wParam, lParam);
     }
     BOOL PostMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const {
-        return ::PostMessageA(m_hWnd, message, wParam, lParam);
+        return ::PostMessageW(m_hWnd, message, wParam, lParam);
     }
-    void SetWindowText(LPCSTR lpszString) { ::SetWindowTextA(m_hWnd, lpszString); }
-    void GetWindowText(CString& rString) const;
-    int GetWindowTextLength() const { return ::GetWindowTextLengthA(m_hWnd); }
+    void SetWindowText(LPCSTR lpszString);
+    // FALSE when the text holds a character Windows-1250 cannot hold;
+    // rString then has the text up to it.
+    BOOL GetWindowText(CString& rString) const;
+    // In UTF-16 units, as edit controls count their selection.
+    int GetWindowTextLength() const { return ::GetWindowTextLengthW(m_hWnd); }
     CWnd* GetDlgItem(int nID) const { return FromHandle(::GetDlgItem(m_hWnd, nID)); }
-    void SetDlgItemText(int nID, LPCSTR lpszString) { ::SetDlgItemTextA(m_hWnd, nID, lpszString); }
+    void SetDlgItemText(int nID, LPCSTR lpszString);
     int GetDlgCtrlID() const { return ::GetDlgCtrlID(m_hWnd); }
     CWnd* GetParent() const { return FromHandle(::GetParent(m_hWnd)); }
     CWnd* GetOwner() const;
@@ -79,7 +86,8 @@ public:
     BOOL IsIconic() const { return ::IsIconic(m_hWnd); }
     BOOL IsZoomed() const { return ::IsZoomed(m_hWnd); }
     BOOL IsChild(const CWnd* pWnd) const { return ::IsChild(m_hWnd, pWnd->m_hWnd); }
-    DWORD GetStyle() const { return static_cast<DWORD>(::GetWindowLongPtrA(m_hWnd, GWL_STYLE)); }
+    DWORD GetStyle() const { return static_cast<DWORD>(::GetWindowLongPtrW(m_hWnd, GWL_STYLE)); }
+    DWORD GetExStyle() const { return static_cast<DWORD>(::GetWindowLongPtrW(m_hWnd, GWL_EXSTYLE)); }
     BOOL ModifyStyle(DWORD dwRemove, DWORD dwAdd, UINT nFlags = 0);
     void MoveWindow(int x, int y, int nWidth, int nHeight, BOOL bRepaint = TRUE) {
         ::MoveWindow(m_hWnd, x, y, nWidth, nHeight, bRepaint);
@@ -154,7 +162,7 @@ protected:
     BOOL OnSetCursor(CWnd*, UINT, UINT) { return static_cast<BOOL>(Default()); }
     void OnSetFocus(CWnd*) { Default(); }
     void OnKillFocus(CWnd*) { Default(); }
-    void OnSettingChange(UINT, LPCSTR) { Default(); }
+    void OnSettingChange(UINT, LPCWSTR) { Default(); }
 
     // Keeps the reflected notifications of a child in its own object.
     BOOL ReflectChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
@@ -179,10 +187,14 @@ LRESULT CALLBACK AfxWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lPara
 // The dialog procedure of dialogs with an object attached.
 INT_PTR CALLBACK AfxDlgProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
 
-// Registers a window class once; an already registered class is fine.
+// Registers a window class once, as a Unicode class; an already registered
+// class is fine. The names are Windows-1250 text or resource numbers.
 BOOL AfxRegisterClass(WNDCLASSA* lpWndClass);
 // Registers once a plain class of that style (no cursor, brush or icon); returns its name.
 LPCSTR AfxRegisterWndClass(UINT nClassStyle);
+
+// A window's text as it holds it.
+std::wstring AfxGetWindowTextW(HWND hWnd);
 
 // Runs f, turning any exception into a quiet failure: no exception may
 // cross a window procedure or a thread's entry.

@@ -1,5 +1,7 @@
 #include "thread/Thread.h"
 
+#include "framework/WideText.h"
+
 #include <atomic>
 
 IMPLEMENT_DYNAMIC(CThread, CObject)
@@ -261,18 +263,18 @@ CString CThread::FormatSystemError(DWORD dwError) {
     // No inserts are supplied, so they are left as they stand: expanding them
     // without arguments would read whatever lies where the arguments should be.
     struct CLocalBuffer {
-        LPSTR p = nullptr;
+        LPWSTR p = nullptr;
         ~CLocalBuffer() {
             if (p)
                 LocalFree(p);
         }
     } buffer;
-    const DWORD nLength = FormatMessageA(
+    const DWORD nLength = FormatMessageW(
         FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
-        dwError, MAKELANGID(LANG_NEUTRAL, SUBLANG_DEFAULT), reinterpret_cast<LPSTR>(&buffer.p), 0, nullptr);
+        dwError, MAKELANGID(LANG_NEUTRAL, SUBLANG_DEFAULT), reinterpret_cast<LPWSTR>(&buffer.p), 0, nullptr);
     if (nLength == 0 || !buffer.p)
         return CString();
-    return CString(buffer.p, static_cast<int>(nLength));
+    return NarrowTextForDisplay(std::wstring_view(buffer.p, nLength));
 }
 
 DWORD WINAPI CThread::ThreadProc(LPVOID pParam) {

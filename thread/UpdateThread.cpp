@@ -5,6 +5,7 @@
 #include "dictionary/DictionaryFormat.h"
 #include "dictionary/DictionaryPaths.h"
 #include "dictionary/DownloadCheck.h"
+#include "dictionary/TextFold.h"
 #include "dictionary/UpdateMerge.h"
 #include "framework/File.h"
 #include "framework/Internet.h"
@@ -47,22 +48,6 @@ CString SizeText(ULONGLONG nBytes) {
     return CString(std::to_string(nBytes) + " bytes");
 }
 
-// Letter case as CString::MakeUpper has it in the ANSI code page: ASCII as
-// the C runtime folds it, and beyond ASCII the code page's own pairs
-// (a-breve and A-breve, s-cedilla and S-cedilla ...), which the runtime's
-// default "C" locale would keep apart.
-dictionary::CaseFold AnsiCaseFold() {
-    dictionary::CaseFold fold;
-    for (int b = 0; b < 256; ++b) {
-        char c = static_cast<char>(b);
-        fold.lead[b] = IsDBCSLeadByte(static_cast<BYTE>(b)) != FALSE;
-        if (!fold.lead[b])
-            CharUpperBuffA(&c, 1);
-        fold.upper[b] = static_cast<unsigned char>(c);
-    }
-    return fold;
-}
-
 // Gives the merge the local file's lines as a text-mode reader sees them:
 // lines end at LF (a CR before it belongs to the line end) and the text ends
 // at the first 0x1A byte. Stops early once no head word of the update is
@@ -96,15 +81,16 @@ struct CUpdateThread::CTarget {
     UINT nIDUpdated;       // string resource: something was appended
 };
 
-MergeOutcome MergeIntoDictionary(LPCSTR pszDictionary, const CStringArray& arrLines, CString& strError) {
+MergeOutcome MergeIntoDictionary(const CFilePath& dictionaryPath, const CStringArray& arrLines,
+                                 CString& strError) {
     CFile file;
     // Exclusive like every dictionary open; never created.
-    if (!file.Open(pszDictionary, CFile::modeReadWrite | CFile::shareExclusive | CFile::typeBinary))
+    if (!file.Open(dictionaryPath, CFile::modeReadWrite | CFile::shareExclusive | CFile::typeBinary))
         return MergeOutcome::kCannotOpen;
     MergeOutcome outcome = MergeOutcome::kAppended;
     const BOOL bDone = AfxTryWithErrorText(
         [&] {
-            dictionary::UpdateMerge merge(AnsiCaseFold());
+            dictionary::UpdateMerge merge(TextCaseFold());
             for (const CString& strLine : arrLines)
                 merge.AddDownloadedLine(strLine.Str());
             ReadLocalLines(file, merge);
@@ -121,7 +107,7 @@ MergeOutcome MergeIntoDictionary(LPCSTR pszDictionary, const CStringArray& arrLi
             }
             // The new lines may be many: through the scratch file, so that the
             // dictionary is never left with only part of them, or part of one.
-            AppendThroughScratch(file, pszDictionary, text);
+            AppendThroughScratch(file, dictionaryPath, text);
         },
         strError);
     return bDone ? outcome : MergeOutcome::kFailed;
@@ -395,18 +381,18 @@ int CUpdateThread::UpdateDictionary(const CTarget& target, CString* pstrReport) 
         return UPDATE_FAILED;
     }
 
-    CString strPath;
+    CFilePath path;
     if (m_strFolder.IsEmpty()) {
-        strPath = GetProgramFilePath(target.pszFile);
+        path = GetProgramFilePath(target.pszFile);
     } else {
-        strPath = m_strFolder;
+        CString strPath = m_strFolder;
         if (strPath[strPath.GetLength() - 1] != '\\')
             strPath += '\\';
-        strPath += target.pszFile;
+        path = strPath + target.pszFile;
     }
 
     CString strError;
-    switch (MergeIntoDictionary(strPath, arrLines, strError)) {
+    switch (MergeIntoDictionary(path, arrLines, strError)) {
         case MergeOutcome::kCannotOpen:
             *pstrReport = target.pszCannotOpen;
             return UPDATE_FAILED;

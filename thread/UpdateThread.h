@@ -6,6 +6,7 @@
 #pragma once
 
 #include "framework/Array.h"
+#include "framework/FilePath.h"
 #include "framework/String.h"
 #include "thread/Thread.h"
 
@@ -80,4 +81,5 @@ enum class MergeOutcome {
 // letter case in the ANSI code page, as CString::MakeUpper does). The file
 // must exist and is opened exclusively; the new content takes its place in
 // one step through the scratch file beside it (AppendThroughScratch).
-MergeOutcome MergeIntoDictionary(LPCSTR pszDictionary, const CStringArray& arrLines, CString& strError);
+MergeOutcome MergeIntoDictionary(const CFilePath& dictionaryPath, const CStringArray& arrLines,
+                                 CString& strError);

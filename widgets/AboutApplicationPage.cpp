@@ -1,6 +1,8 @@
 #include "widgets/AboutApplicationPage.h"
 
 #include "app/ServerHost.h"
+#include "framework/Module.h"
+#include "framework/WideText.h"
 #include "res/resource.h"
 
 #include <new>
@@ -36,19 +38,19 @@ BOOL CAboutApplicationPage::OnInitDialog() {
 }
 
 void CAboutApplicationPage::GetVersionText(CString& out) {
-    char szPath[MAX_PATH] = "";
-    ::GetModuleFileNameA(nullptr, szPath, sizeof(szPath));
+    const std::wstring strPath = AfxGetModuleFilePath();
     DWORD dwHandle = 0;
-    DWORD cbInfo = ::GetFileVersionInfoSizeA(szPath, &dwHandle);
+    DWORD cbInfo = ::GetFileVersionInfoSizeW(strPath.c_str(), &dwHandle);
     try {
         std::vector<BYTE> info(cbInfo);
-        if (cbInfo == 0 || !::GetFileVersionInfoA(szPath, 0, cbInfo, info.data()))
+        if (cbInfo == 0 || !::GetFileVersionInfoW(strPath.c_str(), 0, cbInfo, info.data()))
             return;
         LPVOID pValue = nullptr;
         UINT cchValue = 0;
-        if (::VerQueryValueA(info.data(), "\\StringFileInfo\\040904b0\\ProductVersion", &pValue, &cchValue) &&
+        if (::VerQueryValueW(info.data(), L"\\StringFileInfo\\040904b0\\ProductVersion", &pValue,
+                             &cchValue) &&
             pValue)
-            out = static_cast<LPCSTR>(pValue);
+            out = NarrowTextForDisplay(static_cast<LPCWSTR>(pValue));
     } catch (const std::bad_alloc&) {
         // No room for the version block: the field stays as it was.
     }

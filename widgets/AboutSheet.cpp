@@ -31,6 +31,6 @@ BOOL CAboutSheet::OnInitDialog() {
     if (HWND hWndOK = ::GetDlgItem(m_hWnd, IDOK))
         ::ShowWindow(hWndOK, SW_HIDE);
     if (HWND hWndCancel = ::GetDlgItem(m_hWnd, IDCANCEL))
-        ::SetWindowTextA(hWndCancel, "&Close");
+        ::SetWindowTextW(hWndCancel, L"&Close");
     return bResult;
 }

@@ -65,15 +65,15 @@ BOOL CAboutSystemPage::OnInitDialog() {
     strMemory.Format("%u MB", GetPhysicalMemoryMB());
 
     // A name the system cannot give leaves the text as it was.
-    char szUser[260] = "Unknow";
-    DWORD cchUser = sizeof(szUser);
-    ::GetUserNameA(szUser, &cchUser);
+    WCHAR szUser[260] = L"Unknow";
+    DWORD cchUser = ARRAYSIZE(szUser);
+    ::GetUserNameW(szUser, &cchUser);
 
     SetDlgItemText(IDC_CPU_NAME, strName);
     SetDlgItemText(IDC_CPU_IDENTIFIER, strIdentifier);
     SetDlgItemText(IDC_CPU_SPEED, strSpeed);
     SetDlgItemText(IDC_PHYSICAL_MEMORY, strMemory);
-    SetDlgItemText(IDC_USER_NAME, szUser);
+    ::SetDlgItemTextW(m_hWnd, IDC_USER_NAME, szUser);
 
     if (hKey)
         ::RegCloseKey(hKey);
@@ -134,5 +134,5 @@ void CAboutSystemPage::OnAdvanced() {
             AfxMessageBox("Error Executing \"MsInfo32.exe\" !", MB_ICONEXCLAMATION | MB_OK);
     }
     // Either way the sheet has done its work.
-    ::SendMessageA(::GetParent(m_hWnd), PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
+    ::SendMessageW(::GetParent(m_hWnd), PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
 }

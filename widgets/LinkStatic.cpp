@@ -1,6 +1,7 @@
 #include "widgets/LinkStatic.h"
 
 #include "framework/Module.h"
+#include "framework/WideText.h"
 #include "res/resource.h"
 
 IMPLEMENT_DYNAMIC(CLinkStatic, CStatic)
@@ -30,12 +31,13 @@ CLinkStatic::~CLinkStatic() = default;
 void CLinkStatic::SetTipText(LPCSTR lpszText) {
     if (!m_bTipEnabled || !m_tip.m_hWnd)
         return;
-    TTTOOLINFOA ti = {};
+    std::wstring text = WideText(lpszText);
+    TTTOOLINFOW ti = {};
     ti.cbSize = sizeof(ti);
     ti.hwnd = m_hWnd;
     ti.uId = kToolId;
-    ti.lpszText = const_cast<LPSTR>(lpszText);
-    m_tip.SendMessage(TTM_UPDATETIPTEXTA, 0, reinterpret_cast<LPARAM>(&ti));
+    ti.lpszText = &text[0];
+    m_tip.SendMessage(TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&ti));
 }
 
 BOOL CLinkStatic::OpenTarget(LPCSTR lpszTarget) {
@@ -47,7 +49,7 @@ void CLinkStatic::PreSubclassWindow() {
     CStatic::PreSubclassWindow();
 
     // A static control reports clicks only with SS_NOTIFY.
-    ::SetWindowLongPtrA(m_hWnd, GWL_STYLE, static_cast<LONG_PTR>(GetStyle() | SS_NOTIFY));
+    ::SetWindowLongPtrW(m_hWnd, GWL_STYLE, static_cast<LONG_PTR>(GetStyle() | SS_NOTIFY));
 
     // The control's own font, underlined.
     HGDIOBJ hFont = reinterpret_cast<HGDIOBJ>(SendMessage(WM_GETFONT));
@@ -64,13 +66,14 @@ void CLinkStatic::PreSubclassWindow() {
     // One tool over the control as it is now, without text until a tip is
     // given; the tip shows even when the dialog is not active.
     if (!m_tip.m_hWnd && m_tip.Create(this, TTS_ALWAYSTIP)) {
-        TTTOOLINFOA ti = {};
+        WCHAR szEmpty[] = L"";
+        TTTOOLINFOW ti = {};
         ti.cbSize = sizeof(ti);
         ti.hwnd = m_hWnd;
         ti.uId = kToolId;
         GetClientRect(&ti.rect);
-        ti.lpszText = const_cast<LPSTR>("");
-        m_tip.SendMessage(TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&ti));
+        ti.lpszText = szEmpty;
+        m_tip.SendMessage(TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&ti));
         m_tip.ShowWindow(SW_HIDE);
     }
 

@@ -3,6 +3,7 @@
 #include "framework/FrameWnd.h"
 #include "framework/Gdi.h"
 #include "framework/StatusBar.h"
+#include "framework/WideText.h"
 #include "framework/WinApp.h"
 
 IMPLEMENT_DYNCREATE(CProgressBar, CProgressCtrl)
@@ -25,7 +26,8 @@ int Mul32(int a, int b) {
 
 int TextWidth(HDC hDC, LPCSTR lpszText) {
     SIZE size = {0, 0};
-    ::GetTextExtentPoint32A(hDC, lpszText, lstrlenA(lpszText), &size);
+    const std::wstring text = WideText(lpszText);
+    ::GetTextExtentPoint32W(hDC, text.c_str(), static_cast<int>(text.size()), &size);
     return size.cx;
 }
 

@@ -2,13 +2,15 @@
 
 #include "framework/Gdi.h"
 #include "framework/Module.h"
+#include "framework/WideText.h"
 #include "framework/WinApp.h"
 
+#include <algorithm>
 #include <cstring>
 
 // Asked for once, before any window exists, so the message map can name it.
-const UINT CSystemTray::s_nTaskbarCreatedMsg = ::RegisterWindowMessageA("TaskbarCreated");
-int CSystemTray::s_nMaxTipLength = sizeof(NOTIFYICONDATAA::szTip);
+const UINT CSystemTray::s_nTaskbarCreatedMsg = ::RegisterWindowMessageW(L"TaskbarCreated");
+int CSystemTray::s_nMaxTipLength = ARRAYSIZE(NOTIFYICONDATAW::szTip);
 
 BEGIN_MESSAGE_MAP(CSystemTray, CWnd)
 ON_WM_TIMER()
@@ -20,17 +22,16 @@ namespace {
 
 // The shell reads the record up to the balloon members (the layout that
 // came with balloons); the constant is the right size for 32 and 64 bits.
-const DWORD kRecordSize = NOTIFYICONDATAA_V2_SIZE;
-static_assert(sizeof(void*) != 8 || kRecordSize == 504, "the 64-bit record is 504 bytes");
-static_assert(sizeof(void*) != 4 || kRecordSize == 488, "the 32-bit record is 488 bytes");
+const DWORD kRecordSize = NOTIFYICONDATAW_V2_SIZE;
 
-// Copies at most cbBuffer - 1 bytes of lpszSource (null: nothing) and ends
-// the text there.
-template <size_t cbBuffer>
-void CopyCut(char (&szBuffer)[cbBuffer], LPCSTR lpszSource) {
-    size_t nLength = lpszSource ? strnlen(lpszSource, cbBuffer - 1) : 0;
-    std::memcpy(szBuffer, lpszSource ? lpszSource : "", nLength);
-    szBuffer[nLength] = '\0';
+// Copies at most nChars - 1 characters of lpszSource (null: nothing), as
+// UTF-16, and ends the text there.
+template <size_t nChars>
+void CopyCut(WCHAR (&szBuffer)[nChars], LPCSTR lpszSource) {
+    const std::wstring text = WideText(lpszSource);
+    const size_t nLength = std::min(text.size(), nChars - 1);
+    std::memcpy(szBuffer, text.data(), nLength * sizeof(WCHAR));
+    szBuffer[nLength] = L'\0';
 }
 
 }  // namespace
@@ -77,7 +78,7 @@ BOOL CSystemTray::Create(CWnd* pParent, UINT uCallbackMessage, LPCSTR lpszTip, H
     m_bEnabled = LOBYTE(LOWORD(::GetVersion())) >= 4;
     if (!m_bEnabled)
         return FALSE;
-    s_nMaxTipLength = sizeof(m_nid.szTip);
+    s_nMaxTipLength = ARRAYSIZE(m_nid.szTip);
 
     if (!CreateEx(0, AfxRegisterWndClass(0), "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr))
         return FALSE;
@@ -119,7 +120,7 @@ BOOL CSystemTray::Create(CWnd* pParent, UINT uCallbackMessage, LPCSTR lpszTip, H
 
     // Adding the icon again later must not show the balloon again.
     if (bBalloon)
-        m_nid.szInfo[0] = '\0';
+        m_nid.szInfo[0] = L'\0';
     return bResult;
 }
 
@@ -287,7 +288,7 @@ BOOL CSystemTray::ShowBalloon(LPCSTR lpszText, LPCSTR lpszTitle, DWORD dwIconFla
     m_nid.uTimeout = nTimeoutSeconds * 1000;
     BOOL bResult = NotifyShell(NIM_MODIFY);
     // Later modifications must not show the balloon again.
-    m_nid.szInfo[0] = '\0';
+    m_nid.szInfo[0] = L'\0';
     return bResult;
 }
 
@@ -373,7 +374,7 @@ LRESULT CSystemTray::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     return CWnd::WindowProc(message, wParam, lParam);
 }
 
-void CSystemTray::OnSettingChange(UINT uFlags, LPCSTR lpszSection) {
+void CSystemTray::OnSettingChange(UINT uFlags, LPCWSTR lpszSection) {
     CWnd::OnSettingChange(uFlags, lpszSection);
     if (uFlags == SPI_SETWORKAREA) {
         m_bAddPending = m_bWanted;

@@ -66,7 +66,7 @@ public:
 
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
-    NOTIFYICONDATAA m_nid;
+    NOTIFYICONDATAW m_nid;
     BOOL m_bEnabled;         // the shell has a notification area
     BOOL m_bHidden;          // the icon is not visible
     BOOL m_bRemoved;         // the icon is not registered with the shell
@@ -92,9 +92,9 @@ public:
 protected:
     void ResetState();
     // Virtual so that a test can play a shell whose taskbar is not there yet.
-    virtual BOOL NotifyShell(DWORD dwMessage) { return ::Shell_NotifyIconA(dwMessage, &m_nid); }
+    virtual BOOL NotifyShell(DWORD dwMessage) { return ::Shell_NotifyIconW(dwMessage, &m_nid); }
 
     void OnTimer(UINT_PTR nIDEvent);
-    void OnSettingChange(UINT uFlags, LPCSTR lpszSection);
+    void OnSettingChange(UINT uFlags, LPCWSTR lpszSection);
     LRESULT OnTaskbarCreated(WPARAM wParam, LPARAM lParam);
 };

@@ -23,6 +23,8 @@
 //   tavprobe key-free            1 when the lookup key (Ctrl+Shift+F11) can be registered
 //   tavprobe hold-key MS         holds the lookup key for MS milliseconds
 //   tavprobe foreground          1 when the main window is in front
+//   tavprobe acp                 the ANSI code page this process runs with
+//   tavprobe clipboard           the Unicode text on the clipboard, then its CF_TEXT bytes in hex
 //   tavprobe reg-clear           deletes HKCU\Software\Ordal\Tav
 //   tavprobe reg-get NAME        a value of ...\Tav\Settings (number, text or hex bytes)
 //   tavprobe reg-set-dword NAME N | reg-set-sz NAME TEXT | reg-set-hex NAME HEX
@@ -226,10 +228,41 @@ int Clipboard(const std::string& verb, const char* text) {
 
 }  // namespace
 
+std::string Hex(const char* p) {
+    std::string out;
+    for (; *p; ++p) {
+        char byte[3];
+        std::snprintf(byte, sizeof byte, "%02x", static_cast<unsigned char>(*p));
+        out += byte;
+    }
+    return out;
+}
+
+int Clipboard() {
+    if (!OpenClipboard(nullptr))
+        return 1;
+    HANDLE hWide = GetClipboardData(CF_UNICODETEXT);
+    Print(hWide ? static_cast<LPCWSTR>(GlobalLock(hWide)) : L"");
+    if (hWide)
+        GlobalUnlock(hWide);
+    HANDLE hAnsi = GetClipboardData(CF_TEXT);
+    std::printf("%s\n", hAnsi ? Hex(static_cast<const char*>(GlobalLock(hAnsi))).c_str() : "");
+    if (hAnsi)
+        GlobalUnlock(hAnsi);
+    CloseClipboard();
+    return 0;
+}
+
 int main(int argc, char** argv) {
     if (argc < 2)
         return 2;
     std::string verb = argv[1];
+    if (verb == "acp") {
+        std::printf("%u\n", GetACP());
+        return 0;
+    }
+    if (verb == "clipboard")
+        return Clipboard();
     if (verb.rfind("reg-", 0) == 0)
         return Registry(argc, argv);
     if (verb.rfind("clipboard-", 0) == 0)

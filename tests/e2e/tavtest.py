@@ -35,8 +35,10 @@ def dictionary_bytes(lines):
 class Tav:
     """One copy of the program in a folder of its own, with its dictionaries."""
 
-    def __init__(self, en=(), ro=()):
-        self.folder = tempfile.mkdtemp(prefix="tav-e2e-")
+    def __init__(self, en=(), ro=(), subfolder=None):
+        self.root = tempfile.mkdtemp(prefix="tav-e2e-")
+        self.folder = os.path.join(self.root, subfolder) if subfolder else self.root
+        os.makedirs(self.folder, exist_ok=True)
         shutil.copy(TAV_EXE, os.path.join(self.folder, "tav.exe"))
         self.write("en.tmp", dictionary_bytes(en))
         self.write("ro.tmp", dictionary_bytes(ro))
@@ -79,7 +81,7 @@ class Tav:
 
     def cleanup(self):
         self.stop()
-        shutil.rmtree(self.folder, ignore_errors=True)
+        shutil.rmtree(self.root, ignore_errors=True)
 
     # What the window shows.
     def rows(self, which="words"):
@@ -119,7 +121,7 @@ class TavTestCase(unittest.TestCase):
             self.tav.cleanup()
         probe("reg-clear")
 
-    def launch(self, en=(), ro=(), settings=None):
+    def launch(self, en=(), ro=(), settings=None, subfolder=None):
         for name, value in (settings or {}).items():
             if isinstance(value, int):
                 probe("reg-set-dword", name, value)
@@ -127,7 +129,7 @@ class TavTestCase(unittest.TestCase):
                 probe("reg-set-hex", name, value.hex())
             else:
                 probe("reg-set-sz", name, value)
-        self.tav = Tav(en, ro)
+        self.tav = Tav(en, ro, subfolder)
         self.tav.start()
         return self.tav
 
@@ -160,7 +162,15 @@ class Keyboard:
         return ids[0]
 
     def focus(self):
-        xdotool("windowfocus", "--sync", self.window())
+        # A window that has only just appeared may not take the focus yet.
+        for attempt in range(10):
+            try:
+                xdotool("windowfocus", "--sync", self.window())
+                return
+            except subprocess.CalledProcessError:
+                if attempt == 9:
+                    raise
+                time.sleep(0.1)
 
     def type(self, text):
         self.focus()

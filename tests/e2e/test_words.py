@@ -137,20 +137,6 @@ class Words(TavTestCase):
         self.assertTrue(data.endswith("cliff:stâncă\n".encode(ENCODING)), data[-30:])
         self.assertEqual(1, data.count(b"cliff"))
 
-    def test_add_appends_a_crlf_line_and_shows_the_word(self):
-        self.keys.key("Tab", "Insert")
-        dialog = self.dialog("Add new word")
-        dialog.type("zebră")
-        dialog.key("Return")           # moves on to the translations
-        dialog.type("zebră, dungat")
-        dialog.key("Return")           # accepts
-        self.wait_for(lambda: self.tav.status() == "The addition has been successfully completed",
-                      message="addition message")
-        data = self.tav.read("en.tmp")
-        self.assertTrue(data.endswith("zebră:zebră| dungat\r\n".encode(ENCODING)), data[-40:])
-        self.assertEqual("zebră", self.tav.selection())
-        self.assertEqual("zebră", probe("wordbox")[0])
-
     def test_modify_rewrites_the_file_with_lf_ends(self):
         original = self.tav.read("en.tmp")
         self.keys.type("bank")

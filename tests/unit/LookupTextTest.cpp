@@ -1,3 +1,4 @@
+#include "dictionary/TextFold.h"
 #include "dictionary/LookupText.h"
 
 #include "dictionary/WordListFill.h"
@@ -40,7 +41,7 @@ TEST(LookupText, FirstWordOrShortPhraseWithoutWhatSurroundsIt) {
 }
 
 TEST(LookupText, HeadWordFoundWholeAndWithoutRegardToCase) {
-    const CaseFold fold = TypedTextFold();
+    const CaseFold fold = TextCaseFold();
     const std::string file =
         "house:cas\xE3\r\nBank:banc\xE3|mal\n:no head\n\xFE"
         "ar\xE3:country\nlast:line";

@@ -1,5 +1,8 @@
 #include "RandomDictionary.h"
 
+#include "framework/CodePage.h"
+#include "framework/WideText.h"
+
 #include <windows.h>
 
 namespace {
@@ -83,11 +86,14 @@ std::string RandomDictionary::Typed(const std::vector<std::string>& rows) {
         if (Below(5) == 0)
             text += kSmall[Below(sizeof(kSmall) - 1)];
     }
+    const bool bPlain = Below(4) == 0;  // typed without diacritics
     for (char& c : text) {
+        if (bPlain)
+            c = static_cast<char>(codepage::PlainLetter(static_cast<unsigned char>(c)));
         if (Below(3) == 0)
-            CharUpperBuffA(&c, 1);
+            c = static_cast<char>(UpperByte(static_cast<unsigned char>(c)));
         else if (Below(3) == 0)
-            CharLowerBuffA(&c, 1);
+            c = static_cast<char>(LowerByte(static_cast<unsigned char>(c)));
     }
     if (text.empty())
         text = "a";

@@ -1,5 +1,8 @@
 #include "DialogDriver.h"
 
+#include "framework/WideText.h"
+#include "framework/Wnd.h"
+
 namespace {
 DialogDriver* g_pActive = nullptr;
 
@@ -63,9 +66,7 @@ void CALLBACK DialogDriver::OnTick(HWND, UINT, UINT_PTR, DWORD) {
 }
 
 std::string DlgText(HWND hDlg, int nID) {
-    char text[512] = {};
-    GetDlgItemTextA(hDlg, nID, text, sizeof(text));
-    return text;
+    return NarrowTextForDisplay(AfxGetWindowTextW(GetDlgItem(hDlg, nID))).Str();
 }
 
 void PostKey(HWND hWnd, UINT nVirtKey) {
@@ -80,6 +81,6 @@ void ClickButton(HWND hDlg, int nID) {
 
 void TypeText(HWND hDlg, int nID, const char* text) {
     HWND hEdit = GetDlgItem(hDlg, nID);
-    SendMessageA(hEdit, EM_SETSEL, 0, -1);
-    SendMessageA(hEdit, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(text));
+    SendMessageW(hEdit, EM_SETSEL, 0, -1);
+    SendMessageW(hEdit, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(WideText(text).c_str()));
 }

@@ -13,8 +13,8 @@ namespace {
 
 using Words = std::vector<std::string>;
 
-bool Exists(LPCSTR lpszPath) {
-    return GetFileAttributesA(lpszPath) != INVALID_FILE_ATTRIBUTES;
+bool Exists(const CFilePath& path) {
+    return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
 }  // namespace
@@ -29,13 +29,13 @@ protected:
 };
 
 TEST_F(FaultsTest, ADictionaryDeletedOrReplacedByADirectoryWhileRunningIsNeitherCreatedNorRemoved) {
-    const CString strPath = GetProgramFilePath("en.tmp");
+    const CFilePath path = GetProgramFilePath("en.tmp");
     for (bool bDirectory : {false, true}) {
         WriteDictionary(0, "bank:banca\r\nhouse:casa\r\n");
         StartProgram();
-        ASSERT_TRUE(DeleteFileA(strPath));
+        ASSERT_TRUE(DeleteFileW(path.c_str()));
         if (bDirectory) {
-            ASSERT_TRUE(CreateDirectoryA(strPath, nullptr));
+            ASSERT_TRUE(CreateDirectoryW(path.c_str(), nullptr));
         }
         {
             DialogDriver driver(nullptr, {[](HWND h) {
@@ -64,7 +64,7 @@ TEST_F(FaultsTest, ADictionaryDeletedOrReplacedByADirectoryWhileRunningIsNeither
         EXPECT_EQ(CString("Can not open database for deletion"), StatusText()) << bDirectory;
         // The lists stay as they were; nothing was made in the file's place.
         EXPECT_EQ((Words{"bank", "house"}), Rows(m_pFrame->GetWordList())) << bDirectory;
-        EXPECT_EQ(bDirectory, Exists(strPath)) << bDirectory;
+        EXPECT_EQ(bDirectory, Exists(path)) << bDirectory;
         EXPECT_FALSE(Exists(GetProgramFilePath(kTempFileName))) << bDirectory;
         // Loading it again says so, with empty lists.
         Command(ID_ROMANIAN_ENGLISH);
@@ -72,6 +72,6 @@ TEST_F(FaultsTest, ADictionaryDeletedOrReplacedByADirectoryWhileRunningIsNeither
         EXPECT_EQ(CString("Can not open database"), StatusText()) << bDirectory;
         EXPECT_TRUE(Rows(m_pFrame->GetWordList()).empty()) << bDirectory;
         CloseProgram();
-        RemoveDirectoryA(strPath);
+        RemoveDirectoryW(path.c_str());
     }
 }

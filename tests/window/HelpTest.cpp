@@ -46,12 +46,12 @@ protected:
 TEST_F(HelpTest, AMissingControlIsLookedForOnlyOnce) {
     RegisterControl("C:\\nowhere\\missing.ocx");
     ResetHtmlHelpLoader(kTestKeyUnderRoot, "no-such-control.ocx");
-    EXPECT_EQ(nullptr, HtmlHelpA(nullptr, "x.chm", 0, 0));
+    EXPECT_EQ(nullptr, HtmlHelpW(nullptr, L"x.chm", 0, 0));
     // The real control registered now is not looked for any more.
     char path[MAX_PATH];
     GetSystemDirectoryA(path, MAX_PATH);
     RegisterControl((std::string(path) + "\\hhctrl.ocx").c_str());
-    EXPECT_EQ(nullptr, HtmlHelpA(nullptr, "x.chm", 0, 0));
+    EXPECT_EQ(nullptr, HtmlHelpW(nullptr, L"x.chm", 0, 0));
     EXPECT_EQ(nullptr, HelpViewer());
 }
 
@@ -59,8 +59,8 @@ TEST_F(HelpTest, ARegistrationNamingAMissingFileFallsBackToTheSearchPath) {
     WriteDictionary(0, "a:b\r\n");
     RegisterControl("C:\\nowhere\\missing.ocx");
     ResetHtmlHelpLoader(kTestKeyUnderRoot, nullptr);
-    CString strChm = GetProgramFilePath("..\\..\\help\\tav.chm");
-    HWND hViewer = HtmlHelpA(nullptr, strChm, 0, 0);
+    const CFilePath strChm = GetProgramFilePath("..\\..\\help\\tav.chm");
+    HWND hViewer = HtmlHelpW(nullptr, strChm.c_str(), 0, 0);
     EXPECT_NE(nullptr, hViewer);
     EXPECT_TRUE(PumpUntil([] { return HelpViewer() != nullptr; }));
 }

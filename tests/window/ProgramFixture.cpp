@@ -19,21 +19,22 @@ void DeleteProgramTestSettings() {
 }
 
 void ProgramTest::WriteDictionary(int nDirection, const std::string& bytes) {
-    std::ofstream out(GetProgramFilePath(GetDictionaryFileName(nDirection)).Str(),
+    std::ofstream out(GetProgramFilePath(GetDictionaryFileName(nDirection)).ForDisplay().Str(),
                       std::ios::binary | std::ios::trunc);
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
 
 std::string ProgramTest::ReadDictionary(int nDirection) {
-    std::ifstream in(GetProgramFilePath(GetDictionaryFileName(nDirection)).Str(), std::ios::binary);
+    std::ifstream in(GetProgramFilePath(GetDictionaryFileName(nDirection)).ForDisplay().Str(),
+                     std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
 void ProgramTest::RemoveDictionaries() {
     for (LPCSTR name : {"en.tmp", "ro.tmp", "temp.tmp"}) {
-        CString strPath = GetProgramFilePath(name);
-        SetFileAttributesA(strPath, FILE_ATTRIBUTE_NORMAL);
-        DeleteFileA(strPath);
+        const CFilePath path = GetProgramFilePath(name);
+        SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+        DeleteFileW(path.c_str());
     }
 }
 

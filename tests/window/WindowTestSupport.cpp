@@ -7,12 +7,12 @@ void PumpMessages(DWORD nMilliseconds) {
     CWinThread* pThread = AfxGetThread();
     do {
         MSG msg;
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
             if (msg.message == WM_QUIT)
                 continue;
             if (!pThread || !pThread->PreTranslateMessage(&msg)) {
                 TranslateMessage(&msg);
-                DispatchMessageA(&msg);
+                DispatchMessageW(&msg);
             }
         }
         if (pThread)

@@ -19,13 +19,13 @@ class WordListFill : public ::testing::Test {
 protected:
     void SetUp() override {
         m_hParent =
-            CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 400, 300, nullptr, nullptr, nullptr, nullptr);
+            CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 400, 300, nullptr, nullptr, nullptr, nullptr);
         ASSERT_NE(nullptr, m_hParent);
     }
     void TearDown() override { DestroyWindow(m_hParent); }
 
     HWND NewList(DWORD dwStyle = CList1::kStyle) const {
-        return CreateWindowExA(0, "ListBox", "", dwStyle, 0, 0, 200, 300, m_hParent, nullptr, nullptr,
+        return CreateWindowExW(0, L"ListBox", L"", dwStyle, 0, 0, 200, 300, m_hParent, nullptr, nullptr,
                                nullptr);
     }
     static Rows RowsOf(HWND hList) {
@@ -105,7 +105,7 @@ TEST_F(LargeDictionaryTest, ListSearchAndTranslationsAreThoseOfTheStraightforwar
     CWnd* pWords = m_pFrame->GetWordList();
     dictionary::LoadedLines lines;
     lines.Assign(bytes);
-    HWND hExpected = CreateWindowExA(0, "ListBox", "", CList1::kStyle & ~WS_VISIBLE, 0, 0, 100, 100,
+    HWND hExpected = CreateWindowExW(0, L"ListBox", L"", CList1::kStyle & ~WS_VISIBLE, 0, 0, 100, 100,
                                      m_pFrame->m_hWnd, nullptr, nullptr, nullptr);
     for (size_t i = 0; i < lines.Size(); ++i)
         CListBox(hExpected).AddString(std::string(lines.HeadWordAt(i)).c_str());
@@ -127,7 +127,7 @@ TEST_F(LargeDictionaryTest, ListSearchAndTranslationsAreThoseOfTheStraightforwar
     CStringList plainLines;
     ASSERT_TRUE(LoadOneByOne(GetProgramFilePath("en.tmp"), nullptr, plainLines));
     CWnd* pTranslations = m_pFrame->GetTranslationList();
-    HWND hItems = CreateWindowExA(0, "ListBox", "", CList2::kStyle & ~WS_VISIBLE, 0, 0, 100, 100,
+    HWND hItems = CreateWindowExW(0, L"ListBox", L"", CList2::kStyle & ~WS_VISIBLE, 0, 0, 100, 100,
                                   m_pFrame->m_hWnd, nullptr, nullptr, nullptr);
     for (int k = 0; k < 30; ++k) {
         // Not the empty row: it gathers the hundreds of lines without a head
