@@ -21,6 +21,7 @@
 #include "Straightforward.h"
 
 #include "dictionary/DictionaryEdits.h"
+#include "dictionary/DictionaryMerge.h"
 #include "dictionary/DictionaryFormat.h"
 #include "dictionary/DictionaryLoad.h"
 #include "framework/Controls.h"

@@ -7,9 +7,9 @@
 // agree with, byte for byte.
 #pragma once
 
+#include "dictionary/DictionaryMerge.h"
 #include "framework/Array.h"
 #include "framework/String.h"
-#include "thread/UpdateThread.h"
 
 // Head words are compared as the program compares them (CString::MakeUpper
 // on both sides); a missing final line end is supplied before the first

@@ -1,8 +1,8 @@
 #include "thread/UpdateThread.h"
 
 #include "app/ServerHost.h"
-#include "dictionary/DictionaryEdits.h"
 #include "dictionary/DictionaryFormat.h"
+#include "dictionary/DictionaryMerge.h"
 #include "dictionary/DictionaryPaths.h"
 #include "dictionary/DownloadCheck.h"
 #include "dictionary/TextFold.h"
@@ -32,7 +32,6 @@ const ULONGLONG kDefaultMaxDownloadSize = 64ull * 1024 * 1024;
 // line ends must not cost gigabytes.
 const INT_PTR kDefaultMaxDownloadLines = 2000000;
 const UINT kReadChunk = 64 * 1024;
-const UINT kFileChunk = 1024 * 1024;
 
 CString DurationText(DWORD dwMilliseconds) {
     const DWORD kMinute = 60 * 1000;
@@ -48,28 +47,6 @@ CString SizeText(ULONGLONG nBytes) {
     return CString(std::to_string(nBytes) + " bytes");
 }
 
-// Gives the merge the local file's lines as a text-mode reader sees them:
-// lines end at LF (a CR before it belongs to the line end) and the text ends
-// at the first 0x1A byte. Stops early once no head word of the update is
-// left to look for.
-void ReadLocalLines(CFile& file, dictionary::UpdateMerge& merge) {
-    std::vector<char> chunk(kFileChunk);
-    dictionary::LineSplitter splitter;
-    auto add = [&merge](std::string_view line) { merge.AddLocalLine(line); };
-    while (merge.Outstanding() > 0) {
-        UINT nRead = file.Read(chunk.data(), kFileChunk);
-        if (nRead == 0)
-            break;
-        const void* pStop = std::memchr(chunk.data(), 0x1A, nRead);
-        if (pStop)
-            nRead = static_cast<UINT>(static_cast<const char*>(pStop) - chunk.data());
-        splitter.Feed(chunk.data(), nRead, add);
-        if (pStop)
-            break;
-    }
-    splitter.Finish(add);
-}
-
 }  // namespace
 
 struct CUpdateThread::CTarget {
@@ -80,38 +57,6 @@ struct CUpdateThread::CTarget {
     LPCSTR pszNotNeeded;   // nothing was appended
     UINT nIDUpdated;       // string resource: something was appended
 };
-
-MergeOutcome MergeIntoDictionary(const CFilePath& dictionaryPath, const CStringArray& arrLines,
-                                 CString& strError) {
-    CFile file;
-    // Exclusive like every dictionary open; never created.
-    if (!file.Open(dictionaryPath, CFile::modeReadWrite | CFile::shareExclusive | CFile::typeBinary))
-        return MergeOutcome::kCannotOpen;
-    MergeOutcome outcome = MergeOutcome::kAppended;
-    const BOOL bDone = AfxTryWithErrorText(
-        [&] {
-            dictionary::UpdateMerge merge(TextCaseFold());
-            for (const CString& strLine : arrLines)
-                merge.AddDownloadedLine(strLine.Str());
-            ReadLocalLines(file, merge);
-            std::string text;
-            for (size_t nLine : merge.Chosen()) {
-                const std::string& line = arrLines[static_cast<INT_PTR>(nLine)].Str();
-                text += line;
-                text += "\r\n";
-            }
-            if (text.empty()) {
-                file.Close();
-                outcome = MergeOutcome::kNothingNew;
-                return;
-            }
-            // The new lines may be many: through the scratch file, so that the
-            // dictionary is never left with only part of them, or part of one.
-            AppendThroughScratch(file, dictionaryPath, text);
-        },
-        strError);
-    return bDone ? outcome : MergeOutcome::kFailed;
-}
 
 CUpdateThread::CUpdateThread()
     : m_hWndOwner(nullptr),
@@ -397,6 +342,7 @@ int CUpdateThread::UpdateDictionary(const CTarget& target, CString* pstrReport) 
             *pstrReport = target.pszCannotOpen;
             return UPDATE_FAILED;
         case MergeOutcome::kFailed:
+        case MergeOutcome::kCancelled:  // never: this merge is not cancelled
             *pstrReport = strError;
             return UPDATE_FAILED;
         case MergeOutcome::kNothingNew:

@@ -67,19 +67,3 @@ private:
     HANDLE m_hCancel;  // manual-reset
     int UpdateDictionary(const CTarget& target, CString* pstrReport);
 };
-
-// How merging downloaded lines into a dictionary file ended.
-enum class MergeOutcome {
-    kCannotOpen,  // the file is missing or open elsewhere; nothing happened
-    kFailed,      // a file error after the open; strError holds its text
-    kNothingNew,  // every head word is present already; the file is unchanged
-    kAppended,    // at least one line was appended
-};
-
-// Appends to the dictionary file, in their order and each with a CR LF, the
-// downloaded lines whose head word the file does not hold yet (ignoring
-// letter case in the ANSI code page, as CString::MakeUpper does). The file
-// must exist and is opened exclusively; the new content takes its place in
-// one step through the scratch file beside it (AppendThroughScratch).
-MergeOutcome MergeIntoDictionary(const CFilePath& dictionaryPath, const CStringArray& arrLines,
-                                 CString& strError);

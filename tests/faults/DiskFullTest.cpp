@@ -11,6 +11,7 @@
 #include "../unit/TempDir.h"
 
 #include "dictionary/DictionaryEdits.h"
+#include "dictionary/DictionaryMerge.h"
 #include "framework/Exception.h"
 #include "thread/UpdateThread.h"
 

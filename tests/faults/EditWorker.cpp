@@ -5,6 +5,7 @@
 #include "EditScript.h"
 
 #include "dictionary/DictionaryEdits.h"
+#include "dictionary/DictionaryMerge.h"
 #include "thread/UpdateThread.h"
 
 #include <cstdio>

@@ -3,6 +3,7 @@
 #include "bench/DictionaryGenerator.h"
 #include "bench/RescanMerge.h"
 #include "dictionary/DictionaryFormat.h"
+#include "dictionary/DictionaryMerge.h"
 #include "dictionary/UpdateMerge.h"
 #include "framework/File.h"
 #include "thread/UpdateThread.h"
