@@ -11,7 +11,7 @@ packages=(
   googletest
   fp-utils nsis
   clang libclang-rt-14-dev
-  libz-mingw-w64-dev
+  libz-mingw-w64-dev zlib1g-dev
 )
 
 missing=()

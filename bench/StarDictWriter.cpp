@@ -1,0 +1,140 @@
+#include "StarDictWriter.h"
+
+#include "DictionaryGenerator.h"
+#include "framework/CodePage.h"
+
+#include <zlib.h>
+
+#include <stdexcept>
+
+namespace {
+
+void AppendBigEndian(std::string& out, uint64_t value, int bytes) {
+    for (int shift = (bytes - 1) * 8; shift >= 0; shift -= 8)
+        out += static_cast<char>((value >> shift) & 0xFF);
+}
+
+bool IsUpper(char type) {
+    return type >= 'A' && type <= 'Z';
+}
+
+// Appends an item, its end (a NUL or a size before it) written unless bLast.
+void AppendItem(std::string& out, char type, std::string_view data, bool bLast) {
+    if (IsUpper(type) && !bLast)
+        AppendBigEndian(out, data.size(), 4);
+    out.append(data.data(), data.size());
+    if (!IsUpper(type) && !bLast)
+        out += '\0';
+}
+
+std::string GzipMember(std::string_view data) {
+    z_stream stream{};
+    if (deflateInit2(&stream, Z_BEST_SPEED, Z_DEFLATED, 16 + MAX_WBITS, 8, Z_DEFAULT_STRATEGY) != Z_OK)
+        throw std::runtime_error("deflateInit2");
+    std::string out(deflateBound(&stream, static_cast<uLong>(data.size())) + 32, '\0');
+    stream.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(data.data()));
+    stream.avail_in = static_cast<uInt>(data.size());
+    stream.next_out = reinterpret_cast<Bytef*>(&out[0]);
+    stream.avail_out = static_cast<uInt>(out.size());
+    const int result = deflate(&stream, Z_FINISH);
+    out.resize(stream.total_out);
+    deflateEnd(&stream);
+    if (result != Z_STREAM_END)
+        throw std::runtime_error("deflate");
+    return out;
+}
+
+// English-like words: syllables of plain letters.
+std::string EnglishWord(uint32_t& state) {
+    static const char* const kSyllables[] = {"an",   "ber",  "cor", "de",  "ex",  "fle", "gra", "hou",
+                                             "in",   "ment", "nor", "ous", "pre", "qua", "ro",  "ste",
+                                             "tion", "un",   "ver", "wa",  "ly",  "ing", "se",  "ta"};
+    auto next = [&state] {
+        state ^= state << 13;
+        state ^= state >> 17;
+        state ^= state << 5;
+        return state;
+    };
+    std::string word;
+    for (uint32_t n = 1 + next() % 4; n > 0; --n)
+        word += kSyllables[next() % (sizeof kSyllables / sizeof kSyllables[0])];
+    return word;
+}
+
+}  // namespace
+
+std::string WriteIfo(const dictionary::StarDictInfo& info) {
+    std::string text = "StarDict's dict ifo file\nversion=" + info.version + "\nbookname=" + info.bookname +
+                       "\nwordcount=" + std::to_string(info.wordcount) +
+                       "\nidxfilesize=" + std::to_string(info.idxfilesize) + "\n";
+    if (info.idxoffsetbits == 64)
+        text += "idxoffsetbits=64\n";
+    if (!info.sametypesequence.empty())
+        text += "sametypesequence=" + info.sametypesequence + "\n";
+    return text;
+}
+
+StarDictWriter::StarDictWriter(int offsetBits, std::string sametypesequence)
+    : m_offsetBits(offsetBits), m_sametypesequence(std::move(sametypesequence)) {}
+
+void StarDictWriter::Add(std::string_view word, const std::vector<StarDictItem>& items) {
+    std::string data;
+    for (size_t i = 0; i < items.size(); ++i) {
+        if (m_sametypesequence.empty()) {
+            data += items[i].first;
+            AppendItem(data, items[i].first, items[i].second, false);
+        } else {
+            AppendItem(data, items[i].first, items[i].second, i + 1 == items.size());
+        }
+    }
+    AddRaw(word, data);
+}
+
+void StarDictWriter::AddRaw(std::string_view word, std::string_view data) {
+    m_idx.append(word.data(), word.size());
+    m_idx += '\0';
+    AppendBigEndian(m_idx, m_dict.size(), m_offsetBits / 8);
+    AppendBigEndian(m_idx, data.size(), 4);
+    m_dict.append(data.data(), data.size());
+    ++m_count;
+}
+
+dictionary::StarDictInfo StarDictWriter::Info() const {
+    dictionary::StarDictInfo info;
+    info.version = m_offsetBits == 64 ? "3.0.0" : "2.4.2";
+    info.bookname = "Test";
+    info.wordcount = m_count;
+    info.idxfilesize = m_idx.size();
+    info.idxoffsetbits = m_offsetBits;
+    info.sametypesequence = m_sametypesequence;
+    return info;
+}
+
+std::string Gzip(std::string_view data, size_t memberBytes) {
+    if (memberBytes == 0)
+        return GzipMember(data);
+    std::string out;
+    for (size_t start = 0; start < data.size(); start += memberBytes)
+        out += GzipMember(data.substr(start, memberBytes));
+    return out;
+}
+
+GeneratedStarDict MakeStarDict(size_t count, uint32_t seed) {
+    DictionaryGenerator generator(seed);
+    uint32_t state = seed | 1;
+    StarDictWriter writer(32, "h");
+    for (size_t i = 0; i < count; ++i) {
+        const std::string word = EnglishWord(state);
+        std::string html = "<b>" + word + "</b> <i>n.</i><br>";
+        for (uint32_t n = 1 + state % 4; n > 0; --n) {
+            // Romanian words, their s and t with comma below now and then.
+            std::string translation = codepage::ToUtf8(generator.Word());
+            for (size_t at = translation.find("\xC5\x9F"); at != std::string::npos && i % 3 == 0;
+                 at = translation.find("\xC5\x9F", at))
+                translation.replace(at, 2, "\xC8\x99");
+            html += "<li>" + translation + " &amp; " + std::to_string(n) + "</li>";
+        }
+        writer.Add(word, {{'h', html}});
+    }
+    return {writer.Info(), writer.Idx(), writer.Dict()};
+}

@@ -1,0 +1,262 @@
+// The readers of other programs' dictionaries: markup made into
+// translations, StarDict dictionaries built in memory read back (and
+// damaged ones refused), and tab-separated text in either encoding.
+#include "bench/StarDictWriter.h"
+#include "dictionary/MarkupText.h"
+#include "dictionary/StarDict.h"
+#include "dictionary/TabText.h"
+#include "framework/CodePage.h"
+
+#include <gtest/gtest.h>
+
+using namespace dictionary;
+
+namespace {
+
+using Strings = std::vector<std::string>;
+
+// An entry written as "word: one | two", and entries one a line.
+std::string Show(const ImportEntry& entry) {
+    std::string text = entry.word + ":";
+    for (size_t i = 0; i < entry.translations.size(); ++i)
+        text += (i == 0 ? " " : " | ") + entry.translations[i];
+    return text;
+}
+
+std::string Show(const std::vector<ImportEntry>& entries) {
+    std::string text;
+    for (const ImportEntry& entry : entries)
+        text += Show(entry) + "\n";
+    return text;
+}
+
+Strings FromMarkup(std::string_view data, char type) {
+    ImportEntry entry;
+    AddTranslationsFromMarkup(data, type, entry);
+    return entry.translations;
+}
+
+TEST(ImportReaders, MarkupBecomesCleanTranslations) {
+    struct {
+        char type;
+        const char* data;
+        Strings expected;
+    } const kCases[] = {
+        {'h',
+         "<i>n.</i> cas\xC4\x83<br>loc; cl\xC4\x83"
+         "dire<BR/>\n<p>c\xC4\x83min</p>",
+         {"n. cas\xC4\x83", "loc",
+          "cl\xC4\x83"
+          "dire",
+          "c\xC4\x83min"}},
+        {'h',
+         "<ul><li>a &amp; b</li><li>&lt;x&gt; &quot;q&quot;&nbsp;&apos;s&#39;&#x219;&#537;</li></ul>",
+         {"a & b", "<x> \"q\" 's'\xC8\x99\xC8\x99"}},
+        {'h', "a&#59;b; x < y & z &c.; &#0;&#xD800;", {"a;b", "x < y & z &c."}},
+        {'h', "<style>p { color: red }</style>one<!-- two; three --><div>four</div>", {"one", "four"}},
+        {'x',
+         "<k>house</k>\n<tr>ha\xCA\x8As</tr>\n<def>cas\xC4\x83</def><def><abr>fig.</abr> c\xC4\x83min</def>",
+         {"[ha\xCA\x8As]", "cas\xC4\x83", "fig. c\xC4\x83min"}},
+        {'g', "<span foreground=\"red\">ro\xC8\x99u</span>\n<big>mare</big>", {"ro\xC8\x99u", "mare"}},
+        {'m', "unu\ndoi; trei\r\n unu ;;", {"unu", "doi", "trei"}},
+        {'m', "see: house | home", {"see - house / home"}},
+        {'l',
+         "a\x01"
+         "b\xFF\tc\xC2\x85",
+         {"ab c"}},
+        {'t', "ha\xCA\x8As", {"[ha\xCA\x8As]"}},
+        {'t', " [ha\xCA\x8As] ", {"[ha\xCA\x8As]"}},
+        {'W', "binary; data", {}},
+        {'P', "<li>image</li>", {}},
+    };
+    for (const auto& c : kCases)
+        EXPECT_EQ(c.expected, FromMarkup(c.data, c.type)) << c.type << " " << c.data;
+}
+
+TEST(ImportReaders, LongAndManyTranslationsAreCapped) {
+    std::string letters, words, many;
+    for (int i = 0; i < 150; ++i)
+        letters += "\xC4\x83";  // ă, two bytes
+    for (int i = 0; i < 60; ++i)
+        words += "word" + std::to_string(i) + " ";
+    for (int i = 0; i < 30; ++i)
+        many += "t" + std::to_string(i) + ";";
+
+    const std::string cutLetters = CleanTranslation(letters);
+    EXPECT_EQ(letters.substr(0, kMaxTranslationBytes), cutLetters);
+    const std::string cutWords = CleanTranslation(words);
+    EXPECT_LE(cutWords.size(), kMaxTranslationBytes);
+    EXPECT_GT(cutWords.size(), kMaxTranslationBytes - 10);
+    EXPECT_EQ(words.substr(0, cutWords.size() + 1), cutWords + " ");  // cut before a blank
+
+    const Strings translations = FromMarkup(many, 'm');
+    ASSERT_EQ(kMaxTranslations, translations.size());
+    EXPECT_EQ("t19", translations.back());
+}
+
+TEST(ImportReaders, StarDictReadsBackWhatWasWritten) {
+    struct {
+        int offsetBits;
+        const char* sametypesequence;
+        std::vector<StarDictItem> items;
+        Strings expected;
+    } const kCases[] = {
+        {32,
+         "",
+         {{'m', "cas\xC4\x83; loc"}, {'W', std::string("\0\1\2", 3)}, {'h', "<li>a</li><li>b</li>"}},
+         {"cas\xC4\x83", "loc", "a", "b"}},
+        {64, "", {{'t', "ha\xCA\x8As"}, {'x', "<k>w</k><def>x</def>"}, {'P', "png"}}, {"[ha\xCA\x8As]", "x"}},
+        {32,
+         "tm",
+         {{'t', "ha\xCA\x8As"}, {'m', "cas\xC4\x83\nloc"}},
+         {"[ha\xCA\x8As]", "cas\xC4\x83", "loc"}},
+        {64, "Wh", {{'W', "wav"}, {'h', "a<br>b"}}, {"a", "b"}},
+        {32, "g", {{'g', "<b>a</b>;b"}}, {"a", "b"}},
+    };
+    for (const auto& c : kCases) {
+        StarDictWriter writer(c.offsetBits, c.sametypesequence);
+        writer.Add("  ice \t cream ", c.items);
+        writer.Add("nothing", {});  // no translation: left out
+        writer.Add("house", c.items);
+        StarDictInfo info;
+        std::string error, dict;
+        ASSERT_TRUE(ParseStarDictInfo(WriteIfo(writer.Info()), info, error)) << error;
+        EXPECT_EQ(c.offsetBits, info.idxoffsetbits);
+        EXPECT_EQ(c.sametypesequence, info.sametypesequence);
+        ASSERT_TRUE(Gunzip(Gzip(writer.Dict(), 7), dict, error)) << error;  // several members
+        EXPECT_EQ(writer.Dict(), dict);
+
+        std::vector<ImportEntry> entries(1);
+        std::vector<std::pair<size_t, size_t>> progress;
+        ASSERT_TRUE(ReadStarDict(info, writer.Idx(), dict, entries, error, [&](size_t done, size_t total) {
+            progress.emplace_back(done, total);
+        })) << error;
+        ASSERT_EQ(3u, entries.size()) << Show(entries);  // appended to what was there
+        EXPECT_EQ("ice cream", entries[1].word);
+        EXPECT_EQ(c.expected, entries[1].translations);
+        EXPECT_EQ("house", entries[2].word);
+        EXPECT_EQ(std::make_pair(size_t{3}, size_t{3}), progress.back());
+    }
+}
+
+TEST(ImportReaders, DamagedStarDictIsRefusedWithAMessage) {
+    StarDictWriter writer;
+    writer.Add("one", {{'m', "unu"}});
+    writer.Add("two", {{'m', "doi"}});
+    const StarDictInfo good = writer.Info();
+    const std::string ifo = WriteIfo(good);
+    struct Files {
+        std::string ifo, idx, dict;
+        StarDictInfo info;
+    };
+    struct {
+        const char* what;
+        void (*damage)(Files&);
+        const char* message;  // a part of it
+    } const kCases[] = {
+        {"empty .ifo", [](Files& f) { f.ifo.clear(); }, "StarDict's dict ifo file"},
+        {"garbage .ifo", [](Files& f) { f.ifo = "\x89PNG\r\n"; }, "StarDict's dict ifo file"},
+        {"unknown version", [](Files& f) { f.ifo.replace(f.ifo.find("2.4.2"), 5, "1.0"); }, "version"},
+        {"no wordcount", [](Files& f) { f.ifo.replace(f.ifo.find("wordcount="), 10, "words="); },
+         "wordcount"},
+        {"bad idxfilesize", [](Files& f) { f.ifo.replace(f.ifo.find("idxfilesize=") + 12, 0, "x"); },
+         "idxfilesize"},
+        {"64 bits in 2.4.2", [](Files& f) { f.ifo += "idxoffsetbits=64\n"; }, "idxoffsetbits"},
+        {"entry beyond .dict", [](Files& f) { f.dict.pop_back(); }, "beyond the end of the .dict"},
+        {"wrong idxfilesize", [](Files& f) { f.info.idxfilesize++; },
+         "24 bytes long, not the 25 its .ifo names"},
+        {"wrong wordcount", [](Files& f) { f.info.wordcount = 3; },
+         "The .idx file holds 2 words, not the 3 its .ifo names."},
+        {"word without NUL",
+         [](Files& f) {
+             f.idx = "one";
+             f.info.idxfilesize = 3;
+         },
+         "NUL"},
+        {"entry cut short",
+         [](Files& f) {
+             f.idx.pop_back();
+             f.info.idxfilesize--;
+         },
+         "ends inside"},
+        {"word not UTF-8", [](Files& f) { f.idx[0] = '\xC3'; }, "UTF-8"},
+        {"empty files",
+         [](Files& f) {
+             f.idx.clear();
+             f.dict.clear();
+             f.info.idxfilesize = 0;
+         },
+         "holds 0 words"},
+        {"item of no type", [](Files& f) { f.dict[0] = '\0'; }, "damaged"},
+    };
+    for (const auto& c : kCases) {
+        Files files{ifo, writer.Idx(), writer.Dict(), good};
+        c.damage(files);
+        StarDictInfo info;
+        std::string error;
+        std::vector<ImportEntry> entries;
+        bool bRead = ParseStarDictInfo(files.ifo, info, error);
+        if (bRead)
+            bRead = ReadStarDict(files.info, files.idx, files.dict, entries, error);
+        EXPECT_FALSE(bRead) << c.what;
+        EXPECT_NE(std::string::npos, error.find(c.message)) << c.what << ": " << error;
+        EXPECT_TRUE(entries.empty()) << c.what;
+    }
+}
+
+TEST(ImportReaders, GunzipRefusesWhatIsNotWholeGzip) {
+    const std::string compressed = Gzip("some text to compress, some text to compress");
+    const struct {
+        std::string bytes;
+        const char* message;
+    } kCases[] = {
+        {"", "not gzip"},
+        {"plain text", "not gzip"},
+        {compressed.substr(0, compressed.size() - 5), "cut short"},
+        {compressed.substr(0, 12), "cut short"},
+        {compressed + "garbage", "not gzip"},
+        {compressed.substr(0, 10) + std::string(20, '\xFF'), "damaged"},
+    };
+    for (const auto& c : kCases) {
+        std::string out, error;
+        EXPECT_FALSE(Gunzip(c.bytes, out, error)) << c.bytes.size();
+        EXPECT_NE(std::string::npos, error.find(c.message)) << error;
+        EXPECT_TRUE(out.empty());
+    }
+}
+
+TEST(ImportReaders, TabTextInEitherEncoding) {
+    struct {
+        const char* bytes;
+        const char* expected;
+        size_t nSkipped;
+    } const kCases[] = {
+        {"\xEF\xBB\xBFhouse\tcas\xC4\x83;c\xC4\x83min\r\nsnake\t\xC8\x99"
+         "arpe",
+         "house: cas\xC4\x83 | c\xC4\x83min\nsnake: \xC8\x99"
+         "arpe\n",
+         0},
+        {"# a comment\n  ice   cream \t\xC3\xAEnghe\xC8\x9B"
+         "at\xC4\x83 | a: b\n\nno tab\n\tno word\nempty\t ; |\n",
+         "ice cream: \xC3\xAEnghe\xC8\x9B"
+         "at\xC4\x83 | a - b\n",
+         3},
+        {"snake\t\xBA"
+         "arpe|\xFE"
+         "ar\xE3\r\nw:x\ty\r\n",
+         "snake: \xC5\x9F"
+         "arpe | \xC5\xA3"
+         "ar\xC4\x83\nw:x: y\n",
+         0},
+        {"", "", 0},
+    };
+    for (const auto& c : kCases) {
+        std::vector<ImportEntry> entries;
+        size_t nSkipped = 99;
+        ReadTabText(c.bytes, entries, &nSkipped);
+        EXPECT_EQ(c.expected, Show(entries)) << c.bytes;
+        EXPECT_EQ(c.nSkipped, nSkipped) << c.bytes;
+    }
+}
+
+}  // namespace
