@@ -8,6 +8,7 @@ const unsigned kDecidedCommands[] = {
     ID_WORD_MODIFY,
     ID_WORD_DELETE,
     ID_HELP_UPDATE,
+    ID_FILE_IMPORT,
     ID_VIEW_BOX_WORD,
     ID_VIEW_ALWAYS_ON_TOP,
     ID_OPTIONS_HIDE_WHEN_MINIMIZED,
@@ -45,16 +46,20 @@ CommandAvailability Check(bool bChecked, bool bRadio = false, bool bEnabled = tr
 
 CommandAvailability GetCommandAvailability(unsigned nID, const CommandSnapshot& s) {
     switch (nID) {
-        // The direction cannot change while an update may reload the list.
+        // The direction cannot change while an update or an import may
+        // reload the list.
         case ID_ENGLISH_ROMANIAN:
-            return Check(!s.bRomanianEnglish, true, !s.bUpdateRunning);
+            return Check(!s.bRomanianEnglish, true, !s.bUpdateRunning && !s.bImportRunning);
         case ID_ROMANIAN_ENGLISH:
-            return Check(s.bRomanianEnglish, true, !s.bUpdateRunning);
+            return Check(s.bRomanianEnglish, true, !s.bUpdateRunning && !s.bImportRunning);
         case ID_WORD_MODIFY:
         case ID_WORD_DELETE:
             return Enabled(s.bWordSelected);
         case ID_HELP_UPDATE:
             return Enabled(!s.bUpdateRunning);
+        // Refused with a message while an update runs, like the word commands.
+        case ID_FILE_IMPORT:
+            return Enabled(!s.bImportRunning);
 
         case ID_VIEW_BOX_WORD:
             return Check(s.bWordBarVisible);

@@ -7,6 +7,7 @@
 // What the decisions depend on, read from the windows at one moment.
 struct CommandSnapshot {
     bool bUpdateRunning = false;
+    bool bImportRunning = false;
     bool bWordSelected = false;  // the word list has a selected row
     bool bRomanianEnglish = false;
     bool bWordBarVisible = false;

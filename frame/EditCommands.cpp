@@ -170,6 +170,7 @@ CommandSnapshot CMainFrame::TakeCommandSnapshot() const {
     CWnd* pWordList = GetWordList();
     s.bWordSelected = pWordList && pWordList->SendMessage(LB_GETCURSEL) != LB_ERR;
     s.bRomanianEnglish = theApp.m_nDirection != 0;
+    s.bImportRunning = IsImportRunning() != FALSE;
     s.bWordBarVisible = m_wndWordBar.m_hWnd && m_wndWordBar.IsWindowVisible();
     CWnd* pWordBox = GetWordBox();
     s.bWordBoxCanUndo = pWordBox && pWordBox->SendMessage(EM_CANUNDO);

@@ -9,6 +9,7 @@
 #include "framework/Dpi.h"
 #include "framework/Module.h"
 #include "res/resource.h"
+#include "widgets/ProgressBar.h"
 
 IMPLEMENT_DYNCREATE(CMainFrame, CFrameWnd)
 
@@ -73,6 +74,10 @@ ON_UPDATE_COMMAND_UI(ID_OPTIONS_LOOKUP_KEY, OnUpdateCommand)
 ON_MESSAGE(WM_HOTKEY, OnHotKey)
 ON_MESSAGE(WM_LOOKUP_KEY_TAKEN, OnLookupKeyTaken)
 ON_MESSAGE(WM_DPICHANGED, OnDpiChanged)
+ON_COMMAND(ID_FILE_IMPORT, OnImportDictionary)
+ON_UPDATE_COMMAND_UI(ID_FILE_IMPORT, OnUpdateCommand)
+ON_MESSAGE(WM_IMPORT_PROGRESS, OnImportProgress)
+ON_MESSAGE(WM_IMPORT_DONE, OnImportDone)
 END_MESSAGE_MAP()
 
 namespace {
@@ -342,6 +347,9 @@ void CMainFrame::OnDestroy() {
     if (m_bLookupKeyHeld)
         ::UnregisterHotKey(m_hWnd, kLookupKeyId);
 
+    // An import is given up: nothing of it is merged.
+    m_importThread.Cancel();
+    m_pImportProgress.reset();
     // A download in progress is given up (nothing of it is merged); a merge
     // in progress is local and short, and is waited for: nothing may be lost.
     m_updateThread.Cancel();

@@ -10,11 +10,15 @@
 #include "framework/Gdi.h"
 #include "framework/Splitter.h"
 #include "framework/StatusBar.h"
+#include "thread/ImportThread.h"
 #include "thread/UpdateThread.h"
 #include "widgets/ImageToolBar.h"
 #include "widgets/SystemTray.h"
 
+#include <memory>
+
 class CAddModDlg;
+class CProgressBar;
 class CTavDoc;
 
 // The program's own messages (the update report is the worker's).
@@ -84,6 +88,8 @@ public:
     // How many edit dialogs and confirmations are open: an update cycle
     // waits for them to close before it takes a step.
     int m_nEditDialogs;
+    CImportThread m_importThread;
+    std::unique_ptr<CProgressBar> m_pImportProgress;  // while an import runs
 
     DECLARE_MESSAGE_MAP()
 
@@ -181,6 +187,12 @@ protected:
     // list reloaded with the word selected, its translations shown a
     // quarter second later, pszDone in the status bar.
     void EditThroughDialog(CAddModDlg& dlg, BOOL bAdd, LPCSTR pszDone);
+
+    // Importing another dictionary (ImportCommand.cpp).
+    void OnImportDictionary();
+    LRESULT OnImportProgress(WPARAM wParam, LPARAM lParam);
+    LRESULT OnImportDone(WPARAM wParam, LPARAM lParam);
+    BOOL IsImportRunning() const;
 
     // Whether an update cycle is running (steps 1 to 7).
     BOOL IsUpdateRunning() const { return m_nUpdateStep > 0 && m_nUpdateStep < 8; }

@@ -10,10 +10,15 @@
 #include "res/resource.h"
 
 BOOL CMainFrame::RefuseWhileUpdating() {
-    if (!IsUpdateRunning())
-        return FALSE;
-    SetMessageText("Please wait until update process is done");
-    return TRUE;
+    if (IsUpdateRunning()) {
+        SetMessageText("Please wait until update process is done");
+        return TRUE;
+    }
+    if (IsImportRunning()) {
+        SetMessageText("Please wait until the import is done");
+        return TRUE;
+    }
+    return FALSE;
 }
 
 void CMainFrame::ReloadAfterEdit() {

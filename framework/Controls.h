@@ -92,6 +92,7 @@ public:
     }
     int SetStep(int nStep) { return static_cast<int>(SendMessage(PBM_SETSTEP, static_cast<WPARAM>(nStep))); }
     int StepIt() { return static_cast<int>(SendMessage(PBM_STEPIT)); }
+    int SetPos(int nPos) { return static_cast<int>(SendMessage(PBM_SETPOS, static_cast<WPARAM>(nPos))); }
 };
 
 class CToolTipCtrl : public CWnd {

@@ -85,6 +85,7 @@
 #define ID_HELP_UPDATE 32788
 #define ID_ESCAPE 32789
 #define ID_OPTIONS_LOOKUP_KEY 32800
+#define ID_FILE_IMPORT 32801
 
 // The framework's standard ids that the program uses. framework/AfxRes.h
 // names some of them too: each is defined only once, and spelled exactly as

@@ -1,0 +1,360 @@
+#include "dictionary/DictionaryImport.h"
+
+#include "dictionary/DictionaryFormat.h"
+#include "dictionary/DictionaryMerge.h"
+#include "dictionary/DownloadCheck.h"
+#include "dictionary/ImportEntry.h"
+#include "dictionary/StarDict.h"
+#include "dictionary/TabText.h"
+#include "dictionary/UpdateMerge.h"
+#include "framework/CodePage.h"
+#include "framework/Exception.h"
+#include "framework/File.h"
+
+#include <algorithm>
+#include <cwctype>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace {
+
+// Thrown from a progress report once the import is given up, so that a
+// long read ends at once.
+struct ImportCancelled {};
+
+// Tab-separated text is read this much at a time, between progress reports.
+const size_t kTabTextPiece = 4 * 1024 * 1024;
+
+// Larger files are refused rather than read into memory.
+const ULONGLONG kMaxSourceSize = 1024ull * 1024 * 1024;
+
+bool EndsWith(const std::wstring& text, const wchar_t* pszEnd) {
+    const std::wstring end(pszEnd);
+    if (text.size() < end.size())
+        return false;
+    return std::equal(end.begin(), end.end(), text.end() - static_cast<std::ptrdiff_t>(end.size()),
+                      [](wchar_t a, wchar_t b) { return std::towlower(a) == std::towlower(b); });
+}
+
+// The name without its folder, for messages.
+CString NameOf(const CFilePath& path) {
+    const std::wstring& wide = path.Wide();
+    const size_t slash = wide.find_last_of(L"\\/");
+    return CFilePath(slash == std::wstring::npos ? wide : wide.substr(slash + 1)).ForDisplay();
+}
+
+// Reads a whole file. False, with the reason, when it does not open or is
+// too large; a read error throws CFileException*.
+bool ReadWholeFile(const CFilePath& path, std::string& bytes, CString& strError) {
+    CFile file;
+    if (!file.Open(path, CFile::modeRead | CFile::shareDenyWrite | CFile::typeBinary)) {
+        strError = "Can not open " + NameOf(path);
+        return false;
+    }
+    const ULONGLONG nLength = file.GetLength();
+    if (nLength > kMaxSourceSize) {
+        strError = NameOf(path) + " is larger than 1 GB";
+        return false;
+    }
+    bytes.resize(static_cast<size_t>(nLength));
+    size_t nDone = 0;
+    while (nDone < bytes.size()) {
+        const UINT nRead =
+            file.Read(&bytes[nDone], static_cast<UINT>(std::min<size_t>(bytes.size() - nDone, 1 << 24)));
+        if (nRead == 0)
+            break;
+        nDone += nRead;
+    }
+    bytes.resize(nDone);
+    file.Close();
+    return true;
+}
+
+// The first of the sibling files that exists, or an empty path.
+CFilePath FirstExisting(const std::wstring& base, std::initializer_list<LPCSTR> endings) {
+    for (LPCSTR pszEnding : endings) {
+        const CFilePath path = CFilePath(base) + pszEnding;
+        if (::GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES)
+            return path;
+    }
+    return CFilePath();
+}
+
+// A reader's message (UTF-8) as the status bar's text.
+CString MessageText(const std::string& utf8) {
+    std::string text;
+    codepage::FromUtf8(utf8, text);  // up to a character the code page lacks
+    return CString(text);
+}
+
+bool Gunzipped(const CFilePath& path, std::string& bytes, CString& strError) {
+    std::string inflated;
+    std::string error;
+    if (!dictionary::Gunzip(bytes, inflated, error)) {
+        strError = NameOf(path) + ": " + MessageText(error);
+        return false;
+    }
+    bytes.swap(inflated);
+    return true;
+}
+
+// Reads a StarDict dictionary whose .ifo is source.
+bool ReadStarDictFiles(const CFilePath& source, std::vector<dictionary::ImportEntry>& entries,
+                       CString& strError, const ImportProgress& onProgress) {
+    std::string ifo;
+    if (!ReadWholeFile(source, ifo, strError))
+        return false;
+    dictionary::StarDictInfo info;
+    std::string error;
+    if (!dictionary::ParseStarDictInfo(ifo, info, error)) {
+        strError = NameOf(source) + ": " + MessageText(error);
+        return false;
+    }
+    const std::wstring base = source.Wide().substr(0, source.Wide().size() - 4);
+    const CFilePath idxPath = FirstExisting(base, {".idx", ".idx.gz"});
+    const CFilePath dictPath = FirstExisting(base, {".dict", ".dict.dz"});
+    if (idxPath.IsEmpty() || dictPath.IsEmpty()) {
+        strError = "The " + CString(idxPath.IsEmpty() ? ".idx" : ".dict") + " file of " + NameOf(source) +
+                   " is missing";
+        return false;
+    }
+    std::string idx;
+    std::string dict;
+    if (!ReadWholeFile(idxPath, idx, strError) || !ReadWholeFile(dictPath, dict, strError))
+        return false;
+    if (EndsWith(idxPath.Wide(), L".gz") && !Gunzipped(idxPath, idx, strError))
+        return false;
+    if (onProgress)
+        onProgress(10);
+    if (EndsWith(dictPath.Wide(), L".dz") && !Gunzipped(dictPath, dict, strError))
+        return false;
+    if (onProgress)
+        onProgress(30);
+    auto progress = [&onProgress](size_t nDone, size_t nTotal) {
+        if (onProgress && nTotal > 0)
+            onProgress(30 + static_cast<int>(40 * nDone / nTotal));
+    };
+    if (!dictionary::ReadStarDict(info, idx, dict, entries, error, progress)) {
+        strError = NameOf(source) + ": " + MessageText(error);
+        return false;
+    }
+    return true;
+}
+
+// The dictionary line of an entry, in Windows-1250; false when Tav cannot
+// hold the entry: its head word has a letter Windows-1250 lacks or a
+// character that would cut the line, or no translation is left.
+bool EntryLine(const dictionary::ImportEntry& entry, std::string& line) {
+    std::string word;
+    if (!codepage::FromUtf8(entry.word, word) || word.empty() ||
+        word.find_first_of(":|") != std::string::npos ||
+        !std::all_of(word.begin(), word.end(), dictionary::IsReadableInLine))
+        return false;
+    line = word;
+    line += ':';
+    bool bAny = false;
+    std::string translation;
+    for (const std::string& text : entry.translations) {
+        // A translation in another script is left out; the entry keeps the rest.
+        if (!codepage::FromUtf8(text, translation) || translation.empty() ||
+            translation.find('|') != std::string::npos ||
+            !std::all_of(translation.begin(), translation.end(), dictionary::IsReadableInLine))
+            continue;
+        if (bAny)
+            line += '|';
+        line += translation;
+        bAny = true;
+    }
+    return bAny;
+}
+
+// Entries one after another with the same head word (a word with several
+// meanings) become one, their translations together.
+void JoinRepeatedWords(std::vector<dictionary::ImportEntry>& entries) {
+    size_t nOut = 0;
+    for (size_t i = 0; i < entries.size(); ++i) {
+        if (nOut > 0 && entries[nOut - 1].word == entries[i].word) {
+            for (const std::string& text : entries[i].translations)
+                dictionary::AddTranslation(entries[nOut - 1], text);
+        } else {
+            if (nOut != i)
+                entries[nOut] = std::move(entries[i]);
+            ++nOut;
+        }
+    }
+    entries.resize(nOut);
+}
+
+// The lines of a file in Tav's own format, judged as an update's download
+// is: a page, or a line that is no dictionary line, refuses the file.
+bool TavTextLines(const CFilePath& source, std::string& bytes, std::vector<std::string>& lines,
+                  CString& strError) {
+    const size_t nEnd = bytes.find('\x1A');
+    if (nEnd != std::string::npos)
+        bytes.resize(nEnd);  // where a reader of the file stops
+    bool bDictionary = !dictionary::StartsLikeMarkup(std::string_view(bytes).substr(0, 512));
+    dictionary::UpdateLineSplitter splitter;
+    auto add = [&](std::string_view line) {
+        if (!dictionary::IsDictionaryLine(line))
+            bDictionary = false;
+        else
+            lines.emplace_back(line);
+    };
+    splitter.Feed(bytes.data(), bytes.size(), add);
+    splitter.Finish(add);
+    if (!bDictionary)
+        strError = NameOf(source) + " is not a dictionary file";
+    return bDictionary;
+}
+
+// Reads tab-separated text a piece of whole lines at a time, reporting
+// progress between the pieces. The encoding is decided for the whole file.
+void ReadTabTextInPieces(std::string& bytes, std::vector<dictionary::ImportEntry>& entries, size_t& nSkipped,
+                         const ImportProgress& onProgress) {
+    const bool bBom = bytes.compare(0, 3, "\xEF\xBB\xBF") == 0;
+    if (!bBom && !codepage::IsValidUtf8(bytes))
+        bytes = codepage::ToUtf8(bytes);
+    const std::string_view text(bytes);
+    size_t nStart = 0;
+    while (nStart < text.size()) {
+        size_t nEnd = text.find('\n', std::min(text.size(), nStart + kTabTextPiece));
+        nEnd = nEnd == std::string_view::npos ? text.size() : nEnd + 1;
+        dictionary::ReadTabText(text.substr(nStart, nEnd - nStart), entries, &nSkipped);
+        nStart = nEnd;
+        if (onProgress)
+            onProgress(static_cast<int>(70 * nStart / text.size()));
+    }
+}
+
+CString Plural(size_t nCount, LPCSTR pszOne, LPCSTR pszMany) {
+    return CountText(nCount) + (nCount == 1 ? pszOne : pszMany);
+}
+
+CString Summary(const ImportResult& result) {
+    CString strText = result.nImported > 0 ? "Imported " + Plural(result.nImported, " word", " words")
+                                           : CString("No new words");
+    if (result.nPresent > 0)
+        strText += "; " + Plural(result.nPresent, " was already there", " were already there");
+    if (result.nSkipped > 0)
+        strText += "; " + CountText(result.nSkipped) + " skipped";
+    return strText;
+}
+
+// Reads the entries of source as dictionary lines (Windows-1250); the
+// reason in result.strText when the file cannot be read. FALSE on a file
+// error or when memory runs out.
+BOOL ReadEntryLines(const CFilePath& source, const ImportProgress& onProgress,
+                    std::vector<std::string>& lines, ImportResult& result) {
+    return AfxTryWithErrorText(
+        [&] {
+            const ImportKind kind = ImportKindOf(source);
+            if (kind == ImportKind::kTavText) {
+                std::string bytes;
+                if (!ReadWholeFile(source, bytes, result.strText) ||
+                    !TavTextLines(source, bytes, lines, result.strText))
+                    lines.clear();
+                return;
+            }
+            std::vector<dictionary::ImportEntry> entries;
+            if (kind == ImportKind::kStarDict) {
+                if (!ReadStarDictFiles(source, entries, result.strText, onProgress))
+                    return;
+            } else {
+                std::string bytes;
+                if (!ReadWholeFile(source, bytes, result.strText))
+                    return;
+                ReadTabTextInPieces(bytes, entries, result.nSkipped, onProgress);
+            }
+            if (onProgress)
+                onProgress(70);
+            JoinRepeatedWords(entries);
+            lines.reserve(entries.size());
+            std::string line;
+            for (size_t i = 0; i < entries.size(); ++i) {
+                if (EntryLine(entries[i], line))
+                    lines.push_back(line);
+                else
+                    ++result.nSkipped;
+                if (onProgress && i % 65536 == 65535)
+                    onProgress(70 + static_cast<int>(10 * i / entries.size()));
+            }
+        },
+        result.strText);
+}
+
+}  // namespace
+
+ImportKind ImportKindOf(const CFilePath& source) {
+    if (EndsWith(source.Wide(), L".ifo"))
+        return ImportKind::kStarDict;
+    if (EndsWith(source.Wide(), L".tmp"))
+        return ImportKind::kTavText;
+    return ImportKind::kTabText;
+}
+
+CString CountText(size_t nCount) {
+    std::string digits = std::to_string(nCount);
+    for (size_t i = digits.size(); i > 3; i -= 3)
+        digits.insert(i - 3, ",");
+    return CString(digits);
+}
+
+ImportResult ImportDictionary(const CFilePath& source, const CFilePath& dictionaryPath,
+                              const ImportProgress& onProgress, const std::atomic<bool>& cancel) {
+    ImportResult result;
+    std::vector<std::string> lines;
+    // Progress reports are where a long read notices that it was given up.
+    const ImportProgress progress = [&onProgress, &cancel](int nPercent) {
+        if (cancel)
+            throw ImportCancelled();
+        if (onProgress)
+            onProgress(nPercent);
+    };
+    BOOL bRead = FALSE;
+    try {
+        bRead = ReadEntryLines(source, progress, lines, result);
+    } catch (const ImportCancelled&) {
+        bRead = TRUE;
+        lines.clear();
+    }
+    if (bRead && result.strText.IsEmpty() && cancel) {
+        result.bCancelled = true;
+        result.strText = "The import was cancelled";
+        return result;
+    }
+    if (!bRead || !result.strText.IsEmpty())
+        return result;
+    if (lines.empty()) {
+        result.strText = NameOf(source) + " holds no words Tav can import";
+        return result;
+    }
+    if (onProgress)
+        onProgress(80);
+
+    std::vector<std::string_view> views(lines.begin(), lines.end());
+    MergeTally tally;
+    CString strError;
+    switch (MergeLines(dictionaryPath, views, strError, &tally, &cancel)) {
+        case MergeOutcome::kCannotOpen:
+            result.strText = "Can not open database";
+            return result;
+        case MergeOutcome::kFailed:
+            result.strText = strError;
+            return result;
+        case MergeOutcome::kCancelled:
+            result.bCancelled = true;
+            result.strText = "The import was cancelled";
+            return result;
+        case MergeOutcome::kNothingNew:
+        case MergeOutcome::kAppended:
+            break;
+    }
+    if (onProgress)
+        onProgress(100);
+    result.bMerged = true;
+    result.nImported = tally.nAppended;
+    result.nPresent = tally.nPresent;
+    result.strText = Summary(result);
+    return result;
+}

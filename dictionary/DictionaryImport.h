@@ -1,0 +1,43 @@
+// Importing a dictionary from a file of another kind into one of Tav's:
+// a StarDict dictionary (its .ifo named; the .idx and the .dict or the
+// compressed .dict.dz beside it), tab-separated text, or a file in Tav's own
+// format. The new entries are merged as an update's are (DictionaryMerge.h):
+// only head words the dictionary lacks, in one rewrite, the user's own
+// entries untouched.
+#pragma once
+
+#include "framework/FilePath.h"
+#include "framework/String.h"
+
+#include <atomic>
+#include <cstddef>
+#include <functional>
+
+enum class ImportKind {
+    kStarDict,  // .ifo
+    kTavText,   // .tmp: Tav's own format
+    kTabText,   // anything else: head word, tab, translations
+};
+
+// The kind of a source by its name's ending.
+ImportKind ImportKindOf(const CFilePath& source);
+
+struct ImportResult {
+    bool bMerged = false;  // the dictionary file now holds the new entries (perhaps none were new)
+    bool bCancelled = false;
+    CString strText;       // what the status bar says (Windows-1250)
+    size_t nImported = 0;  // entries appended
+    size_t nPresent = 0;   // entries whose head word the dictionary had already
+    size_t nSkipped = 0;   // entries Tav cannot hold (a head word outside Windows-1250, ...)
+};
+
+// Called now and then with how far the import is, 0 to 100.
+using ImportProgress = std::function<void(int nPercent)>;
+
+// Reads source and merges its new entries into the dictionary file. Setting
+// cancel gives the import up; the dictionary file is then as it was.
+ImportResult ImportDictionary(const CFilePath& source, const CFilePath& dictionaryPath,
+                              const ImportProgress& onProgress, const std::atomic<bool>& cancel);
+
+// "63,201": a count with thousands separated, as the status bar shows it.
+CString CountText(size_t nCount);

@@ -1,0 +1,78 @@
+// File > Import dictionary: the words of another dictionary file merged into
+// the current direction's dictionary, on a thread of its own.
+#include "frame/MainFrame.h"
+
+#include "app/TavApp.h"
+#include "dictionary/DictionaryPaths.h"
+#include "widgets/ProgressBar.h"
+
+#include <commdlg.h>
+
+namespace {
+
+const wchar_t kImportFilter[] =
+    L"StarDict dictionaries (*.ifo)\0*.ifo\0"
+    L"Tab-separated text (*.txt, *.tsv)\0*.txt;*.tsv\0"
+    L"Tav dictionaries (*.tmp)\0*.tmp\0"
+    L"All files (*.*)\0*.*\0";
+
+}  // namespace
+
+BOOL CMainFrame::IsImportRunning() const {
+    return m_importThread.IsRunning();
+}
+
+void CMainFrame::OnImportDictionary() {
+    if (RefuseWhileUpdating())
+        return;
+    if (IsImportRunning()) {
+        SetMessageText("Please wait until the import is done");
+        return;
+    }
+    wchar_t szFile[MAX_PATH * 4] = L"";
+    OPENFILENAMEW ofn = {};
+    ofn.lStructSize = sizeof(ofn);
+    ofn.hwndOwner = m_hWnd;
+    ofn.lpstrFilter = kImportFilter;
+    ofn.nFilterIndex = 1;
+    ofn.lpstrFile = szFile;
+    ofn.nMaxFile = sizeof(szFile) / sizeof(szFile[0]);
+    ofn.lpstrTitle = theApp.m_nDirection ? L"Import into the Romanian - English dictionary"
+                                         : L"Import into the English - Romanian dictionary";
+    ofn.Flags = OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_EXPLORER;
+    // The update waits while the dialog is open, as it does for the edits.
+    ++m_nEditDialogs;
+    const BOOL bChosen = ::GetOpenFileNameW(&ofn);
+    --m_nEditDialogs;
+    if (!bChosen || RefuseWhileUpdating())
+        return;
+
+    const int nDirection = theApp.m_nDirection;
+    if (!m_importThread.Start(m_hWnd, CFilePath(szFile),
+                              GetProgramFilePath(GetDictionaryFileName(nDirection)), nDirection)) {
+        SetMessageText("The import could not start");
+        return;
+    }
+    // The update cycle waits for the import as for an edit.
+    ++m_nEditDialogs;
+    m_pImportProgress.reset(new CProgressBar("Importing ...", 40, 100, TRUE, 0, &m_wndStatusBar));
+}
+
+LRESULT CMainFrame::OnImportProgress(WPARAM wParam, LPARAM) {
+    if (m_pImportProgress && m_pImportProgress->m_hWnd)
+        m_pImportProgress->SetPos(static_cast<int>(wParam));
+    return 0;
+}
+
+LRESULT CMainFrame::OnImportDone(WPARAM, LPARAM) {
+    if (!m_importThread.IsRunning())
+        return 0;
+    const ImportResult result = m_importThread.Finish();
+    const int nDirection = m_importThread.Direction();
+    --m_nEditDialogs;
+    m_pImportProgress.reset();  // the status pane gets its text back
+    if (result.bMerged && result.nImported > 0 && nDirection == theApp.m_nDirection)
+        ReloadAfterEdit();
+    SetMessageText(result.strText);
+    return 0;
+}

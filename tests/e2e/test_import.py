@@ -1,0 +1,160 @@
+"""File > Import dictionary in the real program: StarDict dictionaries (plain
+and compressed, 32- and 64-bit offsets) and tab-separated text chosen in the
+open-file dialog with real keys, the dictionary file's bytes afterwards, what
+the status bar says, a broken dictionary, and closing during an import."""
+
+import os
+import struct
+import time
+import zlib
+
+from tavtest import ENCODING, ID_ROMANIAN_ENGLISH, Keyboard, TavTestCase, probe
+
+ID_FILE_IMPORT = 32801
+EN = ["apple:măr", "bank:bancă|mal"]
+
+
+def gzip_member(data):
+    """A dictzip-style member: gzip with an "RA" extra field."""
+    deflate = zlib.compressobj(9, zlib.DEFLATED, -15)
+    body = deflate.compress(data) + deflate.flush()
+    extra = b"RA" + struct.pack("<HHHH", 6, 1, 65535, 1) + struct.pack("<H", len(body))
+    header = b"\x1f\x8b\x08\x04" + b"\0\0\0\0" + b"\x02\x03" + struct.pack("<H", len(extra)) + extra
+    return header + body + struct.pack("<II", zlib.crc32(data), len(data) & 0xFFFFFFFF)
+
+
+def stardict(folder, name, entries, types="h", bits=32, compressed=True, wordcount=None, idxsize=None):
+    """Writes name.ifo, name.idx and name.dict(.dz); entries: (word, data)."""
+    idx, dict_ = b"", b""
+    for word, data in sorted(entries, key=lambda e: e[0].lower()):
+        body = data.encode("utf-8")
+        offset = struct.pack(">Q" if bits == 64 else ">I", len(dict_))
+        idx += word.encode("utf-8") + b"\0" + offset + struct.pack(">I", len(body))
+        dict_ += body
+    ifo = ["StarDict's dict ifo file", "version=" + ("3.0.0" if bits == 64 else "2.4.2"),
+           f"bookname={name}", f"wordcount={wordcount if wordcount is not None else len(entries)}",
+           f"idxfilesize={idxsize if idxsize is not None else len(idx)}", f"sametypesequence={types}"]
+    if bits == 64:
+        ifo.append("idxoffsetbits=64")
+    with open(os.path.join(folder, name + ".ifo"), "wb") as f:
+        f.write(("\n".join(ifo) + "\n").encode("utf-8"))
+    with open(os.path.join(folder, name + ".idx"), "wb") as f:
+        f.write(idx)
+    with open(os.path.join(folder, name + (".dict.dz" if compressed else ".dict")), "wb") as f:
+        f.write(gzip_member(dict_) if compressed else dict_)
+    return os.path.join(folder, name + ".ifo")
+
+
+def windows_path(path):
+    return "Z:" + os.path.abspath(path).replace("/", "\\")
+
+
+class Import(TavTestCase):
+    def import_file(self, path, title="Import into the English - Romanian dictionary"):
+        """Chooses the file in the open-file dialog as the user does."""
+        probe("post-command", ID_FILE_IMPORT)
+        dialog = Keyboard(f"^{title}$")
+        self.wait_for(lambda: self._exists(dialog), message="the open-file dialog")
+        time.sleep(0.3)
+        dialog.type(windows_path(path))
+        dialog.key("Return")
+        self.wait_for(lambda: not self._exists(dialog), message="the dialog closes")
+
+    @staticmethod
+    def _exists(keys):
+        try:
+            keys.window()
+            return True
+        except AssertionError:
+            return False
+
+    def wait_status(self, prefix, seconds=20.0):
+        self.wait_for(lambda: self.tav.status().startswith(prefix), seconds=seconds,
+                      message=f"status {prefix!r} (is {self.tav.status()!r})")
+        return self.tav.status()
+
+    def test_stardict_entries_are_appended_and_the_users_own_stay(self):
+        self.tav = self.launch(en=EN)
+        original = self.tav.read("en.tmp")
+        entries = [("Bank", "<b>bank</b><br>malul râului"),          # already there, by case
+                   ("cat", "<ol><li>pisică</li><li>motan &amp; co</li></ol>"),
+                   ("dog", "câine; <i>fam.</i> javră"),
+                   ("house", "casă<br/>locuință"),
+                   ("дом", "casă"),                                   # head word Tav cannot hold
+                   ("time: tense", "timp")]                           # a ":" cannot stand in a head word
+        cases = ((32, True, "plain32"), (64, False, "wide64"))
+        for bits, compressed, name in cases:
+            with self.subTest(bits=bits, compressed=compressed):
+                self.tav.write("en.tmp", original)
+                path = stardict(self.tav.folder, name, entries, bits=bits, compressed=compressed)
+                self.import_file(path)
+                self.assertEqual("Imported 3 words; 1 was already there; 2 skipped",
+                                 self.wait_status("Imported"))
+                expected = original + "".join(
+                    line + "\r\n" for line in ("cat:pisică|motan & co", "dog:câine|fam. javră",
+                                               "house:casă|locuinţă")).encode(ENCODING)
+                self.assertEqual(expected, self.tav.read("en.tmp"))
+                self.wait_for(lambda: len(self.tav.rows()) == 5, message="the list reloaded")
+        self.tav.screenshot("import-stardict.png")
+
+    def test_tab_text_in_either_encoding_goes_to_the_current_direction(self):
+        self.tav = self.launch(en=EN, ro=["pisică:cat"])
+        probe("command", ID_ROMANIAN_ENGLISH)
+        self.wait_for(lambda: self.tav.title() == "Romanian - English", message="Romanian - English")
+        original = self.tav.read("ro.tmp")
+        utf8 = os.path.join(self.tav.folder, "words.tsv")
+        with open(utf8, "wb") as f:
+            f.write("\ufeffștiință\tscience; knowledge\nPISICĂ\tcat\nfără tab\n".encode("utf-8"))
+        cp1250 = os.path.join(self.tav.folder, "cuvinte.txt")
+        with open(cp1250, "wb") as f:
+            f.write("şarpe\tsnake|serpent\r\n".encode(ENCODING))
+        self.import_file(utf8, "Import into the Romanian - English dictionary")
+        self.assertEqual("Imported 1 word; 1 was already there; 1 skipped", self.wait_status("Imported"))
+        self.import_file(cp1250, "Import into the Romanian - English dictionary")
+        self.wait_status("Imported 1 word")
+        self.assertEqual(original + "ştiinţă:science|knowledge\r\nşarpe:snake|serpent\r\n".encode(ENCODING),
+                         self.tav.read("ro.tmp"))
+        self.assertEqual(b"".join(line.encode(ENCODING) + b"\r\n" for line in EN), self.tav.read("en.tmp"))
+
+    def test_a_broken_dictionary_is_named_and_changes_nothing(self):
+        self.tav = self.launch(en=EN)
+        original = self.tav.read("en.tmp")
+        folder = self.tav.folder
+        cases = (
+            ("wrong-size", lambda: stardict(folder, "wrong-size", [("cat", "pisică")], idxsize=99)),
+            ("wrong-count", lambda: stardict(folder, "wrong-count", [("cat", "pisică")], wordcount=2)),
+            ("not-gzip", lambda: self._not_gzip(folder)),
+            ("page", lambda: self._write(folder, "page.tmp", b"<html><body>Log in</body></html>\r\n")),
+        )
+        for name, make in cases:
+            with self.subTest(name):
+                self.import_file(make())
+                status = self.wait_status(name)
+                self.assertNotIn("Imported", status)
+                self.assertEqual(original, self.tav.read("en.tmp"))
+
+    @staticmethod
+    def _write(folder, name, data):
+        with open(os.path.join(folder, name), "wb") as f:
+            f.write(data)
+        return os.path.join(folder, name)
+
+    def _not_gzip(self, folder):
+        path = stardict(folder, "not-gzip", [("cat", "pisică")])
+        self._write(folder, "not-gzip.dict.dz", b"this is not gzip at all")
+        return path
+
+    def test_closing_during_a_large_import_ends_and_merges_nothing(self):
+        self.tav = self.launch(en=EN)
+        original = self.tav.read("en.tmp")
+        big = os.path.join(self.tav.folder, "big.txt")
+        with open(big, "wb") as f:
+            f.write(b"".join(b"word%07d\ttranslation %d; other %d\n" % (i, i, i) for i in range(3000000)))
+        self.import_file(big)
+        self.wait_status("Importing", seconds=5)
+        started = time.monotonic()
+        probe("close")
+        self.tav.process.wait(timeout=15)
+        self.assertLess(time.monotonic() - started, 10)
+        self.assertEqual(original, self.tav.read("en.tmp"))
+        self.assertFalse(os.path.exists(self.tav.path("temp.tmp")))
