@@ -28,6 +28,17 @@ std::string GzipMember(std::string_view data) {
     z_stream stream{};
     if (deflateInit2(&stream, Z_BEST_SPEED, Z_DEFLATED, 16 + MAX_WBITS, 8, Z_DEFAULT_STRATEGY) != Z_OK)
         throw std::runtime_error("deflateInit2");
+    // The header's extra field as dictzip has it ("RA", then version, chunk
+    // length, chunk count and the chunks' sizes), the one chunk's size left
+    // zero: readers inflate the members whole and must only step over it.
+    unsigned char extra[] = {'R', 'A', 8, 0, 1, 0, 0, 0, 1, 0, 0, 0};
+    const size_t chunk = data.size() < 0xFFFF ? data.size() : 0xFFFF;
+    extra[6] = static_cast<unsigned char>(chunk & 0xFF);
+    extra[7] = static_cast<unsigned char>(chunk >> 8);
+    gz_header header{};
+    header.extra = extra;
+    header.extra_len = sizeof extra;
+    deflateSetHeader(&stream, &header);
     std::string out(deflateBound(&stream, static_cast<uLong>(data.size())) + 32, '\0');
     stream.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(data.data()));
     stream.avail_in = static_cast<uInt>(data.size());

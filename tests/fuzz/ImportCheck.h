@@ -6,8 +6,8 @@
 #include "dictionary/ImportEntry.h"
 #include "framework/CodePage.h"
 
-// Well-formed UTF-8 without control bytes, without blanks at its ends or
-// two in a row.
+// Well-formed UTF-8 without control bytes or no-break spaces, without
+// blanks at its ends or two in a row.
 inline bool IsCleanText(std::string_view text) {
     if (text.empty() || text.front() == ' ' || text.back() == ' ' || !codepage::IsValidUtf8(text))
         return false;
@@ -15,8 +15,8 @@ inline bool IsCleanText(std::string_view text) {
         const unsigned char c = static_cast<unsigned char>(text[i]);
         if (c < 0x20 || c == 0x7F || (c == ' ' && text[i + 1] == ' '))
             return false;
-        if (c == 0xC2 && static_cast<unsigned char>(text[i + 1]) < 0xA0)
-            return false;  // C1 control
+        if (c == 0xC2 && static_cast<unsigned char>(text[i + 1]) <= 0xA0)
+            return false;  // C1 control or no-break space
     }
     return true;
 }
