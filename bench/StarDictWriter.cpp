@@ -1,8 +1,5 @@
 #include "StarDictWriter.h"
 
-#include "DictionaryGenerator.h"
-#include "framework/CodePage.h"
-
 #include <zlib.h>
 
 #include <stdexcept>
@@ -31,6 +28,17 @@ std::string GzipMember(std::string_view data) {
     z_stream stream{};
     if (deflateInit2(&stream, Z_BEST_SPEED, Z_DEFLATED, 16 + MAX_WBITS, 8, Z_DEFAULT_STRATEGY) != Z_OK)
         throw std::runtime_error("deflateInit2");
+    // The header's extra field as dictzip has it ("RA", then version, chunk
+    // length, chunk count and the chunks' sizes), the one chunk's size left
+    // zero: readers inflate the members whole and must only step over it.
+    unsigned char extra[] = {'R', 'A', 8, 0, 1, 0, 0, 0, 1, 0, 0, 0};
+    const size_t chunk = data.size() < 0xFFFF ? data.size() : 0xFFFF;
+    extra[6] = static_cast<unsigned char>(chunk & 0xFF);
+    extra[7] = static_cast<unsigned char>(chunk >> 8);
+    gz_header header{};
+    header.extra = extra;
+    header.extra_len = sizeof extra;
+    deflateSetHeader(&stream, &header);
     std::string out(deflateBound(&stream, static_cast<uLong>(data.size())) + 32, '\0');
     stream.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(data.data()));
     stream.avail_in = static_cast<uInt>(data.size());
@@ -44,22 +52,32 @@ std::string GzipMember(std::string_view data) {
     return out;
 }
 
-// English-like words: syllables of plain letters.
-std::string EnglishWord(uint32_t& state) {
-    static const char* const kSyllables[] = {"an",   "ber",  "cor", "de",  "ex",  "fle", "gra", "hou",
-                                             "in",   "ment", "nor", "ous", "pre", "qua", "ro",  "ste",
-                                             "tion", "un",   "ver", "wa",  "ly",  "ing", "se",  "ta"};
-    auto next = [&state] {
-        state ^= state << 13;
-        state ^= state >> 17;
-        state ^= state << 5;
-        return state;
-    };
+// xorshift32: fast and the same on every platform.
+uint32_t Next(uint32_t& state) {
+    state ^= state << 13;
+    state ^= state >> 17;
+    state ^= state << 5;
+    return state;
+}
+
+// A word of one to four syllables from the list.
+template <size_t N>
+std::string Syllables(const char* const (&syllables)[N], uint32_t& state) {
     std::string word;
-    for (uint32_t n = 1 + next() % 4; n > 0; --n)
-        word += kSyllables[next() % (sizeof kSyllables / sizeof kSyllables[0])];
+    for (uint32_t n = 1 + Next(state) % 4; n > 0; --n)
+        word += syllables[Next(state) % N];
     return word;
 }
+
+// English-like head words, plain letters.
+const char* const kEnglish[] = {"an",   "ber",  "cor", "de",  "ex",  "fle", "gra", "hou",
+                                "in",   "ment", "nor", "ous", "pre", "qua", "ro",  "ste",
+                                "tion", "un",   "ver", "wa",  "ly",  "ing", "se",  "ta"};
+// Romanian-like translations in UTF-8, with comma-below s and t and the
+// cedilla forms older files have.
+const char* const kRomanian[] = {"ca", "m\xC4\x83", "\xC3\xAEn", "\xC8\x99i",  "\xC8\x9Bi", "re",
+                                 "lu", "c\xC3\xA2", "pe",        "\xC5\x9Fo",  "\xC5\xA3u", "to",
+                                 "ri", "ne",        "bu",        "st\xC4\x83", "mi"};
 
 }  // namespace
 
@@ -120,20 +138,13 @@ std::string Gzip(std::string_view data, size_t memberBytes) {
 }
 
 GeneratedStarDict MakeStarDict(size_t count, uint32_t seed) {
-    DictionaryGenerator generator(seed);
     uint32_t state = seed | 1;
     StarDictWriter writer(32, "h");
     for (size_t i = 0; i < count; ++i) {
-        const std::string word = EnglishWord(state);
+        const std::string word = Syllables(kEnglish, state);
         std::string html = "<b>" + word + "</b> <i>n.</i><br>";
-        for (uint32_t n = 1 + state % 4; n > 0; --n) {
-            // Romanian words, their s and t with comma below now and then.
-            std::string translation = codepage::ToUtf8(generator.Word());
-            for (size_t at = translation.find("\xC5\x9F"); at != std::string::npos && i % 3 == 0;
-                 at = translation.find("\xC5\x9F", at))
-                translation.replace(at, 2, "\xC8\x99");
-            html += "<li>" + translation + " &amp; " + std::to_string(n) + "</li>";
-        }
+        for (uint32_t n = 1 + Next(state) % 4; n > 0; --n)
+            html += "<li>" + Syllables(kRomanian, state) + " &amp; " + Syllables(kRomanian, state) + "</li>";
         writer.Add(word, {{'h', html}});
     }
     return {writer.Info(), writer.Idx(), writer.Dict()};

@@ -44,7 +44,8 @@ private:
 };
 
 // The data gzip-compressed with zlib's deflate, as members of at most
-// memberBytes input bytes each (one member when 0).
+// memberBytes input bytes each (one member when 0), each header with an
+// extra field as a .dict.dz has.
 std::string Gzip(std::string_view data, size_t memberBytes = 0);
 
 // A generated dictionary: English-like ASCII head words, each with one to

@@ -10,7 +10,7 @@ namespace dictionary {
 
 namespace {
 
-constexpr size_t kOutputStep = size_t{1} << 20;
+constexpr size_t kFirstOutput = size_t{1} << 16;
 constexpr size_t kInputStep = size_t{1} << 30;  // zlib counts in 32 bits
 
 bool IsGzipStart(std::string_view bytes) {
@@ -60,14 +60,11 @@ bool Gunzip(std::string_view compressed, std::string& out, std::string& error) {
             stream.avail_in = static_cast<uInt>(n);
             consumed += n;
         }
-        if (out.size() - produced < kOutputStep / 2) {
-            if (out.size() >= kMaxGunzipBytes) {
-                error = "The data would be over 2 GiB once decompressed.";
-                out.clear();
-                return false;
-            }
-            out.resize(static_cast<size_t>(
-                std::min<uint64_t>(kMaxGunzipBytes + 1, std::max(out.size() * 2, out.size() + kOutputStep))));
+        if (produced == out.size()) {
+            // Text mostly inflates to three or four times its size.
+            const uint64_t grown =
+                std::max<uint64_t>({kFirstOutput, uint64_t{compressed.size()} * 3, out.size() * 2});
+            out.resize(static_cast<size_t>(std::min(kMaxGunzipBytes + 1, grown)));
         }
         stream.next_out = reinterpret_cast<Bytef*>(&out[produced]);
         stream.avail_out = static_cast<uInt>(std::min(out.size() - produced, kInputStep));

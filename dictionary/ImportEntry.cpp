@@ -48,9 +48,10 @@ size_t Utf8Length(std::string_view text, size_t i) {
     return length;
 }
 
-// Copies the text's well-formed characters to out, white space runs as one
-// blank (none at either end), leaving out control characters (C0, DEL and
-// C1). With bTranslation, "|" and ":" are written as the line format needs.
+// Copies the text's well-formed characters to out, white space runs (the
+// no-break space too) as one blank (none at either end), leaving out
+// control characters (C0, DEL and C1). With bTranslation, "|" and ":" are
+// written as the line format needs.
 std::string Normalize(std::string_view text, bool bTranslation) {
     std::string out;
     out.reserve(text.size());
@@ -69,9 +70,11 @@ std::string Normalize(std::string_view text, bool bTranslation) {
             ++i;
             continue;
         }
-        if (IsBlank(c)) {
+        // U+0080 to U+00A0 are two bytes C2 80 to C2 A0.
+        const unsigned char second = length == 2 ? static_cast<unsigned char>(text[i + 1]) : 0;
+        if (IsBlank(c) || (c == 0xC2 && second == 0xA0)) {
             bBlankPending = true;
-        } else if (c < 0x20 || c == 0x7F || (c == 0xC2 && static_cast<unsigned char>(text[i + 1]) < 0xA0)) {
+        } else if (c < 0x20 || c == 0x7F || (c == 0xC2 && second < 0xA0)) {
             // a control character: dropped
         } else if (bTranslation && c == '|') {
             put("/");

@@ -21,14 +21,15 @@ struct ImportEntry {
     std::vector<std::string> translations;  // UTF-8, cleaned, none empty
 };
 
-// Limits on what one entry brings in.
-constexpr size_t kMaxTranslations = 20;  // further ones are dropped
-constexpr size_t kMaxTranslationBytes =
-    200;  // longer ones are cut at a UTF-8 boundary (at a blank when one is near)
+// Limits on what one entry brings in: further translations are dropped,
+// longer ones are cut at a UTF-8 boundary (at a blank when one is near).
+constexpr size_t kMaxTranslations = 20;
+constexpr size_t kMaxTranslationBytes = 200;
 
 // Cleans one translation: drops control bytes and invalid UTF-8, collapses
-// runs of white space (tab, CR, LF too) to one blank, trims, writes '|' as
-// '/' and ':' as " -", caps the length. An empty result means: drop it.
+// runs of white space (tab, CR, LF and the no-break space too) to one
+// blank, trims, writes '|' as '/' and ':' as " -", caps the length. An
+// empty result means: drop it.
 std::string CleanTranslation(std::string_view text);
 
 // Adds a cleaned translation to entry unless it is empty, a duplicate of one

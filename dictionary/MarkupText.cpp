@@ -84,6 +84,24 @@ struct Tag {
     size_t end = 0;  // just past the '>'
 };
 
+// The position of the '>' that ends a tag whose name starts at text[j],
+// a '>' inside a quoted attribute value aside; npos when there is none.
+size_t TagEnd(std::string_view text, size_t j) {
+    char quote = 0;
+    for (; j < text.size(); ++j) {
+        const char c = text[j];
+        if (quote != 0) {
+            if (c == quote)
+                quote = 0;
+        } else if (c == '"' || c == '\'') {
+            quote = c;
+        } else if (c == '>') {
+            return j;
+        }
+    }
+    return std::string_view::npos;
+}
+
 // Reads the tag at text[i] ('<'); false when none starts there.
 bool ReadTag(std::string_view text, size_t i, Tag& tag) {
     size_t j = i + 1;
@@ -98,7 +116,7 @@ bool ReadTag(std::string_view text, size_t i, Tag& tag) {
     }
     if (j >= text.size() || !IsAsciiLetter(text[j]))
         return false;
-    const size_t close = text.find('>', j);
+    const size_t close = TagEnd(text, j);
     if (close == std::string_view::npos)
         return false;
     size_t n = 0;
