@@ -2,6 +2,7 @@
 
 #include <zlib.h>
 
+#include <set>
 #include <stdexcept>
 
 namespace {
@@ -139,9 +140,12 @@ std::string Gzip(std::string_view data, size_t memberBytes) {
 
 GeneratedStarDict MakeStarDict(size_t count, uint32_t seed) {
     uint32_t state = seed | 1;
+    // As in a real dictionary, each head word once, in order.
+    std::set<std::string> words;
+    while (words.size() < count)
+        words.insert(Syllables(kEnglish, state));
     StarDictWriter writer(32, "h");
-    for (size_t i = 0; i < count; ++i) {
-        const std::string word = Syllables(kEnglish, state);
+    for (const std::string& word : words) {
         std::string html = "<b>" + word + "</b> <i>n.</i><br>";
         for (uint32_t n = 1 + Next(state) % 4; n > 0; --n)
             html += "<li>" + Syllables(kRomanian, state) + " &amp; " + Syllables(kRomanian, state) + "</li>";

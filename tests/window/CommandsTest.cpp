@@ -123,10 +123,10 @@ TEST_F(CommandsTest, WordCommandsChangeTheFileAndSaySo) {
     }
     EXPECT_EQ(expected, seen);
 
-    // While an update runs, no word command does anything.
+    // While an update runs, no word command does anything, nor an import.
     Select("apple");
     m_pFrame->m_nUpdateStep = 3;
-    for (UINT nID : {ID_WORD_ADD, ID_WORD_MODIFY, ID_WORD_DELETE}) {
+    for (UINT nID : {ID_WORD_ADD, ID_WORD_MODIFY, ID_WORD_DELETE, ID_FILE_IMPORT}) {
         m_pFrame->SetMessageText("");
         Command(nID);
         EXPECT_EQ(CString("Please wait until update process is done"), StatusText()) << nID;
