@@ -1,9 +1,9 @@
 #include "app/TavApp.h"
 
 #include "app/UpdateSchedule.h"
-#include "dictionary/ListViews.h"
-#include "dictionary/TavDoc.h"
-#include "dictionary/TavView.h"
+#include "frame/ListViews.h"
+#include "frame/TavDoc.h"
+#include "frame/TavView.h"
 #include "frame/MainFrame.h"
 #include "framework/DocTemplate.h"
 #include "res/resource.h"

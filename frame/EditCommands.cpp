@@ -1,7 +1,7 @@
 // Undo, cut, copy, paste and select all on the word box, copy from the
 // lists, and the Escape key.
 #include "app/TavApp.h"
-#include "dictionary/ListViews.h"
+#include "frame/ListViews.h"
 #include "frame/MainFrame.h"
 #include "framework/Controls.h"
 #include "framework/WideText.h"

@@ -2,9 +2,9 @@
 #include "frame/MainFrame.h"
 
 #include "app/TavApp.h"
-#include "dictionary/ListViews.h"
-#include "dictionary/TavDoc.h"
+#include "frame/ListViews.h"
 #include "frame/LookupKey.h"
+#include "frame/TavDoc.h"
 #include "framework/DocTemplate.h"
 #include "framework/Dpi.h"
 #include "framework/Module.h"
@@ -252,6 +252,14 @@ BOOL CMainFrame::OnCreateClient(LPCREATESTRUCT, CCreateContext* pContext) {
         !m_wndSplitter.CreateView(0, 1, RUNTIME_CLASS(CList2), CSize(0, nHalf), pContext))
         return FALSE;
     m_bSplitterCreated = TRUE;
+    if (auto* pDoc = DynamicDowncast<CTavDoc>(pContext ? pContext->m_pCurrentDoc : nullptr)) {
+        DocumentWindows windows;
+        windows.pFrame = this;
+        windows.pWordList = GetWordList();
+        windows.pTranslationList = GetTranslationList();
+        windows.nDirection = theApp.m_nDirection;
+        pDoc->SetWindows(windows);
+    }
     return TRUE;
 }
 

@@ -1,9 +1,9 @@
 // Adding, changing and deleting words, and the hidden unlock that allows
 // one deletion.
 #include "app/TavApp.h"
-#include "dictionary/AddModDlg.h"
-#include "dictionary/TavDoc.h"
-#include "dictionary/WordSearch.h"
+#include "frame/AddModDlg.h"
+#include "frame/TavDoc.h"
+#include "frame/WordSearch.h"
 #include "frame/MainFrame.h"
 #include "framework/Controls.h"
 #include "framework/WideText.h"

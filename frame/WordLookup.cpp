@@ -2,8 +2,8 @@
 // second later the translations appear; the keyboard routing between the
 // word box and the lists; reloading the word list for a direction.
 #include "app/TavApp.h"
-#include "dictionary/TavDoc.h"
-#include "dictionary/WordSearch.h"
+#include "frame/TavDoc.h"
+#include "frame/WordSearch.h"
 #include "frame/MainFrame.h"
 #include "framework/Controls.h"
 #include "framework/View.h"

@@ -7,8 +7,8 @@
 #include "WindowTestSupport.h"
 
 #include "app/TavApp.h"
-#include "dictionary/TavDoc.h"
-#include "dictionary/TavView.h"
+#include "frame/TavDoc.h"
+#include "frame/TavView.h"
 #include "frame/MainFrame.h"
 #include "framework/Controls.h"
 

@@ -5,8 +5,8 @@
 #include "bench/Straightforward.h"
 #include "dictionary/DictionaryLoad.h"
 #include "dictionary/DictionaryPaths.h"
-#include "dictionary/ListViews.h"
-#include "dictionary/WordSearch.h"
+#include "frame/ListViews.h"
+#include "frame/WordSearch.h"
 
 #include <algorithm>
 

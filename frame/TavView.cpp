@@ -1,3 +1,3 @@
-#include "dictionary/TavView.h"
+#include "frame/TavView.h"
 
 IMPLEMENT_DYNCREATE(CTavView, CView)

@@ -1,4 +1,4 @@
-#include "dictionary/WordSearch.h"
+#include "frame/WordSearch.h"
 
 #include "dictionary/TextFold.h"
 #include "dictionary/WordListIndex.h"

@@ -1,4 +1,4 @@
-#include "dictionary/ListViews.h"
+#include "frame/ListViews.h"
 
 #include "frame/MainFrame.h"
 #include "framework/Controls.h"
@@ -20,15 +20,6 @@ ON_CONTROL_REFLECT(LBN_SELCHANGE, OnSelchange)
 ON_WM_KEYDOWN()
 ON_WM_LBUTTONDBLCLK()
 END_MESSAGE_MAP()
-
-namespace {
-
-CMainFrame* GetMainFrame() {
-    CWinThread* pThread = AfxGetThread();
-    return pThread ? DynamicDowncast<CMainFrame>(pThread->GetMainWnd()) : nullptr;
-}
-
-}  // namespace
 
 CDictionaryListView::~CDictionaryListView() = default;
 
@@ -58,7 +49,7 @@ void CDictionaryListView::OnSetFocus(CWnd* pOldWnd) {
 }
 
 void CList1::OnSelchange() {
-    CMainFrame* pFrame = GetMainFrame();
+    CMainFrame* pFrame = DynamicDowncast<CMainFrame>(GetParentFrame());
     if (!pFrame)
         return;
     CListBox list(m_hWnd);
@@ -83,14 +74,14 @@ void CList1::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags) {
             break;
     }
     if (nCommand) {
-        if (CMainFrame* pFrame = GetMainFrame())
+        if (CMainFrame* pFrame = DynamicDowncast<CMainFrame>(GetParentFrame()))
             pFrame->SendMessage(WM_COMMAND, nCommand, 0);
     }
     CDictionaryListView::OnKeyDown(nChar, nRepCnt, nFlags);
 }
 
 void CList1::OnLButtonDblClk(UINT nFlags, CPoint point) {
-    if (CMainFrame* pFrame = GetMainFrame())
+    if (CMainFrame* pFrame = DynamicDowncast<CMainFrame>(GetParentFrame()))
         pFrame->SendMessage(WM_COMMAND, ID_WORD_MODIFY, 0);
     CDictionaryListView::OnLButtonDblClk(nFlags, point);
 }

@@ -1,12 +1,12 @@
-#include "dictionary/TavDoc.h"
+#include "frame/TavDoc.h"
 
-#include "app/TavApp.h"
 #include "dictionary/DictionaryEdits.h"
 #include "dictionary/DictionaryFormat.h"
 #include "dictionary/DictionaryLoad.h"
 #include "dictionary/DictionaryPaths.h"
-#include "frame/MainFrame.h"
 #include "framework/Controls.h"
+#include "framework/FrameWnd.h"
+#include "framework/StatusBar.h"
 #include "res/resource.h"
 #include "widgets/ProgressBar.h"
 
@@ -43,21 +43,20 @@ CTavDoc::CTavDoc() : m_nRoProgressMax(0), m_nEnProgressMax(0) {}
 
 CTavDoc::~CTavDoc() = default;
 
-CMainFrame* CTavDoc::GetMainFrame() {
-    CWinThread* pThread = AfxGetThread();
-    return pThread ? DynamicDowncast<CMainFrame>(pThread->GetMainWnd()) : nullptr;
+void CTavDoc::SetStatusText(LPCSTR lpszText) {
+    if (m_windows.pFrame)
+        m_windows.pFrame->SetMessageText(lpszText);
 }
 
-void CTavDoc::SetStatusText(LPCSTR lpszText) {
-    if (CMainFrame* pFrame = GetMainFrame())
-        pFrame->SetMessageText(lpszText);
+CFilePath CTavDoc::DictionaryPath() const {
+    return GetProgramFilePath(GetDictionaryFileName(m_nDirection));
 }
 
 BOOL CTavDoc::OnNewDocument() {
     if (!CDocument::OnNewDocument())
         return FALSE;
     CountLines();
-    LoadDictionary(theApp.m_nDirection, "Loading ...");
+    LoadDictionary(m_windows.nDirection, "Loading ...");
     return TRUE;
 }
 
@@ -77,13 +76,15 @@ void CTavDoc::CountLines() {
 }
 
 BOOL CTavDoc::LoadDictionary(int nDirection, CString strStatusText) {
-    const CFilePath path = GetProgramFilePath(GetDictionaryFileName(nDirection));
+    m_nDirection = nDirection;
+    const CFilePath path = DictionaryPath();
     int nMax = nDirection ? m_nRoProgressMax : m_nEnProgressMax;
-    CMainFrame* pFrame = GetMainFrame();
     CString strError;
     BOOL bLoaded;
     {
-        CProgressBar progress(strStatusText, nMax > 1000 ? 35 : 0, nMax, false, 0, nullptr);
+        CStatusBar* pStatusBar =
+            m_windows.pFrame ? DynamicDowncast<CStatusBar>(m_windows.pFrame->GetMessageBar()) : nullptr;
+        CProgressBar progress(strStatusText, nMax > 1000 ? 35 : 0, nMax, false, 0, pStatusBar);
         // The bar counts lines, as if they were added one by one.
         int nPos = 0;
         auto onProgress = [&](double fraction) {
@@ -96,8 +97,8 @@ BOOL CTavDoc::LoadDictionary(int nDirection, CString strStatusText) {
             }
             PumpPaintMessages();
         };
-        bLoaded = LoadDictionaryFile(path, pFrame ? pFrame->GetWordList()->m_hWnd : nullptr, m_listLines,
-                                     m_wordIndex, strError, onProgress);
+        bLoaded = LoadDictionaryFile(path, m_windows.pWordList ? m_windows.pWordList->m_hWnd : nullptr,
+                                     m_listLines, m_wordIndex, strError, onProgress);
     }  // the progress bar goes, and the status pane shows its idle text again
     if (!bLoaded)
         SetStatusText(strError);
@@ -105,11 +106,10 @@ BOOL CTavDoc::LoadDictionary(int nDirection, CString strStatusText) {
 }
 
 void CTavDoc::ShowTranslations() {
-    CMainFrame* pFrame = GetMainFrame();
-    if (!pFrame)
+    if (!m_windows.pWordList || !m_windows.pTranslationList)
         return;
-    CListBox wordList(pFrame->GetWordList()->m_hWnd);
-    CListBox translationList(pFrame->GetTranslationList()->m_hWnd);
+    CListBox wordList(m_windows.pWordList->m_hWnd);
+    CListBox translationList(m_windows.pTranslationList->m_hWnd);
     int nSelected = wordList.GetCurSel();
     if (nSelected < 0)
         return;
@@ -143,7 +143,7 @@ int CTavDoc::Split(CString strText, CString strSeparator, CStringArray& arrParts
 
 BOOL CTavDoc::AddWord(CString strWord, CString strTranslations) {
     CString strError;
-    const CFilePath path = GetProgramFilePath(GetDictionaryFileName(theApp.m_nDirection));
+    const CFilePath path = DictionaryPath();
     if (AppendEntry(path, strWord, strTranslations, strError, m_listLines.HasTextAfterEndMark()))
         return TRUE;
     SetStatusText(strError);
@@ -152,7 +152,7 @@ BOOL CTavDoc::AddWord(CString strWord, CString strTranslations) {
 
 BOOL CTavDoc::ModifyWord(CString strWord, CString strTranslations) {
     CString strError;
-    const CFilePath path = GetProgramFilePath(GetDictionaryFileName(theApp.m_nDirection));
+    const CFilePath path = DictionaryPath();
     if (ReplaceEntry(path, GetProgramFilePath(kTempFileName), strWord, strTranslations, strError))
         return TRUE;
     SetStatusText(strError);
@@ -161,7 +161,7 @@ BOOL CTavDoc::ModifyWord(CString strWord, CString strTranslations) {
 
 BOOL CTavDoc::DeleteWord(CString strWord) {
     CString strError;
-    const CFilePath path = GetProgramFilePath(GetDictionaryFileName(theApp.m_nDirection));
+    const CFilePath path = DictionaryPath();
     if (RemoveEntry(path, GetProgramFilePath(kTempFileName), strWord, strError))
         return TRUE;
     SetStatusText(strError);

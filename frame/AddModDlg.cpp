@@ -1,4 +1,4 @@
-#include "dictionary/AddModDlg.h"
+#include "frame/AddModDlg.h"
 
 #include "framework/Module.h"
 #include "res/resource.h"

@@ -7,8 +7,18 @@
 #include "dictionary/WordListIndex.h"
 #include "framework/Array.h"
 #include "framework/Document.h"
+#include "framework/FilePath.h"
 
-class CMainFrame;
+class CFrameWnd;
+class CWnd;
+
+// What the document works with, handed to it by the frame that shows it.
+struct DocumentWindows {
+    CFrameWnd* pFrame = nullptr;  // says the status messages; its status bar shows the progress bar
+    CWnd* pWordList = nullptr;
+    CWnd* pTranslationList = nullptr;
+    int nDirection = 0;  // the direction the first load reads
+};
 
 class CTavDoc : public CDocument {
     DECLARE_DYNCREATE(CTavDoc)
@@ -16,13 +26,17 @@ public:
     CTavDoc();
     ~CTavDoc() override;
 
+    // Before the first load.
+    void SetWindows(const DocumentWindows& windows) { m_windows = windows; }
+
     BOOL OnNewDocument() override;
     void OnCloseDocument() override;
 
     // Counts the lines of both files once, for the progress bars of later loads.
     void CountLines();
     // Appends the head words of the direction's file to the word list (the
-    // caller has emptied it), showing statusText while it reads.
+    // caller has emptied it), showing statusText while it reads. The edits
+    // then change that direction's file.
     BOOL LoadDictionary(int nDirection, CString strStatusText);
     // Fills the translation list with the items of every line whose head
     // word is the word list's selected row.
@@ -30,7 +44,7 @@ public:
     // Appends the pieces of text cut at each separator; returns the new size.
     int Split(CString strText, CString strSeparator, CStringArray& arrParts);
 
-    // The edits change the file of the current direction only; on FALSE the
+    // The edits change the file of the loaded direction only; on FALSE the
     // reason is already in the status bar.
     BOOL AddWord(CString strWord, CString strTranslations);
     BOOL ModifyWord(CString strWord, CString strTranslations);
@@ -53,6 +67,9 @@ protected:
     void OnFileSave();
 
 private:
-    static CMainFrame* GetMainFrame();
-    static void SetStatusText(LPCSTR lpszText);
+    void SetStatusText(LPCSTR lpszText);
+    CFilePath DictionaryPath() const;
+
+    DocumentWindows m_windows;
+    int m_nDirection = 0;  // of the latest load
 };
