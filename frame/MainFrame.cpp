@@ -204,6 +204,7 @@ int CMainFrame::OnCreate(LPCREATESTRUCT lpcs) {
                       ::LoadIconA(AfxGetResourceHandle(), MAKEINTRESOURCEA(IDR_MAINFRAME)), IDR_TRAYMENU,
                       FALSE, nullptr, nullptr, NIIF_INFO, 10);
     m_trayIcon.SetMenuDefaultItem(2, TRUE);  // "&Restore", also the icon's double-click
+    m_trayIcon.SetNotifyTarget(this);
 
     m_updateThread.m_hWndOwner = m_hWnd;
     return 0;

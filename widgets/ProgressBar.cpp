@@ -165,18 +165,7 @@ void CProgressBar::RestorePane() {
 }
 
 CStatusBar* CProgressBar::FindStatusBar() const {
-    if (m_pStatusBar)
-        return m_pStatusBar;
-    CWinThread* pThread = AfxGetThread();
-    CWnd* pMainWnd = pThread ? pThread->GetMainWnd() : nullptr;
-    if (!pMainWnd)
-        return nullptr;
-    CWnd* pBar = nullptr;
-    if (auto* pFrame = DynamicDowncast<CFrameWnd>(pMainWnd))
-        pBar = pFrame->GetMessageBar();
-    else
-        pBar = pMainWnd->GetDescendantWindow(AFX_IDW_STATUS_BAR);
-    return DynamicDowncast<CStatusBar>(pBar);
+    return m_pStatusBar;
 }
 
 BOOL CProgressBar::OnEraseBkgnd(CDC* pDC) {

@@ -14,8 +14,8 @@ class CProgressBar : public CProgressCtrl {
     DECLARE_DYNCREATE(CProgressBar)
 public:
     CProgressBar();
-    // Without a status bar the bar looks for the main window's own. A
-    // failed creation is not reported: the bar then simply does nothing.
+    // Without a status bar (or when its creation fails) the bar simply does
+    // nothing.
     CProgressBar(LPCSTR lpszText, int nWidthPercent, int nMaximum, BOOL bSmooth, int nPane,
                  CStatusBar* pStatusBar);
     ~CProgressBar() override;

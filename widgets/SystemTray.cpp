@@ -308,13 +308,6 @@ BOOL CSystemTray::SetMenuDefaultItem(UINT nItem, BOOL bByPosition) {
     return TRUE;
 }
 
-CWnd* CSystemTray::GetNotifyTarget() const {
-    if (m_pNotifyTarget)
-        return m_pNotifyTarget;
-    CWinThread* pThread = AfxGetThread();
-    return pThread ? pThread->GetMainWnd() : nullptr;
-}
-
 LRESULT CSystemTray::OnIconNotify(WPARAM wParam, LPARAM lParam) {
     if (wParam != m_nid.uID)
         return 0;

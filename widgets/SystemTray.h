@@ -55,8 +55,9 @@ public:
     // The popup menu's default item, a position or a command id. Only the
     // stored values last: each popup loads the menu afresh.
     BOOL SetMenuDefaultItem(UINT nItem, BOOL bByPosition);
-    // Who receives the commands: m_pNotifyTarget, else the thread's main window.
-    CWnd* GetNotifyTarget() const;
+    // Who receives the menu's commands and the icon's double-click.
+    void SetNotifyTarget(CWnd* pTarget) { m_pNotifyTarget = pTarget; }
+    CWnd* GetNotifyTarget() const { return m_pNotifyTarget; }
 
     // The shell's callback: wParam is the icon id, lParam the mouse or
     // balloon event.
