@@ -31,16 +31,6 @@ std::vector<size_t> Choose(const Lines& local, const Lines& downloaded) {
     return ChooseNewLines(Views(local), Views(downloaded), CaseFold::Ascii());
 }
 
-Lines SplitBody(const std::string& body, size_t pieceSize) {
-    Lines lines;
-    dictionary::UpdateLineSplitter splitter;
-    auto add = [&](std::string_view line) { lines.emplace_back(line); };
-    for (size_t i = 0; i < body.size(); i += pieceSize)
-        splitter.Feed(body.data() + i, std::min(pieceSize, body.size() - i), add);
-    splitter.Finish(add);
-    return lines;
-}
-
 // The merge rule the slow way, in memory: each downloaded line looks through
 // the local lines and those appended before it, comparing head words with the
 // C runtime's own case-insensitive comparison.
@@ -92,30 +82,6 @@ TEST(UpdateMerge, CaseFoldTouchesLettersOnlyAndKeepsDoubleBytePairs) {
         "aA\x81",
         dbcs.Folded("a\x81"
                     "aa\x81"));
-}
-
-TEST(UpdateMerge, DownloadedBodiesSplitAtLfWithEveryCrDropped) {
-    struct Case {
-        std::string body;
-        Lines lines;
-    };
-    const Case cases[] = {
-        {"", {}},
-        {"a:b", {"a:b"}},
-        {"a:b\n", {"a:b"}},
-        {"a:b\r\nc:d\r\n", {"a:b", "c:d"}},
-        {"a\n\nb", {"a", "", "b"}},
-        {"a\rb\r\r\nc", {"ab", "c"}},
-        {"\n", {""}},
-        {"\r", {""}},  // bytes after the last LF make a last line, even if only CRs
-        {"a\n\r", {"a", ""}},
-        {std::string("n\0l:x\x1A\n", 7), {std::string("n\0l:x\x1A", 6)}},
-    };
-    for (const Case& c : cases) {
-        for (size_t pieceSize : {size_t(1), size_t(2), size_t(1000)})
-            EXPECT_EQ(c.lines, SplitBody(c.body, pieceSize))
-                << "body \"" << c.body << "\" in pieces of " << pieceSize;
-    }
 }
 
 // Random small dictionaries and updates over an alphabet rich in the cases
