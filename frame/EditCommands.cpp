@@ -200,8 +200,6 @@ FrameState CMainFrame::State() const {
     s.bEnglishUpdated = m_bEnglishUpdated != FALSE;
     s.bRomanianUpdated = m_bRomanianUpdated != FALSE;
     s.bDeleteAllowed = m_bDeleteAllowed != FALSE;
-    s.bFocusInWordBox = m_bFocusInWordBox != FALSE;
-    s.nEditDialogs = m_nEditDialogs;
     s.escape = m_escape;
     return s;
 }

@@ -35,8 +35,6 @@ struct FrameState {
     UpdateStep step = UpdateStep::kIdle;
     bool bEnglishUpdated = false;  // in the current cycle
     bool bRomanianUpdated = false;
-    bool bDeleteAllowed = false;
-    bool bFocusInWordBox = true;  // the user types in the word box rather than a list
-    int nEditDialogs = 0;         // edit dialogs, confirmations and imports under way
+    bool bDeleteAllowed = false;  // unlocked for one deletion
     EscapeFunction escape = EscapeFunction::kResetWord;
 };

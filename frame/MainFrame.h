@@ -67,7 +67,7 @@ public:
     // click or key having left the focus in it), else null: where a list
     // sends the focus it is given.
     CWnd* GetWordBoxForTyping() const;
-    // The update cycle, the options and the flags, at this moment.
+    // The update cycle, the delete lock and the Escape function, now.
     FrameState State() const;
     // For the tests: the update runs fetch from pszHost, giving up on a
     // silent server after dwTimeout ms.
