@@ -77,8 +77,8 @@ void ProgramTest::CloseProgram() {
     }
 }
 
-std::vector<std::string> ProgramTest::Rows(CWnd* pList) const {
-    CListBox list(pList->m_hWnd);
+std::vector<std::string> ListRows(HWND hList) {
+    CListBox list(hList);
     std::vector<std::string> rows;
     for (int i = 0; i < list.GetCount(); ++i) {
         CString strText;

@@ -22,6 +22,8 @@ void PrepareTestApplication();
 // Removes the program's settings under the window tests' own root (other
 // test programs, running at the same time, keep roots of their own).
 void DeleteProgramTestSettings();
+// The rows of a list box, top to bottom.
+std::vector<std::string> ListRows(HWND hList);
 
 class ProgramTest : public ::testing::Test {
 protected:
@@ -38,8 +40,7 @@ protected:
     // Closes the frame as the user would, and lets the program end.
     void CloseProgram();
 
-    std::vector<std::string> Rows(CWnd* pList) const;
-    int Selection(CWnd* pList) const { return static_cast<int>(pList->SendMessage(LB_GETCURSEL)); }
+    static std::vector<std::string> Rows(CWnd* pList) { return ListRows(pList->m_hWnd); }
     CString StatusText() const;
     CWnd* WordBox() const { return m_pFrame->GetWordBox(); }
     // What a command's update handler decides, as a menu item would show it.

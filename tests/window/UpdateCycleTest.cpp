@@ -2,11 +2,7 @@
 #include "DialogDriver.h"
 #include "ProgramFixture.h"
 
-#include "dictionary/DictionaryPaths.h"
 #include "res/resource.h"
-
-#include <fstream>
-#include <iterator>
 
 namespace {
 
@@ -33,7 +29,7 @@ const char kRoDone[] = "Romanian database has been successfully updated";
 
 const Cycle kCycles[] = {
     // The English list is reloaded: step 7 says so again.
-    {"both updated, the current one reloaded",
+    {"English updated: the current list reloaded",
      "house:x\r\nbank:banca\r\n",
      "CAS\xC3:y\r\n",
      {kConnect, kCheckEn, kEnDone, kCheckRo, "There is no need to update romanian database", kEnDone, kEnDone,
@@ -41,7 +37,7 @@ const Cycle kCycles[] = {
      "house:casa\r\nbank:banca\r\n",
      "cas\xE3:house\r\n",
      {"bank", "house"}},
-    {"only the other direction updated: no reload",
+    {"only Romanian updated: no reload",
      "house:x\r\n",
      "ap\xE3:water\r\n",
      {kConnect, kCheckEn, "There is no need to update english database", kCheckRo, kRoDone, kRoDone, kRoDone,

@@ -28,22 +28,12 @@ protected:
         return CreateWindowExW(0, L"ListBox", L"", dwStyle, 0, 0, 200, 300, m_hParent, nullptr, nullptr,
                                nullptr);
     }
-    static Rows RowsOf(HWND hList) {
-        CListBox list(hList);
-        Rows rows;
-        for (int i = 0; i < list.GetCount(); ++i) {
-            CString strText;
-            list.GetText(i, strText);
-            rows.push_back(strText.Str());
-        }
-        return rows;
-    }
     // The rows adding every line's head word with LB_ADDSTRING leaves.
     Rows AddedOneByOne(const dictionary::LoadedLines& lines) const {
         HWND hList = NewList();
         for (size_t i = 0; i < lines.Size(); ++i)
             CListBox(hList).AddString(std::string(lines.HeadWordAt(i)).c_str());
-        Rows rows = RowsOf(hList);
+        Rows rows = ListRows(hList);
         DestroyWindow(hList);
         return rows;
     }
@@ -62,7 +52,7 @@ TEST_F(WordListFill, LeavesTheRowsAddingThemOneByOneWouldLeave) {
         HWND hList = NewList();
         std::vector<uint32_t> lineOfRow;
         ASSERT_TRUE(FillWordList(hList, lines, lineOfRow));
-        const Rows rows = RowsOf(hList);
+        const Rows rows = ListRows(hList);
         ASSERT_EQ(AddedOneByOne(lines), rows) << "dictionary " << n;
         // Each row is known by its line.
         ASSERT_EQ(rows.size(), lineOfRow.size());
@@ -83,7 +73,7 @@ TEST_F(WordListFill, TheWordBoxFindsWhatGoingRowByRowFinds) {
         WriteBytes(m_dir.File("en.tmp"), random.File(random.Below(400), n % 3 == 0));
         HWND hList = NewList();
         LoadDictionaryFile(m_dir.File("en.tmp").c_str(), hList, lines, index, strError);
-        const Rows rows = RowsOf(hList);
+        const Rows rows = ListRows(hList);
         ASSERT_EQ(rows.size(), index.RowCount());
         for (int k = 0; k < 50; ++k) {
             const CString strText(random.Typed(rows));
