@@ -2,9 +2,9 @@
 
 #include "app/UpdateSchedule.h"
 #include "frame/ListViews.h"
+#include "frame/MainFrame.h"
 #include "frame/TavDoc.h"
 #include "frame/TavView.h"
-#include "frame/MainFrame.h"
 #include "framework/DocTemplate.h"
 #include "res/resource.h"
 #include "widgets/AboutSheet.h"
@@ -23,7 +23,7 @@ const char kSettingsSection[] = "Settings";
 
 CTavApp theApp;
 
-CTavApp::CTavApp() : m_nDirection(0), m_hInstanceMutex(nullptr) {}
+CTavApp::CTavApp() : m_direction(Direction::kEnglishRomanian), m_hInstanceMutex(nullptr) {}
 
 CTavApp::~CTavApp() {
     if (m_hInstanceMutex)
@@ -71,7 +71,8 @@ BOOL CTavApp::InitInstance() {
 
     AfxOleInit();
     SetRegistryKey("Ordal");
-    m_nDirection = static_cast<int>(GetProfileInt(kSettingsSection, "EnRo", m_nDirection));
+    m_direction = static_cast<Direction>(
+        static_cast<int>(GetProfileInt(kSettingsSection, "EnRo", static_cast<int>(m_direction))));
     BOOL bAutoStart = GetSettingsFlag("AutoStart");
     BOOL bHideWhenMinimized = GetSettingsFlag("HideWhenMinimized");
 

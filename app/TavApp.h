@@ -3,6 +3,7 @@
 // and decides at start whether an automatic update is due.
 #pragma once
 
+#include "dictionary/Direction.h"
 #include "framework/WinApp.h"
 
 // The main window's class name: the one identity of a running instance.
@@ -23,8 +24,7 @@ public:
     // number, like a value of another type, counts as missing: FALSE.
     BOOL GetSettingsFlag(LPCSTR lpszEntry);
 
-    // 0 English -> Romanian (en.tmp), any other value Romanian -> English (ro.tmp).
-    int m_nDirection;
+    Direction m_direction;
     DECLARE_MESSAGE_MAP()
 
 private:

@@ -12,6 +12,6 @@ CFilePath GetProgramFilePath(LPCSTR pszFileName) {
     return GetExecutableDirectory() + pszFileName;
 }
 
-LPCSTR GetDictionaryFileName(int nDirection) {
-    return nDirection ? "ro.tmp" : "en.tmp";
+LPCSTR GetDictionaryFileName(Direction direction) {
+    return IsRomanianEnglish(direction) ? "ro.tmp" : "en.tmp";
 }

@@ -2,6 +2,7 @@
 // built afresh at each use.
 #pragma once
 
+#include "dictionary/Direction.h"
 #include "framework/FilePath.h"
 
 // The running executable's directory, with its trailing backslash.
@@ -9,8 +10,8 @@ CFilePath GetExecutableDirectory();
 // The executable's directory plus pszFileName.
 CFilePath GetProgramFilePath(LPCSTR pszFileName);
 
-// The dictionary file of a direction: "ro.tmp" for any non-zero direction,
-// else "en.tmp".
-LPCSTR GetDictionaryFileName(int nDirection);
+// The dictionary file of a direction: "en.tmp" for English -> Romanian,
+// else "ro.tmp".
+LPCSTR GetDictionaryFileName(Direction direction);
 
 extern const char kTempFileName[];  // "temp.tmp", the rewrite's scratch file

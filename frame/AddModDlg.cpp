@@ -11,14 +11,14 @@ ON_EN_CHANGE(IDC_TRANSLATIONS, OnChangeEdit)
 ON_WM_CLOSE()
 END_MESSAGE_MAP()
 
-CAddModDlg::CAddModDlg(int nDirection)
-    : CDialog(IDD_ADDMOD), m_nDirection(nDirection), m_hIcon(nullptr), m_bChange(FALSE) {}
+CAddModDlg::CAddModDlg(Direction direction)
+    : CDialog(IDD_ADDMOD), m_direction(direction), m_hIcon(nullptr), m_bChange(FALSE) {}
 
-CAddModDlg::CAddModDlg(int nDirection, CString strWord, CString strTranslations)
+CAddModDlg::CAddModDlg(Direction direction, CString strWord, CString strTranslations)
     : CDialog(IDD_ADDMOD),
       m_strWord(std::move(strWord)),
       m_strTranslations(std::move(strTranslations)),
-      m_nDirection(nDirection),
+      m_direction(direction),
       m_hIcon(nullptr),
       m_bChange(TRUE) {}
 
@@ -40,7 +40,8 @@ BOOL CAddModDlg::OnInitDialog() {
         ::EnableWindow(::GetDlgItem(m_hWnd, IDC_WORD), FALSE);
     } else {
         SetWindowText("Add new word");
-        SetDlgItemText(IDC_WORD_LABEL, m_nDirection ? "Word to add in romanian" : "Word to add in english");
+        SetDlgItemText(IDC_WORD_LABEL,
+                       IsRomanianEnglish(m_direction) ? "Word to add in romanian" : "Word to add in english");
     }
     UpdateData(FALSE);
     return TRUE;  // the first enabled box gets the focus, its text selected

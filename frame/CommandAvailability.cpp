@@ -75,11 +75,11 @@ CommandAvailability GetCommandAvailability(unsigned nID, const CommandSnapshot& 
             return Check(s.bLookupKey);
         // A number out of range marks none of the three.
         case ID_ESCAPE_RESET_WORD:
-            return Check(s.nEscapeFunction == 0, true);
+            return Check(s.escape == EscapeFunction::kResetWord, true);
         case ID_ESCAPE_MINIMIZE:
-            return Check(s.nEscapeFunction == 1, true);
+            return Check(s.escape == EscapeFunction::kMinimize, true);
         case ID_ESCAPE_CLOSE:
-            return Check(s.nEscapeFunction == 2, true);
+            return Check(s.escape == EscapeFunction::kClose, true);
 
         // Undo works on the word box wherever the focus is; the others on
         // the focused edit control, Copy also on a list's selected row.

@@ -4,6 +4,8 @@
 // be checked without any window.
 #pragma once
 
+#include "frame/FrameState.h"
+
 // What the decisions depend on, read from the windows at one moment.
 struct CommandSnapshot {
     bool bUpdateRunning = false;
@@ -24,7 +26,7 @@ struct CommandSnapshot {
     bool bHideWhenClose = false;
     bool bStartWithWindows = false;
     bool bLookupKey = false;  // the lookup key is registered, not merely wanted
-    int nEscapeFunction = 0;  // 0 reset the word, 1 minimise, 2 close
+    EscapeFunction escape = EscapeFunction::kResetWord;
 };
 
 struct CommandAvailability {

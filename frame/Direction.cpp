@@ -4,15 +4,15 @@
 #include "frame/MainFrame.h"
 
 void CMainFrame::OnEnglishRomanian() {
-    if (theApp.m_nDirection != 0)
-        SendMessage(WM_LOAD_DICTIONARY, 0);
+    if (IsRomanianEnglish(theApp.m_direction))
+        SendMessage(WM_LOAD_DICTIONARY, static_cast<WPARAM>(Direction::kEnglishRomanian));
 }
 
 void CMainFrame::OnRomanianEnglish() {
-    if (theApp.m_nDirection == 0)
-        SendMessage(WM_LOAD_DICTIONARY, 1);
+    if (!IsRomanianEnglish(theApp.m_direction))
+        SendMessage(WM_LOAD_DICTIONARY, static_cast<WPARAM>(Direction::kRomanianEnglish));
 }
 
 void CMainFrame::OnUpdateFrameTitle(BOOL) {
-    SetWindowText(theApp.m_nDirection != 0 ? "Romanian - English" : "English - Romanian");
+    SetWindowText(IsRomanianEnglish(theApp.m_direction) ? "Romanian - English" : "English - Romanian");
 }

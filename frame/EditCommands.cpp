@@ -153,9 +153,9 @@ BOOL CMainFrame::CopyToClipboard(const CString& strText) {
 }
 
 void CMainFrame::OnEscape() {
-    if (m_nEscapeFunction == 1) {
+    if (m_escape == EscapeFunction::kMinimize) {
         ShowWindow(SW_MINIMIZE);
-    } else if (m_nEscapeFunction == 2) {
+    } else if (m_escape == EscapeFunction::kClose) {
         if (!IsIconic())
             OnClose();
     } else {
@@ -169,7 +169,7 @@ CommandSnapshot CMainFrame::TakeCommandSnapshot() const {
     s.bUpdateRunning = IsUpdateRunning() != FALSE;
     CWnd* pWordList = GetWordList();
     s.bWordSelected = pWordList && pWordList->SendMessage(LB_GETCURSEL) != LB_ERR;
-    s.bRomanianEnglish = theApp.m_nDirection != 0;
+    s.bRomanianEnglish = IsRomanianEnglish(theApp.m_direction);
     s.bImportRunning = IsImportRunning() != FALSE;
     s.bWordBarVisible = m_wndWordBar.m_hWnd && m_wndWordBar.IsWindowVisible();
     CWnd* pWordBox = GetWordBox();
@@ -190,7 +190,17 @@ CommandSnapshot CMainFrame::TakeCommandSnapshot() const {
     s.bHideWhenClose = m_bHideWhenClose != FALSE;
     s.bStartWithWindows = m_bAutoStart != FALSE;
     s.bLookupKey = m_bLookupKeyHeld != FALSE;
-    s.nEscapeFunction = m_nEscapeFunction;
+    s.escape = m_escape;
+    return s;
+}
+
+FrameState CMainFrame::State() const {
+    FrameState s;
+    s.step = m_updateStep;
+    s.bEnglishUpdated = m_bEnglishUpdated != FALSE;
+    s.bRomanianUpdated = m_bRomanianUpdated != FALSE;
+    s.bDeleteAllowed = m_bDeleteAllowed != FALSE;
+    s.escape = m_escape;
     return s;
 }
 

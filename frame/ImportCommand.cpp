@@ -37,8 +37,8 @@ void CMainFrame::OnImportDictionary() {
     ofn.nFilterIndex = 1;
     ofn.lpstrFile = szFile;
     ofn.nMaxFile = sizeof(szFile) / sizeof(szFile[0]);
-    ofn.lpstrTitle = theApp.m_nDirection ? L"Import into the Romanian - English dictionary"
-                                         : L"Import into the English - Romanian dictionary";
+    ofn.lpstrTitle = IsRomanianEnglish(theApp.m_direction) ? L"Import into the Romanian - English dictionary"
+                                                           : L"Import into the English - Romanian dictionary";
     ofn.Flags = OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_EXPLORER;
     // The update waits while the dialog is open, as it does for the edits.
     ++m_nEditDialogs;
@@ -47,9 +47,9 @@ void CMainFrame::OnImportDictionary() {
     if (!bChosen || RefuseWhileUpdating())
         return;
 
-    const int nDirection = theApp.m_nDirection;
-    if (!m_importThread.Start(m_hWnd, CFilePath(szFile),
-                              GetProgramFilePath(GetDictionaryFileName(nDirection)), nDirection)) {
+    const Direction direction = theApp.m_direction;
+    if (!m_importThread.Start(m_hWnd, CFilePath(szFile), GetProgramFilePath(GetDictionaryFileName(direction)),
+                              direction)) {
         SetMessageText("The import could not start");
         return;
     }
@@ -68,10 +68,10 @@ LRESULT CMainFrame::OnImportDone(WPARAM, LPARAM) {
     if (!m_importThread.IsRunning())
         return 0;
     const ImportResult result = m_importThread.Finish();
-    const int nDirection = m_importThread.Direction();
+    const Direction direction = m_importThread.GetDirection();
     --m_nEditDialogs;
     m_pImportProgress.reset();  // the status pane gets its text back
-    if (result.bMerged && result.nImported > 0 && nDirection == theApp.m_nDirection)
+    if (result.bMerged && result.nImported > 0 && direction == theApp.m_direction)
         ReloadAfterEdit();
     SetMessageText(result.strText);
     return 0;

@@ -41,9 +41,8 @@ void CDictionaryListView::SetFontForDpi(UINT nDpi) {
 
 void CDictionaryListView::OnSetFocus(CWnd* pOldWnd) {
     CCtrlView::OnSetFocus(pOldWnd);
-    auto* pFrame = DynamicDowncast<CMainFrame>(GetParentFrame());
-    if (pFrame && pFrame->m_bFocusInWordBox && pFrame->m_wndWordBar.IsVisible()) {
-        if (CWnd* pWordBox = pFrame->m_wndWordBar.GetDlgItem(IDC_WORDBOX))
+    if (auto* pFrame = DynamicDowncast<CMainFrame>(GetParentFrame())) {
+        if (CWnd* pWordBox = pFrame->GetWordBoxForTyping())
             pWordBox->SetFocus();
     }
 }

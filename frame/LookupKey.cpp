@@ -4,9 +4,9 @@
 #include "frame/LookupKey.h"
 
 #include "app/TavApp.h"
-#include "dictionary/TextFold.h"
 #include "dictionary/DictionaryPaths.h"
 #include "dictionary/LookupText.h"
+#include "dictionary/TextFold.h"
 #include "dictionary/WordListFill.h"
 #include "frame/MainFrame.h"
 #include "framework/CodePage.h"
@@ -182,8 +182,8 @@ std::u16string TakeTextFromFront(HWND hWnd) {
     return selected.empty() ? before : selected;
 }
 
-bool FileHasHeadWord(int nDirection, const std::string& word) {
-    const CFilePath path = GetProgramFilePath(GetDictionaryFileName(nDirection));
+bool FileHasHeadWord(Direction direction, const std::string& word) {
+    const CFilePath path = GetProgramFilePath(GetDictionaryFileName(direction));
     std::FILE* pFile = ::_wfopen(path.c_str(), L"rb");
     if (!pFile)
         return false;
@@ -249,15 +249,15 @@ void CMainFrame::LookUpFromElsewhere(const CString& strText) {
     if (!m_wndWordBar.IsWindowVisible())
         ShowControlBar(&m_wndWordBar, TRUE, FALSE);
     // English first when both dictionaries have it; neither keeps the direction.
-    int nDirection = theApp.m_nDirection;
+    Direction direction = theApp.m_direction;
     const std::string word(strText);
-    if (FileHasHeadWord(0, word))
-        nDirection = 0;
-    else if (FileHasHeadWord(1, word))
-        nDirection = 1;
+    if (FileHasHeadWord(Direction::kEnglishRomanian, word))
+        direction = Direction::kEnglishRomanian;
+    else if (FileHasHeadWord(Direction::kRomanianEnglish, word))
+        direction = Direction::kRomanianEnglish;
     if (CWnd* pWordBox = GetWordBox())
         pWordBox->SetWindowText(strText);
-    if (nDirection != theApp.m_nDirection && !IsUpdateRunning())
-        SendMessage(WM_LOAD_DICTIONARY, static_cast<WPARAM>(nDirection));
+    if (direction != theApp.m_direction && !IsUpdateRunning())
+        SendMessage(WM_LOAD_DICTIONARY, static_cast<WPARAM>(direction));
     FocusWordBox(TRUE);
 }

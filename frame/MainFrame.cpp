@@ -107,24 +107,24 @@ BOOL IsUsablePlacement(const BYTE* pData, UINT nBytes) {
 }  // namespace
 
 CMainFrame::CMainFrame()
-    : m_bFocusInWordBox(TRUE),
-      m_nUpdateStep(0),
+    : m_bSplitterCreated(FALSE),
+      m_bFirstShow(TRUE),
+      m_nDpi(dpi::kDesignDpi),
+      m_bFocusInWordBox(TRUE),
+      m_bWordFromList(FALSE),
+      m_bDeleteAllowed(FALSE),
+      m_nEditDialogs(0),
+      m_updateStep(UpdateStep::kIdle),
       m_bEnglishUpdated(FALSE),
       m_bRomanianUpdated(FALSE),
-      m_bFirstShow(TRUE),
       m_bAnimating(FALSE),
-      m_bDeleteAllowed(FALSE),
-      m_bSplitterCreated(FALSE),
       m_bAutoStart(FALSE),
       m_bAlwaysOnTop(FALSE),
       m_bHideWhenClose(FALSE),
       m_bHideWhenMinimized(FALSE),
-      m_nEscapeFunction(0),
+      m_escape(EscapeFunction::kResetWord),
       m_bLookupKey(TRUE),
-      m_bLookupKeyHeld(FALSE),
-      m_nDpi(dpi::kDesignDpi),
-      m_bWordFromList(FALSE),
-      m_nEditDialogs(0) {}
+      m_bLookupKeyHeld(FALSE) {}
 
 CMainFrame::~CMainFrame() {
     m_fontWordBox.DeleteObject();
@@ -189,8 +189,8 @@ int CMainFrame::OnCreate(LPCREATESTRUCT lpcs) {
     m_bHideWhenMinimized = theApp.GetSettingsFlag("HideWhenMinimized");
     m_bAlwaysOnTop = theApp.GetSettingsFlag("AlwaysOnTop");
     m_bHideWhenClose = theApp.GetSettingsFlag("HideWhenClose");
-    m_nEscapeFunction =
-        static_cast<int>(theApp.GetProfileInt(kSettingsSection, "EscapeFunction", m_nEscapeFunction));
+    m_escape = static_cast<EscapeFunction>(static_cast<int>(
+        theApp.GetProfileInt(kSettingsSection, "EscapeFunction", static_cast<int>(m_escape))));
     // On unless stored as 0: anything else counts as missing.
     m_bLookupKey = theApp.GetProfileInt(kSettingsSection, "LookupKey", 1) != 0;
     if (m_bLookupKey && !RegisterLookupKey())
@@ -258,7 +258,7 @@ BOOL CMainFrame::OnCreateClient(LPCREATESTRUCT, CCreateContext* pContext) {
         windows.pFrame = this;
         windows.pWordList = GetWordList();
         windows.pTranslationList = GetTranslationList();
-        windows.nDirection = theApp.m_nDirection;
+        windows.direction = theApp.m_direction;
         pDoc->SetWindows(windows);
     }
     return TRUE;
@@ -274,6 +274,10 @@ CWnd* CMainFrame::GetTranslationList() const {
 
 CWnd* CMainFrame::GetWordBox() const {
     return m_wndWordBar.m_hWnd ? m_wndWordBar.GetDlgItem(IDC_WORDBOX) : nullptr;
+}
+
+CWnd* CMainFrame::GetWordBoxForTyping() const {
+    return m_bFocusInWordBox && m_wndWordBar.IsVisible() ? GetWordBox() : nullptr;
 }
 
 CTavDoc* CMainFrame::GetTavDoc() const {
@@ -349,9 +353,9 @@ void CMainFrame::OnDestroy() {
     theApp.WriteProfileInt(kSettingsSection, "AlwaysOnTop", m_bAlwaysOnTop);
     theApp.WriteProfileInt(kSettingsSection, "HideWhenMinimized", m_bHideWhenMinimized);
     theApp.WriteProfileInt(kSettingsSection, "HideWhenClose", m_bHideWhenClose);
-    theApp.WriteProfileInt(kSettingsSection, "EscapeFunction", m_nEscapeFunction);
+    theApp.WriteProfileInt(kSettingsSection, "EscapeFunction", static_cast<int>(m_escape));
     theApp.WriteProfileInt(kSettingsSection, "AutoStart", m_bAutoStart);
-    theApp.WriteProfileInt(kSettingsSection, "EnRo", theApp.m_nDirection);
+    theApp.WriteProfileInt(kSettingsSection, "EnRo", static_cast<int>(theApp.m_direction));
     theApp.WriteProfileInt(kSettingsSection, "LookupKey", m_bLookupKey);
     if (m_bLookupKeyHeld)
         ::UnregisterHotKey(m_hWnd, kLookupKeyId);

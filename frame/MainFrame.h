@@ -5,6 +5,7 @@
 #pragma once
 
 #include "frame/CommandAvailability.h"
+#include "frame/FrameState.h"
 #include "framework/DialogBar.h"
 #include "framework/FrameWnd.h"
 #include "framework/Gdi.h"
@@ -60,36 +61,17 @@ public:
     // of several rows that read alike), and arms the translations' display.
     void ShowListWord(const CString& strWord);
 
-    BOOL m_bFocusInWordBox;
-    int m_nUpdateStep;
-    BOOL m_bEnglishUpdated;
-    BOOL m_bRomanianUpdated;
-    CUpdateThread m_updateThread;
-    CStatusBar m_wndStatusBar;
-    CImageToolBar m_wndToolBar;
-    CSplitterWnd m_wndSplitter;
-    CDialogBar m_wndWordBar;
-    CSystemTray m_trayIcon;
-    BOOL m_bFirstShow;
-    CFont m_fontWordBox;
-    BOOL m_bAnimating;
-    BOOL m_bDeleteAllowed;
-    BOOL m_bSplitterCreated;
-    BOOL m_bAutoStart;
-    BOOL m_bAlwaysOnTop;
-    BOOL m_bHideWhenClose;
-    BOOL m_bHideWhenMinimized;
-    int m_nEscapeFunction;
-    BOOL m_bLookupKey;      // the user's choice: the lookup key on
-    BOOL m_bLookupKeyHeld;  // the key is registered (another program may hold it)
-    UINT m_nDpi;            // the resolution bars, images and fonts are sized for
-    // Set while the word list's selection writes the word box.
-    BOOL m_bWordFromList;
-    // How many edit dialogs and confirmations are open: an update cycle
-    // waits for them to close before it takes a step.
-    int m_nEditDialogs;
-    CImportThread m_importThread;
-    std::unique_ptr<CProgressBar> m_pImportProgress;  // while an import runs
+    // The word box, when its bar exists.
+    CWnd* GetWordBox() const;
+    // The word box when the user types there (its bar showing, the last
+    // click or key having left the focus in it), else null: where a list
+    // sends the focus it is given.
+    CWnd* GetWordBoxForTyping() const;
+    // The update cycle, the delete lock and the Escape function, now.
+    FrameState State() const;
+    // For the tests: the update runs fetch from pszHost, giving up on a
+    // silent server after dwTimeout ms.
+    void UseUpdateServer(LPCSTR pszHost, DWORD dwTimeout);
 
     DECLARE_MESSAGE_MAP()
 
@@ -112,7 +94,6 @@ protected:
     LRESULT OnLoadDictionary(WPARAM wParam, LPARAM lParam);
     // Empties both lists and loads the word list of the current direction.
     void LoadWordList(LPCSTR lpszStatusText);
-    CWnd* GetWordBox() const;
     // F6 and Shift+F6: word box -> word list -> translation list, and back.
     void OnNextPane();
     void OnPrevPane();
@@ -124,7 +105,7 @@ protected:
 
     // The update cycle.
     void OnUpdateTimer();
-    void StartUpdateRun(int nAction);
+    void StartUpdateRun(UpdateAction action);
     void EndUpdateCycle();
     LRESULT OnUpdateReport(WPARAM wParam, LPARAM lParam);
     void OnHelpUpdate();
@@ -194,6 +175,47 @@ protected:
     LRESULT OnImportDone(WPARAM wParam, LPARAM lParam);
     BOOL IsImportRunning() const;
 
-    // Whether an update cycle is running (steps 1 to 7).
-    BOOL IsUpdateRunning() const { return m_nUpdateStep > 0 && m_nUpdateStep < 8; }
+    // Whether an update cycle is running (connecting to reloading).
+    BOOL IsUpdateRunning() const { return IsUpdateStepRunning(m_updateStep); }
+
+private:
+    // The bars and the lists.
+    CStatusBar m_wndStatusBar;
+    CImageToolBar m_wndToolBar;
+    CSplitterWnd m_wndSplitter;
+    CDialogBar m_wndWordBar;
+    CSystemTray m_trayIcon;
+    CFont m_fontWordBox;
+    BOOL m_bSplitterCreated;
+    BOOL m_bFirstShow;
+    UINT m_nDpi;  // the resolution bars, images and fonts are sized for
+
+    // Where the user types, and the word list's part in it.
+    BOOL m_bFocusInWordBox;
+    // Set while the word list's selection writes the word box.
+    BOOL m_bWordFromList;
+    BOOL m_bDeleteAllowed;
+    // How many edit dialogs and confirmations are open: an update cycle
+    // waits for them to close before it takes a step.
+    int m_nEditDialogs;
+
+    // The update cycle and its worker.
+    UpdateStep m_updateStep;
+    BOOL m_bEnglishUpdated;
+    BOOL m_bRomanianUpdated;
+    BOOL m_bAnimating;
+    CUpdateThread m_updateThread;
+
+    // The import and its progress bar (while it runs).
+    CImportThread m_importThread;
+    std::unique_ptr<CProgressBar> m_pImportProgress;
+
+    // Options.
+    BOOL m_bAutoStart;
+    BOOL m_bAlwaysOnTop;
+    BOOL m_bHideWhenClose;
+    BOOL m_bHideWhenMinimized;
+    EscapeFunction m_escape;
+    BOOL m_bLookupKey;      // the user's choice: the lookup key on
+    BOOL m_bLookupKeyHeld;  // the key is registered (another program may hold it)
 };

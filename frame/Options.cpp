@@ -30,13 +30,13 @@ void CMainFrame::OnHideWhenClose() {
 }
 
 void CMainFrame::OnEscapeReset() {
-    m_nEscapeFunction = 0;
+    m_escape = EscapeFunction::kResetWord;
 }
 void CMainFrame::OnEscapeMinimize() {
-    m_nEscapeFunction = 1;
+    m_escape = EscapeFunction::kMinimize;
 }
 void CMainFrame::OnEscapeClose() {
-    m_nEscapeFunction = 2;
+    m_escape = EscapeFunction::kClose;
 }
 
 void CMainFrame::OnStartWithWindows() {

@@ -49,14 +49,14 @@ void CTavDoc::SetStatusText(LPCSTR lpszText) {
 }
 
 CFilePath CTavDoc::DictionaryPath() const {
-    return GetProgramFilePath(GetDictionaryFileName(m_nDirection));
+    return GetProgramFilePath(GetDictionaryFileName(m_direction));
 }
 
 BOOL CTavDoc::OnNewDocument() {
     if (!CDocument::OnNewDocument())
         return FALSE;
     CountLines();
-    LoadDictionary(m_windows.nDirection, "Loading ...");
+    LoadDictionary(m_windows.direction, "Loading ...");
     return TRUE;
 }
 
@@ -67,18 +67,18 @@ void CTavDoc::OnCloseDocument() {
 }
 
 void CTavDoc::CountLines() {
-    for (int nDirection = 0; nDirection <= 1; ++nDirection) {
-        const CFilePath path = GetProgramFilePath(GetDictionaryFileName(nDirection));
+    for (Direction direction : {Direction::kEnglishRomanian, Direction::kRomanianEnglish}) {
+        const CFilePath path = GetProgramFilePath(GetDictionaryFileName(direction));
         const int nCount = CountDictionaryLines(path);
         if (nCount > kProgressThreshold)
-            (nDirection ? m_nRoProgressMax : m_nEnProgressMax) = nCount + kProgressReserve;
+            (IsRomanianEnglish(direction) ? m_nRoProgressMax : m_nEnProgressMax) = nCount + kProgressReserve;
     }
 }
 
-BOOL CTavDoc::LoadDictionary(int nDirection, CString strStatusText) {
-    m_nDirection = nDirection;
+BOOL CTavDoc::LoadDictionary(Direction direction, CString strStatusText) {
+    m_direction = direction;
     const CFilePath path = DictionaryPath();
-    int nMax = nDirection ? m_nRoProgressMax : m_nEnProgressMax;
+    int nMax = IsRomanianEnglish(direction) ? m_nRoProgressMax : m_nEnProgressMax;
     CString strError;
     BOOL bLoaded;
     {

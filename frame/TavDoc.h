@@ -3,6 +3,7 @@
 // selected word, and carries out the edits on the dictionary file.
 #pragma once
 
+#include "dictionary/Direction.h"
 #include "dictionary/LoadedLines.h"
 #include "dictionary/WordListIndex.h"
 #include "framework/Array.h"
@@ -17,7 +18,7 @@ struct DocumentWindows {
     CFrameWnd* pFrame = nullptr;  // says the status messages; its status bar shows the progress bar
     CWnd* pWordList = nullptr;
     CWnd* pTranslationList = nullptr;
-    int nDirection = 0;  // the direction the first load reads
+    Direction direction = Direction::kEnglishRomanian;  // the direction the first load reads
 };
 
 class CTavDoc : public CDocument {
@@ -37,7 +38,7 @@ public:
     // Appends the head words of the direction's file to the word list (the
     // caller has emptied it), showing statusText while it reads. The edits
     // then change that direction's file.
-    BOOL LoadDictionary(int nDirection, CString strStatusText);
+    BOOL LoadDictionary(Direction direction, CString strStatusText);
     // Fills the translation list with the items of every line whose head
     // word is the word list's selected row.
     void ShowTranslations();
@@ -71,5 +72,5 @@ private:
     CFilePath DictionaryPath() const;
 
     DocumentWindows m_windows;
-    int m_nDirection = 0;  // of the latest load
+    Direction m_direction = Direction::kEnglishRomanian;  // of the latest load
 };

@@ -10,10 +10,10 @@
 namespace {
 
 const UINT kStepDelay = 2000;
-const int kEnglishStep = 4;
-const int kRomanianStep = 6;
-const int kReloadStep = 7;
-const int kLastStep = 8;
+
+bool IsRunStep(UpdateStep step) {
+    return step == UpdateStep::kEnglishRun || step == UpdateStep::kRomanianRun;
+}
 
 }  // namespace
 
@@ -26,7 +26,7 @@ void CMainFrame::OnUpdateTimer() {
     }
     KillTimer(ID_TIMER_TRANSLATIONS);  // a pending display waits for the end of the cycle
     KillTimer(ID_TIMER_UPDATE);
-    ++m_nUpdateStep;
+    m_updateStep = NextUpdateStep(m_updateStep);
 
     // At every tick, so that hiding the window during a cycle starts it too.
     if (!m_bAnimating && !m_trayIcon.m_bHidden) {
@@ -35,32 +35,34 @@ void CMainFrame::OnUpdateTimer() {
         m_trayIcon.Animate(50, 30);
     }
 
-    switch (m_nUpdateStep) {
-        case 1:
+    switch (m_updateStep) {
+        case UpdateStep::kConnecting:
             SetMessageText("Connecting ...");
             SetTimer(ID_TIMER_UPDATE, kStepDelay);
             break;
-        case 2:
+        case UpdateStep::kRecordingAttempt:
             SetMessageText("Connect to update server ...");
             // The attempt is recorded before anything is downloaded.
             theApp.WriteProfileString(kSettingsSection, "LastUpdate",
                                       COleDateTime::GetCurrentTime().Format("%Y-%m-%d %H:%M:%S"));
             SetTimer(ID_TIMER_UPDATE, kStepDelay);
             break;
-        case 3:
+        case UpdateStep::kCheckingEnglish:
             SetMessageText("Checking english database ...");
             SetTimer(ID_TIMER_UPDATE, kStepDelay);
             break;
-        case kEnglishStep:
-        case kRomanianStep:
-            StartUpdateRun(m_nUpdateStep);  // the report arms the timer again
+        case UpdateStep::kEnglishRun:
+            StartUpdateRun(UpdateAction::kEnglish);  // the report arms the timer again
             break;
-        case 5:
+        case UpdateStep::kRomanianRun:
+            StartUpdateRun(UpdateAction::kRomanian);
+            break;
+        case UpdateStep::kCheckingRomanian:
             SetMessageText("Checking romanian database ...");
             SetTimer(ID_TIMER_UPDATE, kStepDelay);
             break;
-        case kReloadStep:
-            if (theApp.m_nDirection == 0 ? m_bEnglishUpdated : m_bRomanianUpdated) {
+        case UpdateStep::kReload:
+            if (IsRomanianEnglish(theApp.m_direction) ? m_bRomanianUpdated : m_bEnglishUpdated) {
                 // The user may be typing: the focus and the word box's
                 // selection stay as they were.
                 HWND hFocus = ::GetFocus();
@@ -69,26 +71,28 @@ void CMainFrame::OnUpdateTimer() {
                 if (pWordBox)
                     pWordBox->SendMessage(EM_GETSEL, reinterpret_cast<WPARAM>(&dwStart),
                                           reinterpret_cast<LPARAM>(&dwEnd));
-                SendMessage(WM_LOAD_DICTIONARY, static_cast<WPARAM>(theApp.m_nDirection));
+                SendMessage(WM_LOAD_DICTIONARY, static_cast<WPARAM>(theApp.m_direction));
                 if (hFocus && ::IsChild(m_hWnd, hFocus) && hFocus != ::GetFocus()) {
                     m_bFocusInWordBox = pWordBox && hFocus == pWordBox->m_hWnd;
                     ::SetFocus(hFocus);
                 }
                 if (pWordBox)
                     pWordBox->SendMessage(EM_SETSEL, dwStart, static_cast<LPARAM>(dwEnd));
-                SetMessageText(theApp.m_nDirection == 0 ? IDS_ENGLISH_UPDATED : IDS_ROMANIAN_UPDATED);
+                SetMessageText(IsRomanianEnglish(theApp.m_direction) ? IDS_ROMANIAN_UPDATED
+                                                                     : IDS_ENGLISH_UPDATED);
             }
             SetTimer(ID_TIMER_UPDATE, kStepDelay);
             break;
-        default:
+        case UpdateStep::kIdle:
+        case UpdateStep::kDone:
             EndUpdateCycle();
             break;
     }
 }
 
-void CMainFrame::StartUpdateRun(int nAction) {
+void CMainFrame::StartUpdateRun(UpdateAction action) {
     CString strReport("Unknown error");
-    m_updateThread.m_nAction = nAction;
+    m_updateThread.m_action = action;
     m_updateThread.ResetCancel();
     try {
         m_updateThread.Start();
@@ -114,7 +118,7 @@ LRESULT CMainFrame::OnUpdateReport(WPARAM wParam, LPARAM lParam) {
     const CString* pstrReport = reinterpret_cast<const CString*>(lParam);
     CString strReport = pstrReport ? *pstrReport : CString();
     SetMessageText(strReport);
-    if (!m_trayIcon.m_bHidden && (m_nUpdateStep == kEnglishStep || m_nUpdateStep == kRomanianStep)) {
+    if (!m_trayIcon.m_bHidden && IsRunStep(m_updateStep)) {
         BOOL bInfo = nResult == UPDATE_NOT_NEEDED || nResult == UPDATE_DONE;
         m_trayIcon.ShowBalloon(strReport, bInfo ? "Info" : "Warning", bInfo ? NIIF_INFO : NIIF_WARNING, 10);
     }
@@ -127,13 +131,13 @@ LRESULT CMainFrame::OnUpdateReport(WPARAM wParam, LPARAM lParam) {
     }
 
     if (nResult == UPDATE_DOWNLOAD_FAILED) {
-        m_nUpdateStep = kLastStep;  // the next tick ends the cycle
+        m_updateStep = UpdateStep::kDone;  // the next tick ends the cycle
         m_bEnglishUpdated = FALSE;
         m_bRomanianUpdated = FALSE;
     } else if (nResult == UPDATE_DONE) {
-        if (m_nUpdateStep == kEnglishStep)
+        if (m_updateStep == UpdateStep::kEnglishRun)
             m_bEnglishUpdated = TRUE;
-        else if (m_nUpdateStep == kRomanianStep)
+        else if (m_updateStep == UpdateStep::kRomanianRun)
             m_bRomanianUpdated = TRUE;
     }
     SetTimer(ID_TIMER_UPDATE, kStepDelay);
@@ -143,9 +147,14 @@ LRESULT CMainFrame::OnUpdateReport(WPARAM wParam, LPARAM lParam) {
 void CMainFrame::OnHelpUpdate() {
     KillTimer(ID_TIMER_TRANSLATIONS);
     KillTimer(ID_TIMER_UPDATE);
-    m_nUpdateStep = 1;
+    m_updateStep = UpdateStep::kConnecting;
     m_bEnglishUpdated = FALSE;
     m_bRomanianUpdated = FALSE;
     SetMessageText("Connecting ...");
     SetTimer(ID_TIMER_UPDATE, kStepDelay);
+}
+
+void CMainFrame::UseUpdateServer(LPCSTR pszHost, DWORD dwTimeout) {
+    m_updateThread.m_strServer = pszHost;
+    m_updateThread.m_dwTimeout = dwTimeout;
 }

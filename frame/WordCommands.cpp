@@ -2,9 +2,9 @@
 // one deletion.
 #include "app/TavApp.h"
 #include "frame/AddModDlg.h"
+#include "frame/MainFrame.h"
 #include "frame/TavDoc.h"
 #include "frame/WordSearch.h"
-#include "frame/MainFrame.h"
 #include "framework/Controls.h"
 #include "framework/WideText.h"
 #include "res/resource.h"
@@ -82,7 +82,7 @@ void CMainFrame::OnAddWord() {
     if (RefuseWhileUpdating())
         return;
     m_bDeleteAllowed = FALSE;
-    CAddModDlg dlg(theApp.m_nDirection);
+    CAddModDlg dlg(theApp.m_direction);
     EditThroughDialog(dlg, TRUE, "The addition has been successfully completed");
 }
 
@@ -111,7 +111,7 @@ void CMainFrame::OnModifyWord() {
             strTranslations += ',';
         strTranslations += strItem;
     }
-    CAddModDlg dlg(theApp.m_nDirection, strWord, strTranslations);
+    CAddModDlg dlg(theApp.m_direction, strWord, strTranslations);
     EditThroughDialog(dlg, FALSE, "The modification has been successfully completed");
 }
 

@@ -2,9 +2,9 @@
 // second later the translations appear; the keyboard routing between the
 // word box and the lists; reloading the word list for a direction.
 #include "app/TavApp.h"
+#include "frame/MainFrame.h"
 #include "frame/TavDoc.h"
 #include "frame/WordSearch.h"
-#include "frame/MainFrame.h"
 #include "framework/Controls.h"
 #include "framework/View.h"
 #include "res/resource.h"
@@ -100,7 +100,7 @@ void CMainFrame::LoadWordList(LPCSTR lpszStatusText) {
     // Thousands of rows: draw once at the end.
     wordList.SetRedraw(FALSE);
     if (CTavDoc* pDoc = GetTavDoc())
-        pDoc->LoadDictionary(theApp.m_nDirection, lpszStatusText);
+        pDoc->LoadDictionary(theApp.m_direction, lpszStatusText);
     wordList.SetRedraw(TRUE);
     wordList.Invalidate(TRUE);
     SetCursor(hOldCursor);
@@ -165,10 +165,10 @@ void CMainFrame::FocusWordBox(BOOL bSelectAll) {
 
 LRESULT CMainFrame::OnLoadDictionary(WPARAM wParam, LPARAM) {
     m_bDeleteAllowed = FALSE;
-    theApp.m_nDirection = static_cast<int>(wParam);
+    theApp.m_direction = static_cast<Direction>(wParam);
     OnUpdateFrameTitle(FALSE);
     if (!GetWordList() || !GetTranslationList())
-        return theApp.m_nDirection;
+        return static_cast<LRESULT>(theApp.m_direction);
     LoadWordList("Loading ...");
     FocusWordBox(TRUE);
 
@@ -179,5 +179,5 @@ LRESULT CMainFrame::OnLoadDictionary(WPARAM wParam, LPARAM) {
     if (pWordBox && pWordBox->GetWindowText(strText) && !strText.IsEmpty() &&
         SelectWordBeginningWith(wordList.m_hWnd, strText, WordIndexOf(GetTavDoc())) != LB_ERR)
         ShowTranslationsSoon();
-    return theApp.m_nDirection;
+    return static_cast<LRESULT>(theApp.m_direction);
 }

@@ -7,12 +7,12 @@ CImportThread::~CImportThread() {
 }
 
 BOOL CImportThread::Start(HWND hWndOwner, const CFilePath& source, const CFilePath& dictionaryPath,
-                          int nDirection) {
+                          Direction direction) {
     if (IsRunning())
         return FALSE;
     m_bCancel = false;
     m_result = ImportResult();
-    m_nDirection = nDirection;
+    m_direction = direction;
     try {
         m_thread = std::thread([this, hWndOwner, source, dictionaryPath] {
             int nShown = -1;

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "dictionary/DictionaryImport.h"
+#include "dictionary/Direction.h"
 #include "framework/FilePath.h"
 
 #include <windows.h>
@@ -25,7 +26,7 @@ public:
 
     // Starts importing source into the dictionary file; FALSE when an
     // import runs already or the thread cannot start.
-    BOOL Start(HWND hWndOwner, const CFilePath& source, const CFilePath& dictionaryPath, int nDirection);
+    BOOL Start(HWND hWndOwner, const CFilePath& source, const CFilePath& dictionaryPath, Direction direction);
     // From Start until WM_IMPORT_DONE has been handled (Finish).
     BOOL IsRunning() const { return m_thread.joinable(); }
     // Gives the import up and waits for the thread to end.
@@ -33,11 +34,11 @@ public:
     // After WM_IMPORT_DONE: waits for the thread (it is ending) and gives
     // the result and the direction the import was for.
     const ImportResult& Finish();
-    int Direction() const { return m_nDirection; }
+    Direction GetDirection() const { return m_direction; }
 
 private:
     std::thread m_thread;
     std::atomic<bool> m_bCancel{false};
     ImportResult m_result;
-    int m_nDirection = 0;
+    Direction m_direction = Direction::kEnglishRomanian;
 };

@@ -61,7 +61,7 @@ struct CUpdateThread::CTarget {
 CUpdateThread::CUpdateThread()
     : m_hWndOwner(nullptr),
       m_bDone(FALSE),
-      m_nAction(-1),
+      m_action(UpdateAction::kNone),
       m_pstrReport(new CString),
       m_strServer(kServerHost),
       m_dwTimeout(kDefaultTimeout),
@@ -108,14 +108,14 @@ void CUpdateThread::DoAction() {
     // Nothing may escape the run; what the actions do not catch is a failure.
     const BOOL bRan = AfxTryWithErrorText(
         [&] {
-            switch (m_nAction) {
-                case UPDATE_ENGLISH:
+            switch (m_action) {
+                case UpdateAction::kEnglish:
                     nResult = UpdateEnglish(m_pstrReport);
                     break;
-                case UPDATE_ROMANIAN:
+                case UpdateAction::kRomanian:
                     nResult = UpdateRomanian(m_pstrReport);
                     break;
-                default:
+                case UpdateAction::kNone:
                     *m_pstrReport = "Update action command is undefined";
                     break;
             }

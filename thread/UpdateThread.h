@@ -21,9 +21,9 @@ const int UPDATE_NOT_NEEDED = 1;       // every head word present already; file 
 const int UPDATE_DONE = 2;             // at least one entry appended
 const int UPDATE_DOWNLOAD_FAILED = 3;  // the update file could not be fetched
 
-// Actions (the frame's update steps).
-const int UPDATE_ENGLISH = 4;
-const int UPDATE_ROMANIAN = 6;
+// What a run does: brings one dictionary up to date (kNone: nothing was
+// asked, and the run reports so).
+enum class UpdateAction { kNone, kEnglish, kRomanian };
 
 class CUpdateThread : public CThread {
     DECLARE_DYNAMIC(CUpdateThread)
@@ -33,7 +33,7 @@ public:
 
     HWND m_hWndOwner;       // receives the reports
     BOOL m_bDone;           // the current run has begun its action
-    int m_nAction;          // UPDATE_ENGLISH or UPDATE_ROMANIAN; -1 after construction
+    UpdateAction m_action;  // kNone after construction
     CString* m_pstrReport;  // owned; the text of the latest report
 
     // Where and how the update files are fetched. The program keeps the

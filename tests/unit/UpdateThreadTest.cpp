@@ -60,8 +60,8 @@ protected:
     std::string Ro() const { return m_dir.File("ro.tmp"); }
 
     // Runs one action, takes its report and stops the run, as the frame does.
-    Report Run(int nAction) {
-        m_thread.m_nAction = nAction;
+    Report Run(UpdateAction action) {
+        m_thread.m_action = action;
         m_thread.Start();
         Report report = WaitForReport(30000);
         DWORD dwExitCode = 0xBAD;
@@ -126,7 +126,7 @@ std::string Words(int n) {
 // One run of an action against one reply: the report and the file after it.
 struct Case {
     const char* name;
-    int nAction;
+    UpdateAction action;
     const char* before;  // the local file; null: there is none
     Reply reply;         // for the action's path; the other path has none (404)
     int nResult;
@@ -151,47 +151,47 @@ const char kNotADictionary[] = "The update server did not send a dictionary";
 
 // clang-format off
 const Case kCases[] = {
-    {"new words", UPDATE_ENGLISH, "house:casa\r\nbank:banca", Answer("house:locuinta\nbook:carte\r\nBOOK:x\n\ntree:co\rpac"),
+    {"new words", UpdateAction::kEnglish, "house:casa\r\nbank:banca", Answer("house:locuinta\nbook:carte\r\nBOOK:x\n\ntree:co\rpac"),
      UPDATE_DONE, kEnglishDone, "house:casa\r\nbank:banca\r\nbook:carte\r\ntree:copac\r\n"},
-    {"romanian", UPDATE_ROMANIAN, "casa:house\r\n", Answer("casa:home\nmas\xC3:table\nMAS\xE3:desk\n"),
+    {"romanian", UpdateAction::kRomanian, "casa:house\r\n", Answer("casa:home\nmas\xC3:table\nMAS\xE3:desk\n"),
      UPDATE_DONE, "Romanian database has been successfully updated", "casa:house\r\nmas\xC3:table\r\n"},
-    {"nothing new", UPDATE_ENGLISH, "House:casa\r\n\xE3la:x\r\n", Answer("HOUSE:a\n\xC3LA:b\n\n\r\n \t\n"),
+    {"nothing new", UpdateAction::kEnglish, "House:casa\r\n\xE3la:x\r\n", Answer("HOUSE:a\n\xC3LA:b\n\n\r\n \t\n"),
      UPDATE_NOT_NEEDED, "There is no need to update english database", "House:casa\r\n\xE3la:x\r\n"},
-    {"bytes that hide entries", UPDATE_ENGLISH, "a:1\r\n", Answer(Bytes("nul:x\0y\nctrl:x\x1Ay\n\x1A\nok:1\nlate:2\x1A\nnext:3")),
+    {"bytes that hide entries", UpdateAction::kEnglish, "a:1\r\n", Answer(Bytes("nul:x\0y\nctrl:x\x1Ay\n\x1A\nok:1\nlate:2\x1A\nnext:3")),
      UPDATE_DONE, kEnglishDone, "a:1\r\nok:1\r\nnext:3\r\n"},
-    {"lines of megabytes", UPDATE_ENGLISH, "a:1\r\n", Answer(kBig + "\n" + kSecond + "\nsmall:1\n"),
+    {"lines of megabytes", UpdateAction::kEnglish, "a:1\r\n", Answer(kBig + "\n" + kSecond + "\nsmall:1\n"),
      UPDATE_DONE, kEnglishDone, "a:1\r\n" + kBig + "\r\n" + kSecond + "\r\nsmall:1\r\n"},
     // What a network's log-in page or a wrong file looks like.
-    {"a page", UPDATE_ENGLISH, "a:1\r\n", Answer("\r\n<!DOCTYPE html>\n<p>note: accept</p>\n"),
+    {"a page", UpdateAction::kEnglish, "a:1\r\n", Answer("\r\n<!DOCTYPE html>\n<p>note: accept</p>\n"),
      UPDATE_DOWNLOAD_FAILED, kNotADictionary, "a:1\r\n"},
-    {"lines that are no entries", UPDATE_ENGLISH, "a:1\r\n", Answer("b:1\nPlease log in\n"),
+    {"lines that are no entries", UpdateAction::kEnglish, "a:1\r\n", Answer("b:1\nPlease log in\n"),
      UPDATE_DOWNLOAD_FAILED, kNotADictionary, "a:1\r\n"},
-    {"empty", UPDATE_ROMANIAN, "a:1\r\n", Answer(""), UPDATE_FAILED, "The romanian update file is empty", "a:1\r\n"},
-    {"error page", UPDATE_ENGLISH, "a:1\r\n", ErrorPage(500, "Internal Server Error"), UPDATE_DOWNLOAD_FAILED,
+    {"empty", UpdateAction::kRomanian, "a:1\r\n", Answer(""), UPDATE_FAILED, "The romanian update file is empty", "a:1\r\n"},
+    {"error page", UpdateAction::kEnglish, "a:1\r\n", ErrorPage(500, "Internal Server Error"), UPDATE_DOWNLOAD_FAILED,
      "The update server answered 500 Internal Server Error", "a:1\r\n"},
-    {"not found", UPDATE_ROMANIAN, "a:1\r\n", ErrorPage(404, "Not Found"), UPDATE_DOWNLOAD_FAILED,
+    {"not found", UpdateAction::kRomanian, "a:1\r\n", ErrorPage(404, "Not Found"), UPDATE_DOWNLOAD_FAILED,
      "The update server answered 404 Not Found", "a:1\r\n"},
-    {"never answers", UPDATE_ENGLISH, "a:1\r\n", Answer("", Reply::kStall), UPDATE_DOWNLOAD_FAILED, kTimedOut, "a:1\r\n"},
-    {"silent in the body", UPDATE_ENGLISH, "a:1\r\n", Answer(Words(200), Reply::kStallMidBody), UPDATE_DOWNLOAD_FAILED,
+    {"never answers", UpdateAction::kEnglish, "a:1\r\n", Answer("", Reply::kStall), UPDATE_DOWNLOAD_FAILED, kTimedOut, "a:1\r\n"},
+    {"silent in the body", UpdateAction::kEnglish, "a:1\r\n", Answer(Words(200), Reply::kStallMidBody), UPDATE_DOWNLOAD_FAILED,
      kTimedOut, "a:1\r\n"},
     // Each byte within the time-out, for longer than a download may take.
-    {"trickling", UPDATE_ENGLISH, "a:1\r\n", Answer(Words(200), Reply::kTrickle), UPDATE_DOWNLOAD_FAILED,
+    {"trickling", UpdateAction::kEnglish, "a:1\r\n", Answer(Words(200), Reply::kTrickle), UPDATE_DOWNLOAD_FAILED,
      "The update server took more than 3 seconds to send the update file", "a:1\r\n"},
-    {"reset in the body", UPDATE_ENGLISH, "a:1\r\n", Answer(Words(2000), Reply::kResetMidBody), UPDATE_DOWNLOAD_FAILED,
+    {"reset in the body", UpdateAction::kEnglish, "a:1\r\n", Answer(Words(2000), Reply::kResetMidBody), UPDATE_DOWNLOAD_FAILED,
      kAborted, "a:1\r\n"},
-    {"closed in the body", UPDATE_ENGLISH, "a:1\r\n", Answer(Words(2000), Reply::kCloseMidBody), UPDATE_DOWNLOAD_FAILED,
+    {"closed in the body", UpdateAction::kEnglish, "a:1\r\n", Answer(Words(2000), Reply::kCloseMidBody), UPDATE_DOWNLOAD_FAILED,
      kAborted, "a:1\r\n"},
-    {"exactly the size bound", UPDATE_ENGLISH, "a:1\r\n", Answer("b:1\nc:22\n"), UPDATE_DONE, kEnglishDone,
+    {"exactly the size bound", UpdateAction::kEnglish, "a:1\r\n", Answer("b:1\nc:22\n"), UPDATE_DONE, kEnglishDone,
      "a:1\r\nb:1\r\nc:22\r\n", 9},
-    {"over the size bound", UPDATE_ENGLISH, "a:1\r\n", Answer("b:1\nc:222\n"), UPDATE_DOWNLOAD_FAILED,
+    {"over the size bound", UpdateAction::kEnglish, "a:1\r\n", Answer("b:1\nc:222\n"), UPDATE_DOWNLOAD_FAILED,
      "The update file is larger than 9 bytes", "a:1\r\n", 9},
-    {"over it, unannounced", UPDATE_ENGLISH, "a:1\r\n", Answer("b:1\nc:222\n", Reply::kAnswer, false),
+    {"over it, unannounced", UpdateAction::kEnglish, "a:1\r\n", Answer("b:1\nc:222\n", Reply::kAnswer, false),
      UPDATE_DOWNLOAD_FAILED, "The update file is larger than 9 bytes", "a:1\r\n", 9},
-    {"over the line bound", UPDATE_ENGLISH, "a:1\r\n", Answer("\n\n\n\n"), UPDATE_DOWNLOAD_FAILED,
+    {"over the line bound", UpdateAction::kEnglish, "a:1\r\n", Answer("\n\n\n\n"), UPDATE_DOWNLOAD_FAILED,
      "The update file has more than 3 lines", "a:1\r\n", 0, 3},
-    {"no local file", UPDATE_ENGLISH, nullptr, Answer("a:1\n"), UPDATE_FAILED,
+    {"no local file", UpdateAction::kEnglish, nullptr, Answer("a:1\n"), UPDATE_FAILED,
      "Error occurred on opening english database", ""},
-    {"undefined action", 5, "a:1\r\n", Answer("b:1\n"), UPDATE_FAILED, "Update action command is undefined", "a:1\r\n"},
+    {"no action", UpdateAction::kNone, "a:1\r\n", Answer("b:1\n"), UPDATE_FAILED, "Update action command is undefined", "a:1\r\n"},
 };
 // clang-format on
 
@@ -202,20 +202,20 @@ TEST_F(UpdateThreadTest, EachRunReportsWhatHappenedAndKeepsTheFileWhole) {
     const ULONGLONG nMaxSize = m_thread.m_nMaxDownloadSize;
     const INT_PTR nMaxLines = m_thread.m_nMaxDownloadLines;
     for (const Case& c : kCases) {
-        const std::string strFile = c.nAction == UPDATE_ROMANIAN ? Ro() : En();
+        const std::string strFile = c.action == UpdateAction::kRomanian ? Ro() : En();
         DeleteFileA(En().c_str());
         DeleteFileA(Ro().c_str());
         if (c.before)
             WriteBytes(strFile, c.before);
         for (const std::string& path : kPaths)
             m_server.Set(path, ErrorPage(404, "Not Found"));
-        m_server.Set(c.nAction == UPDATE_ROMANIAN ? kRomanianPath : kEnglishPath, c.reply);
+        m_server.Set(c.action == UpdateAction::kRomanian ? kRomanianPath : kEnglishPath, c.reply);
         m_thread.m_dwTimeout = 1500;
         m_thread.m_dwMaxDownloadTime = 3000;
         m_thread.m_nMaxDownloadSize = c.nMaxSize ? c.nMaxSize : nMaxSize;
         m_thread.m_nMaxDownloadLines = c.nMaxLines ? c.nMaxLines : nMaxLines;
         const DWORD dwStart = GetTickCount();
-        const Report report = Run(c.nAction);
+        const Report report = Run(c.action);
         EXPECT_EQ(c.nResult, report.nResult) << c.name;
         EXPECT_TRUE(IsOneOf(report.text, c.text)) << c.name;
         EXPECT_TRUE(c.after == (FileExists(strFile) ? ReadBytes(strFile) : "")) << c.name;
@@ -226,13 +226,13 @@ TEST_F(UpdateThreadTest, EachRunReportsWhatHappenedAndKeepsTheFileWhole) {
     WriteBytes(En(), "b:2\r\n");
     m_server.SetBody(kEnglishPath, "a:1\n");
     CFile other(En().c_str(), CFile::modeRead | CFile::shareExclusive);
-    EXPECT_EQ("Error occurred on opening english database", Run(UPDATE_ENGLISH).text);
+    EXPECT_EQ("Error occurred on opening english database", Run(UpdateAction::kEnglish).text);
 }
 
 TEST_F(UpdateThreadTest, AnUnreachableServerIsADownloadFailure) {
     WriteBytes(En(), "a:1\r\n");
     m_thread.m_strServer = LoopbackServer::RefusingHost().c_str();
-    Report report = Run(UPDATE_ENGLISH);
+    Report report = Run(UpdateAction::kEnglish);
     EXPECT_EQ(UPDATE_DOWNLOAD_FAILED, report.nResult);
     EXPECT_EQ("The attempt to connect to the server failed.", report.text);
     EXPECT_EQ("a:1\r\n", ReadBytes(En()));
@@ -241,7 +241,7 @@ TEST_F(UpdateThreadTest, AnUnreachableServerIsADownloadFailure) {
 TEST_F(UpdateThreadTest, ARunActsOnceThenIdlesUntilStoppedAndAnEarlyStopSkipsIt) {
     WriteBytes(En(), "a:1\r\n");
     m_server.SetBody(kEnglishPath, "b:2\n");
-    m_thread.m_nAction = UPDATE_ENGLISH;
+    m_thread.m_action = UpdateAction::kEnglish;
     m_thread.StartAndStopAtOnce();
     EXPECT_TRUE(m_thread.Stop(nullptr, 10000));
     EXPECT_EQ(-1, WaitForReport(300).nResult);

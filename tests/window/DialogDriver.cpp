@@ -69,11 +69,6 @@ std::string DlgText(HWND hDlg, int nID) {
     return NarrowTextForDisplay(AfxGetWindowTextW(GetDlgItem(hDlg, nID))).Str();
 }
 
-void PostKey(HWND hWnd, UINT nVirtKey) {
-    PostMessageA(hWnd, WM_KEYDOWN, nVirtKey, 1);
-    PostMessageA(hWnd, WM_KEYUP, nVirtKey, 0xC0000001);
-}
-
 void ClickButton(HWND hDlg, int nID) {
     PostMessageA(hDlg, WM_COMMAND, MAKEWPARAM(nID, BN_CLICKED),
                  reinterpret_cast<LPARAM>(GetDlgItem(hDlg, nID)));

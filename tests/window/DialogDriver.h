@@ -38,7 +38,6 @@ private:
 
 // Small helpers for steps.
 std::string DlgText(HWND hDlg, int nID);
-void PostKey(HWND hWnd, UINT nVirtKey);
 void ClickButton(HWND hDlg, int nID);
 // Replaces a box's text the way typing does (a multi-line box reports no
 // change for WM_SETTEXT).

@@ -31,7 +31,7 @@ protected:
 TEST_F(FaultsTest, ADictionaryDeletedOrReplacedByADirectoryWhileRunningIsNeitherCreatedNorRemoved) {
     const CFilePath path = GetProgramFilePath("en.tmp");
     for (bool bDirectory : {false, true}) {
-        WriteDictionary(0, "bank:banca\r\nhouse:casa\r\n");
+        WriteDictionary(kEn, "bank:banca\r\nhouse:casa\r\n");
         StartProgram();
         ASSERT_TRUE(DeleteFileW(path.c_str()));
         if (bDirectory) {

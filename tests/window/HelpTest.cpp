@@ -56,7 +56,7 @@ TEST_F(HelpTest, AMissingControlIsLookedForOnlyOnce) {
 }
 
 TEST_F(HelpTest, ARegistrationNamingAMissingFileFallsBackToTheSearchPath) {
-    WriteDictionary(0, "a:b\r\n");
+    WriteDictionary(kEn, "a:b\r\n");
     RegisterControl("C:\\nowhere\\missing.ocx");
     ResetHtmlHelpLoader(kTestKeyUnderRoot, nullptr);
     const CFilePath strChm = GetProgramFilePath("..\\..\\help\\tav.chm");

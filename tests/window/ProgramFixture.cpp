@@ -18,14 +18,14 @@ void DeleteProgramTestSettings() {
     RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\TavWindowTests");
 }
 
-void ProgramTest::WriteDictionary(int nDirection, const std::string& bytes) {
-    std::ofstream out(GetProgramFilePath(GetDictionaryFileName(nDirection)).ForDisplay().Str(),
+void ProgramTest::WriteDictionary(Direction direction, const std::string& bytes) {
+    std::ofstream out(GetProgramFilePath(GetDictionaryFileName(direction)).ForDisplay().Str(),
                       std::ios::binary | std::ios::trunc);
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
 
-std::string ProgramTest::ReadDictionary(int nDirection) {
-    std::ifstream in(GetProgramFilePath(GetDictionaryFileName(nDirection)).ForDisplay().Str(),
+std::string ProgramTest::ReadDictionary(Direction direction) {
+    std::ifstream in(GetProgramFilePath(GetDictionaryFileName(direction)).ForDisplay().Str(),
                      std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
@@ -41,7 +41,7 @@ void ProgramTest::RemoveDictionaries() {
 void ProgramTest::SetUp() {
     DeleteProgramTestSettings();
     RemoveDictionaries();
-    theApp.m_nDirection = 0;
+    theApp.m_direction = kEn;
 }
 
 void ProgramTest::TearDown() {
@@ -77,8 +77,8 @@ void ProgramTest::CloseProgram() {
     }
 }
 
-std::vector<std::string> ProgramTest::Rows(CWnd* pList) const {
-    CListBox list(pList->m_hWnd);
+std::vector<std::string> ListRows(HWND hList) {
+    CListBox list(hList);
     std::vector<std::string> rows;
     for (int i = 0; i < list.GetCount(); ++i) {
         CString strText;
@@ -86,6 +86,11 @@ std::vector<std::string> ProgramTest::Rows(CWnd* pList) const {
         rows.push_back(strText.Str());
     }
     return rows;
+}
+
+CString ProgramTest::StatusText() const {
+    auto* pBar = DynamicDowncast<CStatusBar>(m_pFrame->GetMessageBar());
+    return pBar ? pBar->GetPaneText(0) : CString();
 }
 
 void ProgramTest::Type(LPCSTR lpszText) {

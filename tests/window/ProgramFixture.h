@@ -7,9 +7,9 @@
 #include "WindowTestSupport.h"
 
 #include "app/TavApp.h"
+#include "frame/MainFrame.h"
 #include "frame/TavDoc.h"
 #include "frame/TavView.h"
-#include "frame/MainFrame.h"
 #include "framework/Controls.h"
 
 #include <gtest/gtest.h>
@@ -22,6 +22,8 @@ void PrepareTestApplication();
 // Removes the program's settings under the window tests' own root (other
 // test programs, running at the same time, keep roots of their own).
 void DeleteProgramTestSettings();
+// The rows of a list box, top to bottom.
+std::vector<std::string> ListRows(HWND hList);
 
 class ProgramTest : public ::testing::Test {
 protected:
@@ -29,24 +31,25 @@ protected:
     void TearDown() override;
 
     // Writes en.tmp / ro.tmp beside the test program (bytes as given).
-    static void WriteDictionary(int nDirection, const std::string& bytes);
+    static void WriteDictionary(Direction direction, const std::string& bytes);
     static void RemoveDictionaries();
     // The bytes of en.tmp / ro.tmp beside the test program.
-    static std::string ReadDictionary(int nDirection);
+    static std::string ReadDictionary(Direction direction);
     // Creates the document and the frame, as the program's start-up does.
     void StartProgram(BOOL bShow = TRUE);
     // Closes the frame as the user would, and lets the program end.
     void CloseProgram();
 
-    std::vector<std::string> Rows(CWnd* pList) const;
-    int Selection(CWnd* pList) const { return static_cast<int>(pList->SendMessage(LB_GETCURSEL)); }
-    CString StatusText() const { return m_pFrame->m_wndStatusBar.GetPaneText(0); }
-    CWnd* WordBox() const { return m_pFrame->m_wndWordBar.GetDlgItem(1000); }
+    static std::vector<std::string> Rows(CWnd* pList) { return ListRows(pList->m_hWnd); }
+    CString StatusText() const;
+    CWnd* WordBox() const { return m_pFrame->GetWordBox(); }
     // What a command's update handler decides, as a menu item would show it.
     CTestCmdUI CommandState(UINT nID) const;
     // Types text into the word box as the user would (EN_CHANGE follows).
     void Type(LPCSTR lpszText);
 
+    static constexpr Direction kEn = Direction::kEnglishRomanian;
+    static constexpr Direction kRo = Direction::kRomanianEnglish;
     CMainFrame* m_pFrame = nullptr;
     CTavDoc* m_pDoc = nullptr;
 };

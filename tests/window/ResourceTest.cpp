@@ -91,7 +91,7 @@ bool HasString(UINT nID) {
 class ResourceTest : public ProgramTest {};
 
 TEST_F(ResourceTest, EveryCommandHasAHandlerAndAPrompt) {
-    WriteDictionary(0, "a:b\r\n");
+    WriteDictionary(kEn, "a:b\r\n");
     StartProgram();
     int nAnyHandler = 0;
     for (bool bShown : {true, false}) {

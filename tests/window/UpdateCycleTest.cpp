@@ -2,13 +2,60 @@
 #include "DialogDriver.h"
 #include "ProgramFixture.h"
 
-#include "dictionary/DictionaryPaths.h"
 #include "res/resource.h"
 
-#include <fstream>
-#include <iterator>
+namespace {
 
-namespace {}  // namespace
+using Texts = std::vector<std::string>;
+
+// One cycle against one server: what the status bar says after each tick
+// (from the second step to one tick past the end; "~" + text: a message
+// holding that text), the files and the word list afterwards.
+struct Cycle {
+    const char* what;
+    const char* englishUpdate;  // null: the server refuses every connection
+    const char* romanianUpdate;
+    Texts statuses;
+    const char* english;   // en.tmp afterwards, first "house:casa\r\n"
+    const char* romanian;  // ro.tmp afterwards, first "cas\xE3:house\r\n"
+    Texts rows;            // of the English list, the current one
+};
+
+const char kConnect[] = "Connect to update server ...";
+const char kCheckEn[] = "Checking english database ...";
+const char kCheckRo[] = "Checking romanian database ...";
+const char kEnDone[] = "English database has been successfully updated";
+const char kRoDone[] = "Romanian database has been successfully updated";
+
+const Cycle kCycles[] = {
+    // The English list is reloaded: step 7 says so again.
+    {"English updated: the current list reloaded",
+     "house:x\r\nbank:banca\r\n",
+     "CAS\xC3:y\r\n",
+     {kConnect, kCheckEn, kEnDone, kCheckRo, "There is no need to update romanian database", kEnDone, kEnDone,
+      kEnDone},
+     "house:casa\r\nbank:banca\r\n",
+     "cas\xE3:house\r\n",
+     {"bank", "house"}},
+    {"only Romanian updated: no reload",
+     "house:x\r\n",
+     "ap\xE3:water\r\n",
+     {kConnect, kCheckEn, "There is no need to update english database", kCheckRo, kRoDone, kRoDone, kRoDone,
+      kRoDone},
+     "house:casa\r\n",
+     "cas\xE3:house\r\nap\xE3:water\r\n",
+     {"house"}},
+    // The failure ends the cycle after the English run: no Romanian run.
+    {"unreachable server",
+     nullptr,
+     nullptr,
+     {kConnect, kCheckEn, "~server", "~server"},
+     "house:casa\r\n",
+     "cas\xE3:house\r\n",
+     {"house"}},
+};
+
+}  // namespace
 
 // Drives the update cycle tick by tick (each tick as timer 102 would give
 // it), recording what the status bar says at each step.
@@ -16,113 +63,90 @@ class UpdateCycleTest : public ProgramTest {
 protected:
     void StartWith(const std::string& host) {
         StartProgram();
-        m_pFrame->m_updateThread.m_strServer = host.c_str();
-        m_pFrame->m_updateThread.m_dwTimeout = 3000;
+        m_pFrame->UseUpdateServer(host.c_str(), 3000);
     }
 
     // One tick; waits for the worker's report when the step starts a run.
     void Tick() {
+        const CString strBefore = StatusText();
         m_pFrame->SendMessage(WM_TIMER, ID_TIMER_UPDATE);
-        if (m_pFrame->m_nUpdateStep == 4 || m_pFrame->m_nUpdateStep == 6) {
-            m_bReported = false;
-            ASSERT_TRUE(PumpUntil([&] { return !m_pFrame->m_updateThread.IsRunning(); }, 15000));
+        const UpdateStep step = m_pFrame->State().step;
+        if (step == UpdateStep::kEnglishRun || step == UpdateStep::kRomanianRun) {
+            ASSERT_TRUE(PumpUntil([&] { return StatusText() != strBefore; }, 15000));
         }
         m_statuses.push_back(StatusText().Str());
     }
 
-    // Ticks until the cycle has ended (step 9), at most a few more than needed.
+    // Ticks until the cycle has ended, and once more.
     void RunCycle() {
-        for (int i = 0; i < 12 && m_pFrame->m_nUpdateStep < 9; ++i)
+        for (int i = 0; i < 12 && m_pFrame->State().step != UpdateStep::kDone; ++i)
             Tick();
+        Tick();
     }
 
     LoopbackServer m_server;
-    std::vector<std::string> m_statuses;
-    bool m_bReported = false;
+    Texts m_statuses;
 };
 
-TEST_F(UpdateCycleTest, StepsShowTheirMessagesAndTheCurrentDirectionIsReloaded) {
-    WriteDictionary(0, "house:casa\r\n");
-    WriteDictionary(1, "cas\xE3:house\r\n");
-    m_server.SetBody("/update/enu.tmp", "house:x\r\nbank:banca\r\n");
-    m_server.SetBody("/update/rou.tmp", "CAS\xC3:y\r\n");
-    StartWith(m_server.Host());
-    m_pFrame->SendMessage(WM_COMMAND, ID_HELP_UPDATE);
-    EXPECT_EQ(CString("Connecting ..."), StatusText());
-    EXPECT_FALSE(CommandState(ID_HELP_UPDATE).m_bEnabled);
-    EXPECT_FALSE(CommandState(ID_ENGLISH_ROMANIAN).m_bEnabled);
-    EXPECT_FALSE(CommandState(ID_ROMANIAN_ENGLISH).m_bEnabled);
-    RunCycle();
-    EXPECT_EQ((std::vector<std::string>{"Connect to update server ...", "Checking english database ...",
-                                        "English database has been successfully updated",
-                                        "Checking romanian database ...",
-                                        "There is no need to update romanian database",
-                                        "English database has been successfully updated",    // step 7: reload
-                                        "English database has been successfully updated",    // step 8
-                                        "English database has been successfully updated"}),  // the end
-              m_statuses);
-    EXPECT_EQ(9, m_pFrame->m_nUpdateStep);
-    EXPECT_EQ("house:casa\r\nbank:banca\r\n", ReadDictionary(0));
-    // The English list was reloaded and shows the new word.
-    EXPECT_EQ((std::vector<std::string>{"bank", "house"}), Rows(m_pFrame->GetWordList()));
-    EXPECT_TRUE(CommandState(ID_HELP_UPDATE).m_bEnabled);
-    // "LastUpdate" was written at the second step.
-    CString strLast = theApp.GetProfileString("Settings", "LastUpdate", "");
-    EXPECT_EQ(19, strLast.GetLength());
-    EXPECT_EQ('-', strLast[4]);
-}
-
-TEST_F(UpdateCycleTest, OnlyTheCurrentDirectionIsReloaded) {
-    WriteDictionary(0, "house:casa\r\n");
-    WriteDictionary(1, "cas\xE3:house\r\n");
-    m_server.SetBody("/update/enu.tmp", "house:x\r\n");
-    m_server.SetBody("/update/rou.tmp", "ap\xE3:water\r\n");
-    StartWith(m_server.Host());
-    m_pFrame->SendMessage(WM_COMMAND, ID_HELP_UPDATE);
-    RunCycle();
-    EXPECT_EQ("cas\xE3:house\r\nap\xE3:water\r\n", ReadDictionary(1));
-    EXPECT_EQ((std::vector<std::string>{"house"}), Rows(m_pFrame->GetWordList()));  // English stays as loaded
-    EXPECT_EQ("Romanian database has been successfully updated", m_statuses[4]);
-    EXPECT_EQ("Romanian database has been successfully updated", m_statuses.back()) << "no reload message";
-}
-
-TEST_F(UpdateCycleTest, AnUnreachableServerEndsTheCycleAfterTheEnglishRun) {
-    WriteDictionary(0, "house:casa\r\n");
-    WriteDictionary(1, "cas\xE3:house\r\n");
-    StartWith(LoopbackServer::RefusingHost());
-    m_pFrame->SendMessage(WM_COMMAND, ID_HELP_UPDATE);
-    RunCycle();
-    // Connect, check English, the failure, then the end: no Romanian run.
-    ASSERT_EQ(4u, m_statuses.size());
-    EXPECT_EQ("Checking english database ...", m_statuses[1]);
-    EXPECT_NE(std::string::npos, m_statuses[2].find("server")) << m_statuses[2];
-    EXPECT_EQ(m_statuses[2], m_statuses[3]);
-    EXPECT_FALSE(theApp.GetProfileString("Settings", "LastUpdate", "").IsEmpty());
-    EXPECT_EQ("house:casa\r\n", ReadDictionary(0));
+TEST_F(UpdateCycleTest, EachStepSaysWhatItDoesAndOnlyTheCurrentDirectionIsReloaded) {
+    for (const Cycle& cycle : kCycles) {
+        WriteDictionary(kEn, "house:casa\r\n");
+        WriteDictionary(kRo, "cas\xE3:house\r\n");
+        DeleteProgramTestSettings();
+        LoopbackServer server;
+        if (cycle.englishUpdate) {
+            server.SetBody("/update/enu.tmp", cycle.englishUpdate);
+            server.SetBody("/update/rou.tmp", cycle.romanianUpdate);
+        }
+        m_statuses.clear();
+        StartWith(cycle.englishUpdate ? server.Host() : LoopbackServer::RefusingHost());
+        m_pFrame->SendMessage(WM_COMMAND, ID_HELP_UPDATE);
+        EXPECT_EQ(CString("Connecting ..."), StatusText()) << cycle.what;
+        EXPECT_FALSE(CommandState(ID_HELP_UPDATE).m_bEnabled) << cycle.what;
+        EXPECT_FALSE(CommandState(ID_ENGLISH_ROMANIAN).m_bEnabled) << cycle.what;
+        RunCycle();
+        ASSERT_EQ(cycle.statuses.size(), m_statuses.size()) << cycle.what;
+        for (size_t i = 0; i < m_statuses.size(); ++i) {
+            const std::string& expected = cycle.statuses[i];
+            if (expected[0] == '~')
+                EXPECT_NE(std::string::npos, m_statuses[i].find(expected.substr(1))) << cycle.what << i;
+            else
+                EXPECT_EQ(expected, m_statuses[i]) << cycle.what << " " << i;
+        }
+        EXPECT_EQ(cycle.english, ReadDictionary(kEn)) << cycle.what;
+        EXPECT_EQ(cycle.romanian, ReadDictionary(kRo)) << cycle.what;
+        EXPECT_EQ(cycle.rows, Rows(m_pFrame->GetWordList())) << cycle.what;
+        EXPECT_TRUE(CommandState(ID_HELP_UPDATE).m_bEnabled) << cycle.what;
+        // The attempt is written at the second step, whatever follows.
+        const CString strLast = theApp.GetProfileString("Settings", "LastUpdate", "");
+        EXPECT_TRUE(strLast.GetLength() == 19 && strLast[4] == '-') << cycle.what << " " << strLast;
+        CloseProgram();
+    }
 }
 
 TEST_F(UpdateCycleTest, EditsAndTheCycleNeverOverlapAndTheTypedWordSurvivesTheReload) {
-    WriteDictionary(0, "house:casa\r\nbank:banca\r\n");
-    WriteDictionary(1, "cas\xE3:house\r\n");
+    WriteDictionary(kEn, "house:casa\r\nbank:banca\r\n");
+    WriteDictionary(kRo, "cas\xE3:house\r\n");
     m_server.SetBody("/update/enu.tmp", "house:x\r\nbanal:banal\r\n");
     m_server.SetBody("/update/rou.tmp", "cas\xE3:y\r\n");
     StartWith(m_server.Host());
 
     // The automatic start comes while the user adds a word: it waits.
-    int nStepInDialog = -1;
+    UpdateStep stepInDialog = UpdateStep::kDone;
     DialogDriver driver(nullptr, {[&](HWND h) {
                             m_pFrame->SendMessage(WM_TIMER, ID_TIMER_UPDATE);
                             m_pFrame->SendMessage(WM_TIMER, ID_TIMER_UPDATE);
-                            nStepInDialog = m_pFrame->m_nUpdateStep;
+                            stepInDialog = m_pFrame->State().step;
                             TypeText(h, IDC_WORD, "zebra");
                             TypeText(h, IDC_TRANSLATIONS, "zebr\xE3");
                             ClickButton(h, IDOK);
                         }});
     m_pFrame->SendMessage(WM_COMMAND, ID_WORD_ADD);
-    EXPECT_EQ(0, nStepInDialog);
-    EXPECT_EQ("house:casa\r\nbank:banca\r\nzebra:zebr\xE3\r\n", ReadDictionary(0));
+    EXPECT_EQ(UpdateStep::kIdle, stepInDialog);
+    EXPECT_EQ("house:casa\r\nbank:banca\r\nzebra:zebr\xE3\r\n", ReadDictionary(kEn));
 
-    // While the cycle runs, word commands wait and the display waits too.
+    // While the cycle runs, no word command does anything, nor an import,
+    // and the display waits too.
     m_pFrame->SendMessage(WM_COMMAND, ID_HELP_UPDATE);
     Tick();
     WordBox()->SetFocus();
@@ -131,10 +155,13 @@ TEST_F(UpdateCycleTest, EditsAndTheCycleNeverOverlapAndTheTypedWordSurvivesTheRe
     Tick();  // the step drops the pending display
     PumpMessages(400);
     EXPECT_TRUE(Rows(m_pFrame->GetTranslationList()).empty());
-    m_pFrame->SendMessage(WM_COMMAND, ID_WORD_ADD);
-    EXPECT_EQ(CString("Please wait until update process is done"), StatusText());
+    for (UINT nID : {ID_WORD_ADD, ID_WORD_MODIFY, ID_WORD_DELETE, ID_FILE_IMPORT}) {
+        m_pFrame->SetMessageText("");
+        m_pFrame->SendMessage(WM_COMMAND, nID);
+        EXPECT_EQ(CString("Please wait until update process is done"), StatusText()) << nID;
+    }
     RunCycle();
-    EXPECT_EQ("house:casa\r\nbank:banca\r\nzebra:zebr\xE3\r\nbanal:banal\r\n", ReadDictionary(0));
+    EXPECT_EQ("house:casa\r\nbank:banca\r\nzebra:zebr\xE3\r\nbanal:banal\r\n", ReadDictionary(kEn));
 
     // The reload kept what the user was typing: the text, the focus and
     // the caret (a selection of the whole text would be replaced by the
@@ -151,20 +178,20 @@ TEST_F(UpdateCycleTest, EditsAndTheCycleNeverOverlapAndTheTypedWordSurvivesTheRe
 }
 
 TEST_F(UpdateCycleTest, ClosingDuringARunWaitsForItAndLosesNothing) {
-    WriteDictionary(0, "house:casa\r\n");
-    WriteDictionary(1, "cas\xE3:house\r\n");
+    WriteDictionary(kEn, "house:casa\r\n");
+    WriteDictionary(kRo, "cas\xE3:house\r\n");
     m_server.SetBody("/update/enu.tmp", "zebra:zebr\xE3\r\n");
     StartWith(m_server.Host());
     m_pFrame->SendMessage(WM_COMMAND, ID_HELP_UPDATE);
     for (int i = 0; i < 2; ++i)
         Tick();
     m_pFrame->SendMessage(WM_TIMER, ID_TIMER_UPDATE);  // step 4: the English run starts
-    ASSERT_EQ(4, m_pFrame->m_nUpdateStep);
+    ASSERT_EQ(UpdateStep::kEnglishRun, m_pFrame->State().step);
     // Closed once the run has asked for the file: a run stopped before it
     // begins does nothing at all.
     for (int i = 0; i < 500 && m_server.Requests().empty(); ++i)
         Sleep(10);
     ASSERT_FALSE(m_server.Requests().empty());
     CloseProgram();  // the window's end waits for the run
-    EXPECT_EQ("house:casa\r\nzebra:zebr\xE3\r\n", ReadDictionary(0));
+    EXPECT_EQ("house:casa\r\nzebra:zebr\xE3\r\n", ReadDictionary(kEn));
 }
