@@ -4,7 +4,10 @@
 
 #include <algorithm>
 #include <cstring>
+#include <exception>
 #include <string>
+#include <system_error>
+#include <thread>
 
 namespace dictionary {
 
@@ -41,8 +44,32 @@ void WordListIndex::Build(const LoadedLines& lines, std::vector<uint32_t> lineOf
     Clear();
     m_pLines = &lines;
     m_lineOfRow = std::move(lineOfRow);
-    m_exact.Build(*this, fold);
-    m_plain.Build(*this, plainFold);
+    // The two orders are independent: the second is sorted on a thread of
+    // its own while this one sorts the first (a load waits for both).
+    std::exception_ptr failure;
+    std::thread plain;
+    try {
+        plain = std::thread([&] {
+            try {
+                m_plain.Build(*this, plainFold);
+            } catch (...) {
+                failure = std::current_exception();
+            }
+        });
+    } catch (const std::system_error&) {
+        m_plain.Build(*this, plainFold);  // no thread to be had: one after the other
+    }
+    try {
+        m_exact.Build(*this, fold);
+    } catch (...) {
+        if (plain.joinable())
+            plain.join();
+        throw;
+    }
+    if (plain.joinable())
+        plain.join();
+    if (failure)
+        std::rethrow_exception(failure);
 }
 
 void WordListIndex::Clear() {
