@@ -9,6 +9,7 @@
 #include "dictionary/UpdateMerge.h"
 #include "framework/File.h"
 #include "framework/Internet.h"
+#include "framework/SocketHttp.h"
 #include "res/resource.h"
 
 #include <algorithm>
@@ -176,65 +177,75 @@ void Fetch(CDownload& d) {
     CString& strFailure = d.strFailure;
     if (!AfxTryWithErrorText(
             [&] {
-                CInternetSession session(nullptr, 1, INTERNET_OPEN_TYPE_PRECONFIG);
-                session.SetTimeouts(d.dwTimeout);
-                std::unique_ptr<CHttpFile> pFile(
-                    session.OpenURL(d.strURL, 1, INTERNET_FLAG_RELOAD | INTERNET_FLAG_TRANSFER_ASCII));
-
-                // A 404 or 500 still comes with a body, the server's error page: that
-                // is not an update file and must never be merged.
-                const DWORD dwStatus = pFile->GetStatusCode();
-                ULONGLONG nLength = 0;
-                CString strType;
-                pFile->QueryInfo(HTTP_QUERY_CONTENT_TYPE, strType);
-                if (dwStatus < 200 || dwStatus > 299) {
-                    CString strStatus;
-                    pFile->QueryInfo(HTTP_QUERY_STATUS_TEXT, strStatus);
-                    strFailure = CString("The update server answered " + std::to_string(dwStatus));
-                    if (!strStatus.IsEmpty())
-                        strFailure += " " + strStatus;
-                } else if (dictionary::IsPageContentType(strType.Str())) {
-                    strFailure = kNotADictionary;
-                } else if (pFile->GetContentLength(nLength) && nLength > d.nMaxSize) {
-                    strFailure = "The update file is larger than " + SizeText(d.nMaxSize);
-                } else {
-                    // Bounded as it arrives too: a body need not announce its length.
-                    std::vector<char> chunk(kReadChunk);
-                    dictionary::UpdateLineSplitter splitter;
-                    std::string start;  // the body's first bytes, to tell a page
-                    ULONGLONG nTotal = 0;
-                    for (;;) {
-                        // Only what has arrived, so that a run that gave up on
-                        // the download is noticed however slowly the bytes come.
-                        const DWORD dwAvailable = pFile->QueryDataAvailable();
-                        if (d.bAbandoned)
-                            break;
-                        const UINT nRead = pFile->Read(
-                            chunk.data(),
-                            dwAvailable > 0 && dwAvailable < kReadChunk ? dwAvailable : kReadChunk);
-                        if (nRead == 0)
-                            break;
-                        nTotal += nRead;
-                        if (nTotal > d.nMaxSize) {
-                            strFailure = "The update file is larger than " + SizeText(d.nMaxSize);
-                            break;
-                        }
-                        if (start.size() < 64)
-                            start.append(chunk.data(), std::min<size_t>(nRead, 64));
-                        splitter.Feed(chunk.data(), nRead, addLine);
-                        if (bTooManyLines || bNotDictionary)
-                            break;
-                    }
-                    if (strFailure.IsEmpty() && !bTooManyLines && !bNotDictionary)
-                        splitter.Finish(addLine);
-                    if (bTooManyLines)
-                        strFailure = CString("The update file has more than " + std::to_string(d.nMaxLines) +
-                                             " lines");
-                    else if (bNotDictionary || dictionary::StartsLikeMarkup(start))
+                // Reads the answer, whichever reader fetched it.
+                auto readAnswer = [&](auto& file) {
+                    // A 404 or 500 still comes with a body, the server's error page: that
+                    // is not an update file and must never be merged.
+                    const DWORD dwStatus = file.GetStatusCode();
+                    ULONGLONG nLength = 0;
+                    CString strType;
+                    file.QueryInfo(HTTP_QUERY_CONTENT_TYPE, strType);
+                    if (dwStatus < 200 || dwStatus > 299) {
+                        CString strStatus;
+                        file.QueryInfo(HTTP_QUERY_STATUS_TEXT, strStatus);
+                        strFailure = CString("The update server answered " + std::to_string(dwStatus));
+                        if (!strStatus.IsEmpty())
+                            strFailure += " " + strStatus;
+                    } else if (dictionary::IsPageContentType(strType.Str())) {
                         strFailure = kNotADictionary;
+                    } else if (file.GetContentLength(nLength) && nLength > d.nMaxSize) {
+                        strFailure = "The update file is larger than " + SizeText(d.nMaxSize);
+                    } else {
+                        // Bounded as it arrives too: a body need not announce its length.
+                        std::vector<char> chunk(kReadChunk);
+                        dictionary::UpdateLineSplitter splitter;
+                        std::string start;  // the body's first bytes, to tell a page
+                        ULONGLONG nTotal = 0;
+                        for (;;) {
+                            // Only what has arrived, so that a run that gave up on
+                            // the download is noticed however slowly the bytes come.
+                            const DWORD dwAvailable = file.QueryDataAvailable();
+                            if (d.bAbandoned)
+                                break;
+                            const UINT nRead = file.Read(
+                                chunk.data(),
+                                dwAvailable > 0 && dwAvailable < kReadChunk ? dwAvailable : kReadChunk);
+                            if (nRead == 0)
+                                break;
+                            nTotal += nRead;
+                            if (nTotal > d.nMaxSize) {
+                                strFailure = "The update file is larger than " + SizeText(d.nMaxSize);
+                                break;
+                            }
+                            if (start.size() < 64)
+                                start.append(chunk.data(), std::min<size_t>(nRead, 64));
+                            splitter.Feed(chunk.data(), nRead, addLine);
+                            if (bTooManyLines || bNotDictionary)
+                                break;
+                        }
+                        if (strFailure.IsEmpty() && !bTooManyLines && !bNotDictionary)
+                            splitter.Finish(addLine);
+                        if (bTooManyLines)
+                            strFailure = CString("The update file has more than " +
+                                                 std::to_string(d.nMaxLines) + " lines");
+                        else if (bNotDictionary || dictionary::StartsLikeMarkup(start))
+                            strFailure = kNotADictionary;
+                    }
+                    file.Close();
+                };
+                if (CSocketHttpFile::UsesProxy()) {
+                    // Only WinINet knows the way through the system's proxy.
+                    CInternetSession session(nullptr, 1, INTERNET_OPEN_TYPE_PRECONFIG);
+                    session.SetTimeouts(d.dwTimeout);
+                    std::unique_ptr<CHttpFile> pFile(
+                        session.OpenURL(d.strURL, 1, INTERNET_FLAG_RELOAD | INTERNET_FLAG_TRANSFER_ASCII));
+                    readAnswer(*pFile);
+                    session.Close();
+                } else {
+                    // Straight from the socket, which tells a cut-off body.
+                    CSocketHttpFile file(d.strURL.Str(), d.dwTimeout);
+                    readAnswer(file);
                 }
-                pFile->Close();
-                session.Close();
             },
             strFailure) &&
         strFailure.IsEmpty())

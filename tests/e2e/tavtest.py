@@ -187,6 +187,8 @@ class UpdateServer:
     (style, body) with style one of:
       length     Content-Length (the default)
       chunked    chunked transfer coding
+      cut        chunked, the connection closed after the first chunk (whole
+                 lines), before the last chunk
       close      no length: the body ends when the connection closes
       redirect   302 to the same file elsewhere on the server
       portal     302 to a log-in page served as text/html with 200, as the
@@ -240,6 +242,9 @@ class UpdateServer:
                     half = len(body) // 2
                     chunks = b"".join(b"%x\r\n%s\r\n" % (len(c), c) for c in (body[:half], body[half:]) if c)
                     self.raw("200 OK", plain + [("Transfer-Encoding", "chunked")], chunks + b"0\r\n\r\n")
+                elif style == "cut":
+                    first = body[:body.index(b"\n") + 1]
+                    self.raw("200 OK", plain + [("Transfer-Encoding", "chunked")], b"%x\r\n%s\r\n" % (len(first), first))
                 elif style == "close":
                     self.raw("200 OK", plain, body)
                 elif style == "redirect":

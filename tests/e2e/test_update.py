@@ -75,6 +75,7 @@ class Update(TavTestCase):
             ("portal", EN_UPDATE, "The update server did not send a dictionary", untouched),
             ("length", page_as_text, "The update server did not send a dictionary", untouched),
             ("short", EN_UPDATE, None, untouched),
+            ("cut", dictionary_bytes(["zebra:zebră|dungat", "House:nu"]), None, untouched),
         ]
         for style, body, report, files in cases:
             with self.subTest(style=style):
