@@ -99,9 +99,17 @@ BOOL LoadDictionaryFile(const CFilePath& path, HWND hList, dictionary::LoadedLin
     try {
         lines.Assign(std::move(bytes), bWhole != FALSE);
         std::vector<uint32_t> lineOfRow;
-        const BOOL bRowsKnown = hList && FillWordList(hList, lines, lineOfRow, onProgress);
+        // The word box's index is built while the list box takes the rows.
+        bool bIndexed = false;
+        auto buildIndex = [&](const std::vector<uint32_t>& order) {
+            index.Build(lines, order, TextCaseFold(), TextPlainFold());
+            bIndexed = true;
+        };
+        const BOOL bRowsKnown = hList && FillWordList(hList, lines, lineOfRow, onProgress, buildIndex);
         lines.IndexHeadWords();
-        if (bRowsKnown)
+        if (!bRowsKnown)
+            index.Clear();
+        else if (!bIndexed)
             index.Build(lines, std::move(lineOfRow), TextCaseFold(), TextPlainFold());
     } catch (const std::bad_alloc&) {
         index.Clear();

@@ -322,7 +322,7 @@ std::vector<uint32_t> CollationRanks(const std::vector<std::wstring>& texts, LCI
 }
 
 BOOL FillWordList(HWND hList, const dictionary::LoadedLines& lines, std::vector<uint32_t>& lineOfRow,
-                  const FillProgress& onProgress) {
+                  const FillProgress& onProgress, const OrderWork& besideInserts) {
     lineOfRow.clear();
     const size_t nRows = lines.Size();
     if (SendMessageW(hList, LB_GETCOUNT, 0, 0) != 0) {
@@ -353,7 +353,14 @@ BOOL FillWordList(HWND hList, const dictionary::LoadedLines& lines, std::vector<
     {
         // Proving that the keys sort as the list box does takes a good part
         // of the time the list box needs for the rows: it runs beside it.
-        CheckBeside check(nRows >= kRowsWorthAThread, [&] { return order.KeysAgreeWithList(lcid, getWide); });
+        // So does the caller's work on the order, once it is proven.
+        CheckBeside check(nRows >= kRowsWorthAThread, [&] {
+            if (!order.KeysAgreeWithList(lcid, getWide))
+                return false;
+            if (besideInserts)
+                besideInserts(lineOfRow);
+            return true;
+        });
         bAll = InsertRows(hList, lineOfRow, nChars, getWide, onProgress);
         if (!check.Passed()) {
             // Not this system's order after all: sorted the slow way.

@@ -25,8 +25,14 @@ using FillProgress = std::function<void(double)>;
 // lineOfRow now tells, for each row of the list, the line it shows; FALSE
 // when it cannot (the list held rows already, so they were added one by one
 // among them, or a row was refused). Throws std::bad_alloc.
+// besideInserts, when given, is called with the rows' order while the list
+// box takes the rows (on another thread when the list is long), once the
+// order is proven to be the list box's; it is not called when the order had
+// to be found the slow way.
+using OrderWork = std::function<void(const std::vector<uint32_t>& lineOfRow)>;
 BOOL FillWordList(HWND hList, const dictionary::LoadedLines& lines, std::vector<uint32_t>& lineOfRow,
-                  const FillProgress& onProgress = FillProgress());
+                  const FillProgress& onProgress = FillProgress(),
+                  const OrderWork& besideInserts = OrderWork());
 
 // The ranks of the texts under CompareStringW(lcid, NORM_IGNORECASE) as the
 // list box compares (texts comparing equal share a rank, 0 sorts first);
