@@ -133,6 +133,12 @@ class TavTestCase(unittest.TestCase):
         self.tav.start()
         return self.tav
 
+    def dialog(self, title):
+        """Waits for a window of the program titled title; its keyboard."""
+        keys = Keyboard(f"^{title}$")
+        self.wait_for(keys.exists, message=f"window {title}")
+        return keys
+
     def wait_for(self, predicate, seconds=5.0, message="condition"):
         deadline = time.monotonic() + seconds
         while time.monotonic() < deadline:
@@ -160,6 +166,13 @@ class Keyboard:
         if not ids:
             raise AssertionError(f"no window matches {self.title_pattern}")
         return ids[0]
+
+    def exists(self):
+        try:
+            self.window()
+            return True
+        except AssertionError:
+            return False
 
     def focus(self):
         # A window that has only just appeared may not take the focus yet.

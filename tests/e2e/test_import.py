@@ -8,7 +8,7 @@ import struct
 import time
 import zlib
 
-from tavtest import ENCODING, ID_ROMANIAN_ENGLISH, Keyboard, TavTestCase, probe
+from tavtest import ENCODING, ID_ROMANIAN_ENGLISH, TavTestCase, probe
 
 ID_FILE_IMPORT = 32801
 EN = ["apple:măr", "bank:bancă|mal"]
@@ -53,20 +53,11 @@ class Import(TavTestCase):
     def import_file(self, path, title="Import into the English - Romanian dictionary"):
         """Chooses the file in the open-file dialog as the user does."""
         probe("post-command", ID_FILE_IMPORT)
-        dialog = Keyboard(f"^{title}$")
-        self.wait_for(lambda: self._exists(dialog), message="the open-file dialog")
+        dialog = self.dialog(title)
         time.sleep(0.3)
         dialog.type(windows_path(path))
         dialog.key("Return")
-        self.wait_for(lambda: not self._exists(dialog), message="the dialog closes")
-
-    @staticmethod
-    def _exists(keys):
-        try:
-            keys.window()
-            return True
-        except AssertionError:
-            return False
+        self.wait_for(lambda: not dialog.exists(), message="the dialog closes")
 
     def wait_status(self, prefix, seconds=20.0):
         self.wait_for(lambda: self.tav.status().startswith(prefix), seconds=seconds,

@@ -33,19 +33,6 @@ class Text(TavTestCase):
                 break
         probe("set-wordbox", "")
 
-    def dialog(self, title):
-        keys = Keyboard(f"^{title}$")
-        self.wait_for(lambda: self._exists(keys), message=f"window {title}")
-        return keys
-
-    @staticmethod
-    def _exists(keys):
-        try:
-            keys.window()
-            return True
-        except AssertionError:
-            return False
-
     def type_in_dialog(self, keys, title, control, text):
         """Types into the focused box of a dialog with real key events, and
         again should a freshly mapped letter not reach Wine (see type_word)."""
@@ -131,10 +118,10 @@ class Text(TavTestCase):
         texts = " ".join(probe("dialog-text", "Tav"))
         self.assertIn("ж (U+0436)", texts)
         message.key("Return")
-        self.wait_for(lambda: not self._exists(message), message="the message closes")
-        self.assertTrue(self._exists(dialog), "the dialog stays open")
+        self.wait_for(lambda: not message.exists(), message="the message closes")
+        self.assertTrue(dialog.exists(), "the dialog stays open")
         probe("click", "Add new word", 2)  # Cancel
-        self.wait_for(lambda: not self._exists(dialog), message="the dialog closes")
+        self.wait_for(lambda: not dialog.exists(), message="the dialog closes")
         self.assertEqual(original, self.tav.read("ro.tmp"))
 
     def test_copy_gives_unicode_and_paste_takes_it(self):

@@ -21,21 +21,6 @@ class Words(TavTestCase):
         self.tav = self.launch(en=EN, ro=RO)
         self.keys = Keyboard(MAIN)
 
-    def dialog(self, title):
-        """Waits for a dialog of the program and returns its keyboard."""
-        pattern = f"^{title}$"
-        keys = Keyboard(pattern)
-        self.wait_for(lambda: self._exists(keys), message=f"window {title}")
-        return keys
-
-    @staticmethod
-    def _exists(keys):
-        try:
-            keys.window()
-            return True
-        except AssertionError:
-            return False
-
     def test_typing_selects_and_shows_translations_later(self):
         self.keys.type("BA")
         self.assertEqual("bank", self.tav.selection())
