@@ -1,6 +1,7 @@
 #include "dictionary/DictionaryImport.h"
 
 #include "dictionary/DictionaryFormat.h"
+#include "dictionary/DictionaryLoad.h"
 #include "dictionary/DictionaryMerge.h"
 #include "dictionary/DownloadCheck.h"
 #include "dictionary/ImportEntry.h"
@@ -44,31 +45,22 @@ CString NameOf(const CFilePath& path) {
     return CFilePath(slash == std::wstring::npos ? wide : wide.substr(slash + 1)).ForDisplay();
 }
 
-// Reads a whole file. False, with the reason, when it does not open or is
-// too large; a read error throws CFileException*.
-bool ReadWholeFile(const CFilePath& path, std::string& bytes, CString& strError) {
+// Reads a whole file. False, with the reason, when it does not open, is
+// too large or cannot be read.
+bool ReadSource(const CFilePath& path, std::string& bytes, CString& strError) {
     CFile file;
     if (!file.Open(path, CFile::modeRead | CFile::shareDenyWrite | CFile::typeBinary)) {
         strError = "Can not open " + NameOf(path);
         return false;
     }
-    const ULONGLONG nLength = file.GetLength();
-    if (nLength > kMaxSourceSize) {
+    if (file.GetLength() > kMaxSourceSize) {
         strError = NameOf(path) + " is larger than 1 GB";
         return false;
     }
-    bytes.resize(static_cast<size_t>(nLength));
-    size_t nDone = 0;
-    while (nDone < bytes.size()) {
-        const UINT nRead =
-            file.Read(&bytes[nDone], static_cast<UINT>(std::min<size_t>(bytes.size() - nDone, 1 << 24)));
-        if (nRead == 0)
-            break;
-        nDone += nRead;
-    }
-    bytes.resize(nDone);
-    file.Close();
-    return true;
+    if (ReadWholeFile(file, bytes, strError))
+        return true;
+    strError = NameOf(path) + ": " + strError;
+    return false;
 }
 
 // The first of the sibling files that exists, or an empty path.
@@ -103,7 +95,7 @@ bool Gunzipped(const CFilePath& path, std::string& bytes, CString& strError) {
 bool ReadStarDictFiles(const CFilePath& source, std::vector<dictionary::ImportEntry>& entries,
                        CString& strError, const ImportProgress& onProgress) {
     std::string ifo;
-    if (!ReadWholeFile(source, ifo, strError))
+    if (!ReadSource(source, ifo, strError))
         return false;
     dictionary::StarDictInfo info;
     std::string error;
@@ -121,7 +113,7 @@ bool ReadStarDictFiles(const CFilePath& source, std::vector<dictionary::ImportEn
     }
     std::string idx;
     std::string dict;
-    if (!ReadWholeFile(idxPath, idx, strError) || !ReadWholeFile(dictPath, dict, strError))
+    if (!ReadSource(idxPath, idx, strError) || !ReadSource(dictPath, dict, strError))
         return false;
     if (EndsWith(idxPath.Wide(), L".gz") && !Gunzipped(idxPath, idx, strError))
         return false;
@@ -251,7 +243,7 @@ BOOL ReadEntryLines(const CFilePath& source, const ImportProgress& onProgress,
             const ImportKind kind = ImportKindOf(source);
             if (kind == ImportKind::kTavText) {
                 std::string bytes;
-                if (!ReadWholeFile(source, bytes, result.strText) ||
+                if (!ReadSource(source, bytes, result.strText) ||
                     !TavTextLines(source, bytes, lines, result.strText))
                     lines.clear();
                 return;
@@ -262,7 +254,7 @@ BOOL ReadEntryLines(const CFilePath& source, const ImportProgress& onProgress,
                     return;
             } else {
                 std::string bytes;
-                if (!ReadWholeFile(source, bytes, result.strText))
+                if (!ReadSource(source, bytes, result.strText))
                     return;
                 ReadTabTextInPieces(bytes, entries, result.nSkipped, onProgress);
             }

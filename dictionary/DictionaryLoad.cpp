@@ -38,6 +38,8 @@ void CountTextLines(CFile& file, int& nCount) {
         ++nCount;
 }
 
+}  // namespace
+
 // Reads the whole file into bytes. On a failure part way the reason goes to
 // strError, bytes hold what was read, and the result is FALSE.
 BOOL ReadWholeFile(CFile& file, std::string& bytes, CString& strError) {
@@ -68,8 +70,6 @@ BOOL ReadWholeFile(CFile& file, std::string& bytes, CString& strError) {
     bytes.resize(std::min(nRead, bytes.size()));
     return FALSE;
 }
-
-}  // namespace
 
 int CountDictionaryLines(const CFilePath& path) {
     CFile file;

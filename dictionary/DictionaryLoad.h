@@ -5,10 +5,18 @@
 #include "dictionary/LoadedLines.h"
 #include "dictionary/WordListFill.h"
 #include "dictionary/WordListIndex.h"
+#include "framework/File.h"
 #include "framework/FilePath.h"
 #include "framework/String.h"
 
+#include <string>
+
 extern const char kCannotOpenDatabase[];  // "Can not open database"
+
+// Reads the whole open file into bytes and closes it. On a failure part way
+// the reason goes to strError, bytes hold what was read, and the result is
+// FALSE.
+BOOL ReadWholeFile(CFile& file, std::string& bytes, CString& strError);
 
 // How many lines a text-mode reader delivers from the file, empty lines
 // included: 0 when it does not open, the lines so far when reading fails.

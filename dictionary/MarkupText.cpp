@@ -1,5 +1,7 @@
 #include "dictionary/MarkupText.h"
 
+#include "framework/CodePage.h"
+
 #include <cstring>
 #include <initializer_list>
 #include <string>
@@ -14,24 +16,6 @@ bool IsAsciiLetter(char c) {
 
 char Lower(char c) {
     return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-void AppendUtf8(unsigned long ch, std::string& out) {
-    if (ch < 0x80) {
-        out += static_cast<char>(ch);
-    } else if (ch < 0x800) {
-        out += static_cast<char>(0xC0 | (ch >> 6));
-        out += static_cast<char>(0x80 | (ch & 0x3F));
-    } else if (ch < 0x10000) {
-        out += static_cast<char>(0xE0 | (ch >> 12));
-        out += static_cast<char>(0x80 | ((ch >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (ch & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (ch >> 18));
-        out += static_cast<char>(0x80 | ((ch >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((ch >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (ch & 0x3F));
-    }
 }
 
 // Decodes the entity at text[i] ('&') onto out and returns its length, or
@@ -72,7 +56,7 @@ size_t DecodeEntity(std::string_view text, size_t i, std::string& out) {
     }
     // A character that cannot stand in text is dropped with its entity.
     if (ch != 0 && !(ch >= 0xD800 && ch <= 0xDFFF))
-        AppendUtf8(ch, out);
+        codepage::AppendUtf8(static_cast<char32_t>(ch), out);
     return end - i + 1;
 }
 

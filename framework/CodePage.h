@@ -43,6 +43,9 @@ unsigned char PlainLetter(unsigned char byte);
 bool FromUtf16(std::u16string_view text, std::string& out, char32_t* pUnstorable = nullptr);
 bool FromUtf8(std::string_view text, std::string& out, char32_t* pUnstorable = nullptr);
 
+// Appends a character in UTF-8.
+void AppendUtf8(char32_t ch, std::string& out);
+
 // Windows-1250 text as UTF-16 and as UTF-8.
 std::u16string ToUtf16(std::string_view text);
 std::string ToUtf8(std::string_view text);
