@@ -7,7 +7,6 @@ typedef HWND(WINAPI* HtmlHelpProc)(HWND, LPCWSTR, UINT, DWORD_PTR);
 const char kHelpControlKey[] = "CLSID\\{ADB880A6-D8FF-11CF-9377-00AA003B7A11}\\InprocServer32";
 const char kHelpControlFile[] = "hhctrl.ocx";
 LPCSTR g_pszControlKey = kHelpControlKey;
-LPCSTR g_pszFallbackFile = kHelpControlFile;
 const WORD kHtmlHelpOrdinal = 15;  // HtmlHelpW
 
 HMODULE g_hHelpControl = nullptr;
@@ -28,7 +27,7 @@ HMODULE LoadHelpControl() {
             hModule = LoadLibraryA(path);
     }
     if (!hModule)
-        hModule = LoadLibraryA(g_pszFallbackFile);
+        hModule = LoadLibraryA(kHelpControlFile);
     return hModule;
 }
 
@@ -55,9 +54,8 @@ HWND WINAPI HtmlHelpW(HWND hwndCaller, LPCWSTR pszFile, UINT uCommand, DWORD_PTR
     return g_pfnHtmlHelp(hwndCaller, pszFile, uCommand, dwData);
 }
 
-void ResetHtmlHelpLoader(LPCSTR pszControlKey, LPCSTR pszFallbackFile) {
+void ResetHtmlHelpLoader(LPCSTR pszControlKey) {
     g_pszControlKey = pszControlKey ? pszControlKey : kHelpControlKey;
-    g_pszFallbackFile = pszFallbackFile ? pszFallbackFile : kHelpControlFile;
     g_hHelpControl = nullptr;
     g_bHelpLoadFailed = FALSE;
     g_pfnHtmlHelp = nullptr;

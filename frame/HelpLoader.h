@@ -10,6 +10,5 @@
 HWND WINAPI HtmlHelpW(HWND hwndCaller, LPCWSTR pszFile, UINT uCommand, DWORD_PTR dwData);
 
 // For tests: forget what the loader found, so the next call looks again,
-// and look under another class registration and fallback file name (null:
-// the system's own).
-void ResetHtmlHelpLoader(LPCSTR pszControlKey = nullptr, LPCSTR pszFallbackFile = nullptr);
+// and look under another class registration (null: the system's own).
+void ResetHtmlHelpLoader(LPCSTR pszControlKey = nullptr);

@@ -3,12 +3,12 @@
 // the exit code is 0 on success, 1 when the thing asked for is not there.
 //
 //   tavprobe wait-window MS      wait until the main window exists
-//   tavprobe wait-gone MS        wait until no main window exists
 //   tavprobe count               number of main windows
 //   tavprobe state               "visible iconic zoomed topmost" as 0/1
 //   tavprobe title | status | wordbox
 //   tavprobe rows words|translations
 //   tavprobe selection words|translations   index and text of the selected row
+//   tavprobe row-point words|translations N  the screen point in the middle of row N
 //   tavprobe set-wordbox TEXT    WM_SETTEXT, as if typed
 //   tavprobe command ID          sends WM_COMMAND and waits for it
 //   tavprobe post-command ID     posts WM_COMMAND
@@ -19,7 +19,7 @@
 //   tavprobe dialog-text TITLE   texts of the controls of the dialog with that title
 //   tavprobe click TITLE ID      presses button ID of the dialog with that title
 //   tavprobe close               posts WM_CLOSE
-//   tavprobe clipboard-set TEXT | clipboard-get   the clipboard's text
+//   tavprobe clipboard-set TEXT  puts Unicode text on the clipboard
 //   tavprobe key-free            1 when the lookup key (Ctrl+Shift+F11) can be registered
 //   tavprobe hold-key MS         holds the lookup key for MS milliseconds
 //   tavprobe foreground          1 when the main window is in front
@@ -27,8 +27,7 @@
 //   tavprobe clipboard           the Unicode text on the clipboard, then its CF_TEXT bytes in hex
 //   tavprobe reg-clear           deletes HKCU\Software\Ordal\Tav
 //   tavprobe reg-get NAME        a value of ...\Tav\Settings (number, text or hex bytes)
-//   tavprobe reg-set-dword NAME N | reg-set-sz NAME TEXT | reg-set-hex NAME HEX
-//   tavprobe reg-set-typed SECTION NAME TYPE HEX   any type and bytes, in ...\Tav\SECTION
+//   tavprobe reg-set SECTION NAME TYPE HEX   any type and bytes, in ...\Tav\SECTION
 #include <windows.h>
 
 #include <commctrl.h>
@@ -115,10 +114,10 @@ std::wstring RowText(HWND hList, int nIndex) {
     return text;
 }
 
-int WaitFor(bool bPresent, int nMilliseconds) {
+int WaitForWindow(int nMilliseconds) {
     DWORD dwStart = GetTickCount();
     for (;;) {
-        if ((MainWindow() != nullptr) == bPresent)
+        if (MainWindow())
             return 0;
         if (GetTickCount() - dwStart > static_cast<DWORD>(nMilliseconds))
             return 1;
@@ -133,125 +132,84 @@ void PrintRect(HWND hMain, HWND hWnd) {
     std::printf("%ld %ld %ld %ld\n", rc.left, rc.top, rc.right, rc.bottom);
 }
 
+std::vector<BYTE> FromHex(const char* p) {
+    std::vector<BYTE> data;
+    for (; p[0] && p[1]; p += 2) {
+        const char byte[3] = {p[0], p[1], 0};
+        data.push_back(static_cast<BYTE>(std::strtoul(byte, nullptr, 16)));
+    }
+    return data;
+}
+
 int Registry(int argc, char** argv) {
-    std::string verb = argv[1];
+    const std::string verb = argv[1];
     if (verb == "reg-clear") {
         RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\Ordal\\Tav");
         return 0;
     }
-    if (argc < 3)
+    const bool bSet = verb == "reg-set";
+    if (argc < (bSet ? 6 : 3))
         return 2;
+    // Values are set as nothing of the program writes them: any type, any size.
+    const std::string key = std::string("Software\\Ordal\\Tav\\") + (bSet ? argv[2] : "Settings");
     HKEY hKey = nullptr;
-    if (verb == "reg-set-typed") {
-        // Values as nothing of the program writes them: any type, any size.
-        if (argc < 6)
-            return 2;
-        std::string section = std::string("Software\\Ordal\\Tav\\") + argv[2];
-        if (RegCreateKeyExA(HKEY_CURRENT_USER, section.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &hKey,
-                            nullptr))
-            return 1;
-        std::vector<BYTE> data;
-        for (const char* p = argv[5]; p[0] && p[1]; p += 2) {
-            char byte[3] = {p[0], p[1], 0};
-            data.push_back(static_cast<BYTE>(std::strtoul(byte, nullptr, 16)));
-        }
-        LONG lResult = RegSetValueExA(hKey, argv[3], 0, std::strtoul(argv[4], nullptr, 0), data.data(),
-                                      static_cast<DWORD>(data.size()));
-        RegCloseKey(hKey);
-        return lResult == ERROR_SUCCESS ? 0 : 1;
-    }
-    if (RegCreateKeyExA(HKEY_CURRENT_USER, kSettingsKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &hKey,
+    if (RegCreateKeyExA(HKEY_CURRENT_USER, key.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &hKey,
                         nullptr))
         return 1;
-    int nResult = 0;
-    const char* name = argv[2];
-    if (verb == "reg-get") {
-        DWORD dwType = 0, dwSize = 0;
-        if (RegQueryValueExA(hKey, name, nullptr, &dwType, nullptr, &dwSize) != ERROR_SUCCESS) {
-            nResult = 1;
-        } else {
-            std::vector<BYTE> data(dwSize + 1);
-            RegQueryValueExA(hKey, name, nullptr, &dwType, data.data(), &dwSize);
-            if (dwType == REG_DWORD) {
-                std::printf("%ld\n", static_cast<long>(*reinterpret_cast<DWORD*>(data.data())));
-            } else if (dwType == REG_SZ) {
-                std::printf("%s\n", reinterpret_cast<char*>(data.data()));
-            } else {
-                for (DWORD i = 0; i < dwSize; ++i)
-                    std::printf("%02x", data[i]);
-                std::printf("\n");
-            }
-        }
-    } else if (verb == "reg-set-dword" && argc > 3) {
-        DWORD dwValue = static_cast<DWORD>(std::strtoul(argv[3], nullptr, 0));
-        RegSetValueExA(hKey, name, 0, REG_DWORD, reinterpret_cast<BYTE*>(&dwValue), sizeof(dwValue));
-    } else if (verb == "reg-set-sz" && argc > 3) {
-        RegSetValueExA(hKey, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(argv[3]),
-                       static_cast<DWORD>(strlen(argv[3]) + 1));
-    } else if (verb == "reg-set-hex" && argc > 3) {
-        std::vector<BYTE> data;
-        for (const char* p = argv[3]; p[0] && p[1]; p += 2) {
-            char byte[3] = {p[0], p[1], 0};
-            data.push_back(static_cast<BYTE>(std::strtoul(byte, nullptr, 16)));
-        }
-        RegSetValueExA(hKey, name, 0, REG_BINARY, data.data(), static_cast<DWORD>(data.size()));
+    LONG lResult = ERROR_SUCCESS;
+    if (bSet) {
+        const std::vector<BYTE> data = FromHex(argv[5]);
+        lResult = RegSetValueExA(hKey, argv[3], 0, std::strtoul(argv[4], nullptr, 0), data.data(),
+                                 static_cast<DWORD>(data.size()));
     } else {
-        nResult = 2;
+        DWORD dwType = 0, dwSize = 0;
+        lResult = RegQueryValueExA(hKey, argv[2], nullptr, &dwType, nullptr, &dwSize);
+        std::vector<BYTE> data(dwSize + 1);
+        if (lResult == ERROR_SUCCESS)
+            lResult = RegQueryValueExA(hKey, argv[2], nullptr, &dwType, data.data(), &dwSize);
+        if (lResult == ERROR_SUCCESS && dwType == REG_DWORD) {
+            std::printf("%ld\n", static_cast<long>(*reinterpret_cast<DWORD*>(data.data())));
+        } else if (lResult == ERROR_SUCCESS && dwType == REG_SZ) {
+            std::printf("%s\n", reinterpret_cast<char*>(data.data()));
+        } else if (lResult == ERROR_SUCCESS) {
+            for (DWORD i = 0; i < dwSize; ++i)
+                std::printf("%02x", data[i]);
+            std::printf("\n");
+        }
     }
     RegCloseKey(hKey);
-    return nResult;
+    return lResult == ERROR_SUCCESS ? 0 : 1;
 }
 
-int Clipboard(const std::string& verb, const char* text) {
+int Clipboard(const char* text) {
     for (int i = 0; i < 50 && !OpenClipboard(nullptr); ++i)
         Sleep(20);
-    int nResult = 1;
-    if (verb == "clipboard-set" && text) {
-        std::wstring wide = FromUtf8(text);
+    int nResult = 0;
+    if (text) {
+        const std::wstring wide = FromUtf8(text);
         HGLOBAL hData = GlobalAlloc(GMEM_MOVEABLE, (wide.size() + 1) * sizeof(wchar_t));
-        if (auto* p = static_cast<wchar_t*>(GlobalLock(hData))) {
-            wcscpy(p, wide.c_str());
-            GlobalUnlock(hData);
-            EmptyClipboard();
-            nResult = SetClipboardData(CF_UNICODETEXT, hData) ? 0 : 1;
-        }
-    } else if (HANDLE hData = GetClipboardData(CF_UNICODETEXT)) {
-        if (auto* p = static_cast<const wchar_t*>(GlobalLock(hData))) {
-            Print(p);
-            GlobalUnlock(hData);
-            nResult = 0;
-        }
+        auto* p = static_cast<wchar_t*>(GlobalLock(hData));
+        wcscpy(p, wide.c_str());
+        GlobalUnlock(hData);
+        EmptyClipboard();
+        nResult = SetClipboardData(CF_UNICODETEXT, hData) ? 0 : 1;
+    } else {
+        HANDLE hWide = GetClipboardData(CF_UNICODETEXT);
+        Print(hWide ? static_cast<LPCWSTR>(GlobalLock(hWide)) : L"");
+        if (hWide)
+            GlobalUnlock(hWide);
+        HANDLE hAnsi = GetClipboardData(CF_TEXT);
+        for (auto* p = hAnsi ? static_cast<const unsigned char*>(GlobalLock(hAnsi)) : nullptr; p && *p; ++p)
+            std::printf("%02x", *p);
+        std::printf("\n");
+        if (hAnsi)
+            GlobalUnlock(hAnsi);
     }
     CloseClipboard();
     return nResult;
 }
 
 }  // namespace
-
-std::string Hex(const char* p) {
-    std::string out;
-    for (; *p; ++p) {
-        char byte[3];
-        std::snprintf(byte, sizeof byte, "%02x", static_cast<unsigned char>(*p));
-        out += byte;
-    }
-    return out;
-}
-
-int Clipboard() {
-    if (!OpenClipboard(nullptr))
-        return 1;
-    HANDLE hWide = GetClipboardData(CF_UNICODETEXT);
-    Print(hWide ? static_cast<LPCWSTR>(GlobalLock(hWide)) : L"");
-    if (hWide)
-        GlobalUnlock(hWide);
-    HANDLE hAnsi = GetClipboardData(CF_TEXT);
-    std::printf("%s\n", hAnsi ? Hex(static_cast<const char*>(GlobalLock(hAnsi))).c_str() : "");
-    if (hAnsi)
-        GlobalUnlock(hAnsi);
-    CloseClipboard();
-    return 0;
-}
 
 int main(int argc, char** argv) {
     if (argc < 2)
@@ -261,12 +219,10 @@ int main(int argc, char** argv) {
         std::printf("%u\n", GetACP());
         return 0;
     }
-    if (verb == "clipboard")
-        return Clipboard();
+    if (verb == "clipboard" || verb == "clipboard-set")
+        return Clipboard(verb == "clipboard" ? nullptr : argc > 2 ? argv[2] : "");
     if (verb.rfind("reg-", 0) == 0)
         return Registry(argc, argv);
-    if (verb.rfind("clipboard-", 0) == 0)
-        return Clipboard(verb, argc > 2 ? argv[2] : nullptr);
     if (verb == "key-free" || verb == "hold-key") {
         BOOL bFree = RegisterHotKey(nullptr, 1, MOD_CONTROL | MOD_SHIFT, VK_F11);
         std::printf("%d\n", bFree ? 1 : 0);
@@ -278,9 +234,7 @@ int main(int argc, char** argv) {
         return 0;
     }
     if (verb == "wait-window")
-        return WaitFor(true, argc > 2 ? std::atoi(argv[2]) : 10000);
-    if (verb == "wait-gone")
-        return WaitFor(false, argc > 2 ? std::atoi(argv[2]) : 10000);
+        return WaitForWindow(argc > 2 ? std::atoi(argv[2]) : 10000);
     if (verb == "windows" && argc > 2) {
         for (HWND h = FindWindowExA(nullptr, nullptr, argv[2], nullptr); h;
              h = FindWindowExA(nullptr, h, argv[2], nullptr)) {

@@ -3,6 +3,7 @@ it from outside through tavprobe.exe, xdotool and screenshots."""
 
 import os
 import shutil
+import struct
 import subprocess
 import tempfile
 import time
@@ -26,6 +27,18 @@ def probe(*args, check=True):
     if check and result.returncode != 0:
         raise AssertionError(f"tavprobe {' '.join(map(str, args))} failed ({result.returncode})")
     return result.stdout.decode("utf-8").splitlines()
+
+
+def set_setting(name, value, section=SETTINGS, kind=None):
+    """Writes a value under the program's key: an int as REG_DWORD, bytes as
+    REG_BINARY, text as REG_SZ, or with kind given, the bytes as that kind."""
+    if kind is None and isinstance(value, int):
+        kind, value = 4, struct.pack("<i", value)
+    elif kind is None and isinstance(value, str):
+        kind, value = 1, value.encode(ENCODING) + b"\0"
+    elif kind is None:
+        kind = 3
+    probe("reg-set", section, name, kind, value.hex())
 
 
 def dictionary_bytes(lines):
@@ -123,12 +136,7 @@ class TavTestCase(unittest.TestCase):
 
     def launch(self, en=(), ro=(), settings=None, subfolder=None):
         for name, value in (settings or {}).items():
-            if isinstance(value, int):
-                probe("reg-set-dword", name, value)
-            elif isinstance(value, bytes):
-                probe("reg-set-hex", name, value.hex())
-            else:
-                probe("reg-set-sz", name, value)
+            set_setting(name, value)
         self.tav = Tav(en, ro, subfolder)
         self.tav.start()
         return self.tav
@@ -151,6 +159,14 @@ class TavTestCase(unittest.TestCase):
 def xdotool(*args):
     subprocess.run(["xdotool", *map(str, args)], check=True, timeout=30,
                    stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+
+
+def tray_icon():
+    """The X window of Wine's notification area (where its first icon sits), or None."""
+    result = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^Wine System Tray$"],
+                            capture_output=True, timeout=30)
+    ids = result.stdout.decode().split()
+    return ids[0] if ids else None
 
 
 class Keyboard:

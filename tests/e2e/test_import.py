@@ -93,15 +93,11 @@ class Import(TavTestCase):
         probe("command", ID_ROMANIAN_ENGLISH)
         self.wait_for(lambda: self.tav.title() == "Romanian - English", message="Romanian - English")
         original = self.tav.read("ro.tmp")
-        utf8 = os.path.join(self.tav.folder, "words.tsv")
-        with open(utf8, "wb") as f:
-            f.write("\ufeffștiință\tscience; knowledge\nPISICĂ\tcat\nfără tab\n".encode("utf-8"))
-        cp1250 = os.path.join(self.tav.folder, "cuvinte.txt")
-        with open(cp1250, "wb") as f:
-            f.write("şarpe\tsnake|serpent\r\n".encode(ENCODING))
-        self.import_file(utf8, "Import into the Romanian - English dictionary")
+        self.tav.write("words.tsv", "\ufeffștiință\tscience; knowledge\nPISICĂ\tcat\nfără tab\n".encode("utf-8"))
+        self.tav.write("cuvinte.txt", "şarpe\tsnake|serpent\r\n".encode(ENCODING))
+        self.import_file(self.tav.path("words.tsv"), "Import into the Romanian - English dictionary")
         self.assertEqual("Imported 1 word; 1 was already there; 1 skipped", self.wait_status("Imported"))
-        self.import_file(cp1250, "Import into the Romanian - English dictionary")
+        self.import_file(self.tav.path("cuvinte.txt"), "Import into the Romanian - English dictionary")
         self.wait_status("Imported 1 word")
         self.assertEqual(original + "ştiinţă:science|knowledge\r\nşarpe:snake|serpent\r\n".encode(ENCODING),
                          self.tav.read("ro.tmp"))
@@ -114,7 +110,8 @@ class Import(TavTestCase):
         folder = self.tav.folder
         cases = (
             ("wrong-size", lambda: stardict(folder, "wrong-size", [("cat", "pisică")], idxsize=99)),
-            ("page", lambda: self._write(folder, "page.tmp", b"<html><body>Log in</body></html>\r\n")),
+            ("page", lambda: self.tav.write("page.tmp", b"<html><body>Log in</body></html>\r\n") or
+             self.tav.path("page.tmp")),
         )
         for name, make in cases:
             with self.subTest(name):
@@ -122,12 +119,6 @@ class Import(TavTestCase):
                 status = self.wait_status(name)
                 self.assertNotIn("Imported", status)
                 self.assertEqual(original, self.tav.read("en.tmp"))
-
-    @staticmethod
-    def _write(folder, name, data):
-        with open(os.path.join(folder, name), "wb") as f:
-            f.write(data)
-        return os.path.join(folder, name)
 
     def test_closing_during_a_large_import_ends_and_merges_nothing(self):
         self.tav = self.launch(en=EN)

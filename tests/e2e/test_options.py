@@ -7,7 +7,7 @@ import subprocess
 import time
 import unittest
 
-from tavtest import Keyboard, TavTestCase, probe, xdotool
+from tavtest import Keyboard, TavTestCase, probe, tray_icon, xdotool
 
 ID_ALWAYS_ON_TOP = 32778
 ID_HIDE_WHEN_CLOSE = 32780
@@ -20,18 +20,8 @@ EN = ["house:casă|locuinţă", "bank:bancă|mal", "apple:măr", "book:carte", "
 
 
 class Options(TavTestCase):
-    def launch_with_help(self, **kwargs):
-        tav = self.launch(en=EN, ro=["casă:house"], **kwargs)
-        return tav
-
-    def tray_icon(self):
-        """The X window of Wine's notification area and where its first icon sits."""
-        result = subprocess.run(["xdotool", "search", "--name", "^Wine System Tray$"], capture_output=True, timeout=30)
-        ids = result.stdout.decode().split()
-        return ids[0] if ids else None
-
     def test_options_survive_a_restart(self):
-        tav = self.launch_with_help()
+        tav = self.launch(en=EN, ro=["casă:house"])
         probe("command", ID_ALWAYS_ON_TOP)
         probe("command", ID_ESCAPE_MINIMIZE)
         self.assertEqual(1, tav.state()["topmost"])
@@ -44,29 +34,22 @@ class Options(TavTestCase):
         self.wait_for(lambda: tav.state()["iconic"] == 1, message="minimised by Escape")
 
     def test_hide_when_closed_then_restore_and_exit_from_the_icon(self):
-        tav = self.launch_with_help()
+        tav = self.launch(en=EN, ro=["casă:house"])
         probe("command", ID_HIDE_WHEN_CLOSE)
         probe("close")
         self.wait_for(lambda: tav.state()["visible"] == 0, message="hidden into the notification area")
         self.assertIsNone(tav.process.poll())
-        tray = None
-
-        def tray_shown():
-            nonlocal tray
-            tray = self.tray_icon()
-            return tray is not None
-
-        self.wait_for(tray_shown, message="the notification area")
+        self.wait_for(tray_icon, message="the notification area")
         # A double-click on the icon restores the window.
-        xdotool("mousemove", "--window", tray, 12, 32)
+        xdotool("mousemove", "--window", tray_icon(), 12, 32)
         xdotool("click", "--repeat", 2, "--delay", 80, 1)
         self.wait_for(lambda: tav.state()["visible"] == 1, message="restored")
         self.assertEqual(0, tav.state()["iconic"])
         # Hidden again, the icon's menu ends the program with E&xit.
         probe("close")
         self.wait_for(lambda: tav.state()["visible"] == 0, message="hidden again")
-        self.wait_for(tray_shown, message="the notification area again")
-        xdotool("mousemove", "--window", tray, 12, 32)
+        self.wait_for(tray_icon, message="the notification area again")
+        xdotool("mousemove", "--window", tray_icon(), 12, 32)
         xdotool("click", 3)
         time.sleep(0.5)
         tav.screenshot("tray-menu.png")
@@ -77,7 +60,7 @@ class Options(TavTestCase):
         self.assertEqual(["1"], probe("reg-get", "HideWhenClose"))
 
     def test_f1_opens_the_help_viewer(self):
-        tav = self.launch_with_help()
+        tav = self.launch(en=EN, ro=["casă:house"])
         shutil.copy(os.environ["TAV_CHM"], tav.path("tav.chm"))
         Keyboard(MAIN).key("F1")
         self.wait_for(lambda: probe("windows", "HH Parent"), seconds=20, message="the help viewer")
@@ -86,26 +69,20 @@ class Options(TavTestCase):
         subprocess.run(["xdotool", "search", "--name", "^Tav Help$", "windowclose"], timeout=30)
 
     def test_about_sheet_opens_on_either_page_and_closes(self):
-        tav = self.launch_with_help()
-        probe("post-command", ID_ABOUT_APPLICATION)
-        self.wait_for(lambda: probe("dialog-text", "About", check=False), message="the About sheet")
-        texts = "\n".join(probe("dialog-text", "About"))
-        self.assertIn("2, 8, 0, 1", texts)
-        self.assertIn("&Close", texts)
-        tav.screenshot("about-application.png")
-        probe("click", "About", 2)
-        self.wait_for(lambda: not probe("dialog-text", "About", check=False), message="the sheet closed")
-
-        probe("post-command", ID_ABOUT_SYSTEM)
-        self.wait_for(lambda: probe("dialog-text", "About", check=False), message="the About sheet again")
-        texts = "\n".join(probe("dialog-text", "About"))
-        self.assertIn("&Advanced", texts)
-        tav.screenshot("about-system.png")
-        probe("click", "About", 2)
-        self.wait_for(lambda: not probe("dialog-text", "About", check=False), message="closed again")
+        self.launch(en=EN, ro=["casă:house"])
+        for command, text, shot in ((ID_ABOUT_APPLICATION, "2, 8, 0, 1", "about-application.png"),
+                                    (ID_ABOUT_SYSTEM, "&Advanced", "about-system.png")):
+            probe("post-command", command)
+            self.wait_for(lambda: probe("dialog-text", "About", check=False), message="the About sheet")
+            texts = "\n".join(probe("dialog-text", "About"))
+            self.assertIn(text, texts)
+            self.assertIn("&Close", texts)
+            self.tav.screenshot(shot)
+            probe("click", "About", 2)
+            self.wait_for(lambda: not probe("dialog-text", "About", check=False), message="the sheet closed")
 
     def test_screenshot_of_the_add_dialog(self):
-        tav = self.launch_with_help()
+        tav = self.launch(en=EN, ro=["casă:house"])
         probe("post-command", ID_WORD_ADD)
         self.wait_for(lambda: probe("dialog-text", "Add new word", check=False), message="the add dialog")
         dialog = Keyboard("^Add new word$")

@@ -7,17 +7,13 @@ sound values back when it closes."""
 import struct
 import unittest
 
-from tavtest import TavTestCase, Tav, probe
+from tavtest import TavTestCase, Tav, probe, set_setting
 
 REG_SZ, REG_BINARY, REG_DWORD, REG_QWORD = 1, 3, 4, 11
 ID_ESCAPE = 32789
 EN = ["house:casă|locuinţă", "bank:bancă|mal", "apple:măr"]
 RO = ["casă:house", "mal:shore"]
 OPTIONS = ["AutoStart", "HideWhenMinimized", "HideWhenClose", "AlwaysOnTop"]
-
-
-def set_value(name, kind, data, section="Settings"):
-    probe("reg-set-typed", section, name, kind, data.hex())
 
 
 def placement(left, top, right, bottom, show=1):
@@ -53,15 +49,15 @@ class BadSettings(TavTestCase):
         self.assertEqual(88, len(probe("reg-get", "WindowPlacement")[0]))
 
     def test_values_of_the_wrong_type_or_size_count_as_missing(self):
-        set_value("EnRo", REG_SZ, b"1\0")
-        set_value("AutoStart", REG_SZ, b"1\0")
-        set_value("HideWhenMinimized", REG_BINARY, b"\1\0\0\0")
-        set_value("HideWhenClose", REG_DWORD, b"\1\0")  # two bytes of a number
-        set_value("AlwaysOnTop", REG_QWORD, b"\1" + b"\0" * 7)
-        set_value("EscapeFunction", REG_SZ, b"2\0")
-        set_value("WindowPlacement", REG_SZ, b"garbage\0")
-        set_value("LastUpdate", REG_DWORD, b"\5\0\0\0")
-        set_value("Bars", REG_SZ, b"3\0", section="BarState-Summary")
+        set_setting("EnRo", kind=REG_SZ, value=b"1\0")
+        set_setting("AutoStart", kind=REG_SZ, value=b"1\0")
+        set_setting("HideWhenMinimized", kind=REG_BINARY, value=b"\1\0\0\0")
+        set_setting("HideWhenClose", kind=REG_DWORD, value=b"\1\0")  # two bytes of a number
+        set_setting("AlwaysOnTop", kind=REG_QWORD, value=b"\1" + b"\0" * 7)
+        set_setting("EscapeFunction", kind=REG_SZ, value=b"2\0")
+        set_setting("WindowPlacement", kind=REG_SZ, value=b"garbage\0")
+        set_setting("LastUpdate", kind=REG_DWORD, value=b"\5\0\0\0")
+        set_setting("Bars", kind=REG_SZ, value=b"3\0", section="BarState-Summary")
         tav = self.start()
         self.assert_starts_as_without_options(tav, "English - Romanian")
         self.assert_ends_with_sound_values(tav)
@@ -69,17 +65,17 @@ class BadSettings(TavTestCase):
         self.assertEqual(["0"], probe("reg-get", "EscapeFunction"))
 
     def test_values_out_of_range_count_as_missing(self):
-        probe("reg-set-dword", "EnRo", 7)  # any direction but 0 is Romanian - English
+        set_setting("EnRo", 7)  # any direction but 0 is Romanian - English
         for name in OPTIONS:
-            probe("reg-set-dword", name, 7)
-        probe("reg-set-dword", "EscapeFunction", 9)
-        probe("reg-set-sz", "LastUpdate", "9999-99-99 99:99:99")
-        set_value("WindowPlacement", REG_BINARY, placement(-30000, -30000, -29000, -29500))
-        set_value("Bars", REG_DWORD, struct.pack("<I", 2), section="BarState-Summary")
+            set_setting(name, 7)
+        set_setting("EscapeFunction", 9)
+        set_setting("LastUpdate", "9999-99-99 99:99:99")
+        set_setting("WindowPlacement", placement(-30000, -30000, -29000, -29500))
+        set_setting("Bars", 2, section="BarState-Summary")
         for index in (0, 1):  # the toolbar and the status bar
             for name, value in (("BarID", 0xE800 + index), ("DockSide", 77), ("DockRow", -1),
                                 ("DockOffset", 1 << 30), ("Visible", 5)):
-                set_value(name, REG_DWORD, struct.pack("<i", value), section=f"BarState-Bar{index}")
+                set_setting(name, value, section=f"BarState-Bar{index}")
         tav = self.start()
         self.assert_starts_as_without_options(tav, "Romanian - English")
         # The bars stay where they belong: the word bar at the top, the
@@ -94,7 +90,7 @@ class BadSettings(TavTestCase):
         self.assertEqual(["7"], probe("reg-get", "EnRo"))
 
     def test_a_short_placement_record_is_ignored(self):
-        set_value("WindowPlacement", REG_BINARY, placement(40, 30, 640, 430)[:40])
+        set_setting("WindowPlacement", placement(40, 30, 640, 430)[:40])
         tav = self.start()
         self.assert_starts_as_without_options(tav, "English - Romanian")
         self.assert_ends_with_sound_values(tav)

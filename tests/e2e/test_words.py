@@ -1,7 +1,7 @@
 """Looking up, switching direction, adding, changing and deleting words in
 the real program, with real key events."""
 
-import time
+import os
 import unittest
 
 from tavtest import ENCODING, Keyboard, TavTestCase, probe, xdotool
@@ -135,7 +135,7 @@ class Words(TavTestCase):
         expected = original.replace("bank:bancă|mal\r\n".encode(ENCODING), "bank:bancă|mal\n".encode(ENCODING))
         expected = expected.replace("bank:ţărm\r\n".encode(ENCODING), b"").replace(b"\r\n", b"\n")
         self.assertEqual(expected, self.tav.read("en.tmp"))
-        self.assertFalse(self._file_exists("temp.tmp"))
+        self.assertFalse(os.path.exists(self.tav.path("temp.tmp")))
 
     def test_delete_once_after_the_unlock(self):
         original = self.tav.read("en.tmp")
@@ -157,10 +157,6 @@ class Words(TavTestCase):
         self.dialog("Confirm Word Delete").key("Return")
         self.wait_for(lambda: self.tav.status().startswith("You can not delete words."), message="refusal")
         self.assertEqual(expected, self.tav.read("en.tmp"))
-
-    def _file_exists(self, name):
-        import os
-        return os.path.exists(self.tav.path(name))
 
 
 if __name__ == "__main__":

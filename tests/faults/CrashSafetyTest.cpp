@@ -30,24 +30,6 @@ std::string_view HeadOf(std::string_view text, size_t begin, size_t end) {
     return colon < end ? text.substr(begin, colon - begin) : std::string_view();
 }
 
-// Head words compared without letter case (ASCII: the script's words are).
-struct FoldedHash {
-    size_t operator()(std::string_view text) const {
-        size_t h = 0;
-        for (char c : text)
-            h = h * 131 + static_cast<size_t>(std::toupper(static_cast<unsigned char>(c)));
-        return h;
-    }
-};
-struct FoldedEqual {
-    bool operator()(std::string_view a, std::string_view b) const {
-        return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-                   return std::toupper(static_cast<unsigned char>(x)) ==
-                          std::toupper(static_cast<unsigned char>(y));
-               });
-    }
-};
-
 // What an edit makes of the file's bytes, worked out plainly (every line of
 // these files ends with a line end and none ends in CR).
 void Apply(std::string& file, const Edit& edit) {
@@ -82,20 +64,23 @@ void Apply(std::string& file, const Edit& edit) {
             return;
         }
         case Edit::kMerge: {
-            std::string appended;
-            {
-                std::unordered_set<std::string_view, FoldedHash, FoldedEqual> present;
-                for (size_t begin = 0; begin < file.size();) {
-                    const size_t end = file.find('\n', begin);
-                    present.insert(HeadOf(file, begin, end));
-                    begin = end + 1;
-                }
-                for (const std::string& line : edit.lines) {
-                    if (present.insert(HeadOf(line, 0, line.size())).second)
-                        appended += line + "\r\n";
-                }
+            // Head words compared without letter case (ASCII: the script's words are).
+            auto folded = [](std::string_view text) {
+                std::string upper(text);
+                for (char& c : upper)
+                    c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+                return upper;
+            };
+            std::unordered_set<std::string> present;
+            for (size_t begin = 0; begin < file.size();) {
+                const size_t end = file.find('\n', begin);
+                present.insert(folded(HeadOf(file, begin, end)));
+                begin = end + 1;
             }
-            file += appended;
+            for (const std::string& line : edit.lines) {
+                if (present.insert(folded(HeadOf(line, 0, line.size()))).second)
+                    file += line + "\r\n";
+            }
             return;
         }
     }

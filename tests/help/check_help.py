@@ -87,55 +87,35 @@ def broken(link):
     return None
 
 
-class CompiledFileTest(unittest.TestCase):
-    def chm_names(self, path):
-        result = subprocess.run([CHMLS, "--name-only", "--no-page", "list", path],
-                                stdout=subprocess.PIPE, stderr=subprocess.DEVNULL,
-                                universal_newlines=True, check=True)
-        return {line.strip()[1:] for line in result.stdout.splitlines()
-                if line.strip().startswith("/")}
-
-    def test_holds_every_page_the_stylesheet_contents_and_index(self):
-        names = self.chm_names(CHM)
-        expected = PAGES + [STYLESHEET] + source_files(".hhc") + source_files(".hhk")
+class HelpFileTest(unittest.TestCase):
+    def test_holds_every_page_and_the_copy_beside_the_program_is_the_same(self):
+        result = subprocess.run([CHMLS, "--name-only", "--no-page", "list", CHM], stdout=subprocess.PIPE,
+                                stderr=subprocess.DEVNULL, universal_newlines=True, check=True)
+        names = {line.strip()[1:] for line in result.stdout.splitlines() if line.strip().startswith("/")}
         self.assertGreater(len(PAGES), 1, "no pages found in " + SOURCE)
-        missing = [n for n in expected if n not in names]
-        self.assertEqual(missing, [], "missing from " + CHM)
+        expected = PAGES + [STYLESHEET] + source_files(".hhc") + source_files(".hhk")
+        self.assertEqual([n for n in expected if n not in names], [], "missing from " + CHM)
         # The viewer's index and full-text search come from these.
         for internal in ("#SYSTEM", "#WINDOWS", "$WWKeywordLinks/BTree"):
             self.assertIn(internal, names)
+        self.assertTrue(filecmp.cmp(CHM, CHM_BESIDE_PROGRAM, shallow=False), CHM_BESIDE_PROGRAM)
 
-    def test_copy_beside_program_is_the_same_file(self):
-        self.assertTrue(os.path.isfile(CHM_BESIDE_PROGRAM), CHM_BESIDE_PROGRAM)
-        self.assertTrue(filecmp.cmp(CHM, CHM_BESIDE_PROGRAM, shallow=False))
-
-
-class LinkTest(unittest.TestCase):
-    def test_internal_links_of_the_pages_lead_to_existing_pages(self):
+    def test_every_link_and_entry_leads_to_a_page_and_every_page_is_listed(self):
         problems = []
         for name in PAGES:
-            for link in DOCUMENTS[name].links:
-                if is_internal(link):
-                    why = broken(link)
-                    if why:
-                        problems.append("%s: %s (%s)" % (name, link, why))
-        self.assertEqual(problems, [])
-
-    def test_contents_and_index_entries_lead_to_existing_pages(self):
-        problems = []
+            problems += ["%s: %s (%s)" % (name, link, broken(link))
+                         for link in DOCUMENTS[name].links if is_internal(link) and broken(link)]
+        listed = set()
         for name in source_files(".hhc") + source_files(".hhk"):
             self.assertTrue(DOCUMENTS[name].locals, name + " has no entries")
             for local in DOCUMENTS[name].locals:
                 why = broken(local) if is_internal(local) else "not a page of the help"
                 if why:
                     problems.append("%s: %s (%s)" % (name, local, why))
+                if name.endswith(".hhc"):
+                    listed.add(urlsplit(local).path)
+        problems += ["%s is not in the contents" % p for p in PAGES if p not in listed]
         self.assertEqual(problems, [])
-
-    def test_every_page_is_in_the_contents(self):
-        listed = set()
-        for name in source_files(".hhc"):
-            listed.update(urlsplit(local).path for local in DOCUMENTS[name].locals)
-        self.assertEqual([p for p in PAGES if p not in listed], [])
 
 
 if __name__ == "__main__":

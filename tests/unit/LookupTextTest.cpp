@@ -1,5 +1,5 @@
-#include "dictionary/TextFold.h"
 #include "dictionary/LookupText.h"
+#include "dictionary/TextFold.h"
 
 #include "dictionary/WordListFill.h"
 

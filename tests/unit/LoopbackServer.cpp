@@ -38,32 +38,20 @@ struct WinsockUser {
     ~WinsockUser() { WSACleanup(); }
 };
 
-SOCKET BoundSocket(sockaddr_in& address) {
-    SOCKET s = socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
-    if (s == INVALID_SOCKET)
-        throw std::runtime_error("socket failed");
-    address = {};
-    address.sin_family = AF_INET;
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    address.sin_port = 0;
-    int length = sizeof(address);
-    if (bind(s, reinterpret_cast<sockaddr*>(&address), sizeof(address)) != 0 ||
-        getsockname(s, reinterpret_cast<sockaddr*>(&address), &length) != 0) {
-        closesocket(s);
-        throw std::runtime_error("bind failed");
-    }
-    return s;
-}
-
 }  // namespace
 
 LoopbackServer::LoopbackServer() {
     static WinsockUser s_winsock;
-    sockaddr_in address;
-    m_listen = BoundSocket(address);
-    if (listen(m_listen, SOMAXCONN) != 0) {
+    m_listen = socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
+    sockaddr_in address = {};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);  // port 0: the system picks one
+    int length = sizeof(address);
+    if (m_listen == INVALID_SOCKET || bind(m_listen, reinterpret_cast<sockaddr*>(&address), length) != 0 ||
+        getsockname(m_listen, reinterpret_cast<sockaddr*>(&address), &length) != 0 ||
+        listen(m_listen, SOMAXCONN) != 0) {
         closesocket(m_listen);
-        throw std::runtime_error("listen failed");
+        throw std::runtime_error("cannot listen on 127.0.0.1");
     }
     m_nPort = ntohs(address.sin_port);
     m_acceptor = std::thread([this] { AcceptLoop(); });
@@ -103,12 +91,8 @@ std::vector<std::string> LoopbackServer::Requests() {
 }
 
 std::string LoopbackServer::RefusingHost() {
-    static WinsockUser s_winsock;
-    // A port the system just handed out and nobody listens on.
-    sockaddr_in address;
-    SOCKET s = BoundSocket(address);
-    closesocket(s);
-    return "127.0.0.1:" + std::to_string(ntohs(address.sin_port));
+    // The port of TCP's multiplexer service, which no test machine runs.
+    return "127.0.0.1:1";
 }
 
 void LoopbackServer::AcceptLoop() {

@@ -2,63 +2,19 @@
 
 #include "bench/DictionaryGenerator.h"
 #include "bench/RescanMerge.h"
-#include "dictionary/DictionaryFormat.h"
 #include "dictionary/DictionaryMerge.h"
-#include "dictionary/UpdateMerge.h"
 #include "framework/File.h"
-#include "thread/UpdateThread.h"
 
 #include <gtest/gtest.h>
-
-#include <mbstring.h>
 
 #include <cstdint>
 #include <random>
 #include <string>
 #include <vector>
 
-using dictionary::CaseFold;
-using dictionary::ChooseNewLines;
 using Lines = std::vector<std::string>;
 
 namespace {
-
-std::vector<std::string_view> Views(const Lines& lines) {
-    return std::vector<std::string_view>(lines.begin(), lines.end());
-}
-
-std::vector<size_t> Choose(const Lines& local, const Lines& downloaded) {
-    return ChooseNewLines(Views(local), Views(downloaded), CaseFold::Ascii());
-}
-
-// The merge rule the slow way, in memory: each downloaded line looks through
-// the local lines and those appended before it, comparing head words with the
-// C runtime's own case-insensitive comparison.
-std::vector<size_t> RescanInMemory(Lines local, const Lines& downloaded) {
-    auto key = [](const std::string& line) {
-        size_t colon = line.find(':');
-        return colon == std::string::npos ? std::string() : line.substr(0, colon);
-    };
-    std::vector<size_t> chosen;
-    for (size_t i = 0; i < downloaded.size(); ++i) {
-        const std::string k = key(downloaded[i]);
-        if (k.empty())
-            continue;
-        bool present = false;
-        for (const std::string& line : local) {
-            if (!line.empty() && _mbsicoll(reinterpret_cast<const unsigned char*>(key(line).c_str()),
-                                           reinterpret_cast<const unsigned char*>(k.c_str())) == 0) {
-                present = true;
-                break;
-            }
-        }
-        if (!present) {
-            local.push_back(downloaded[i]);
-            chosen.push_back(i);
-        }
-    }
-    return chosen;
-}
 
 CStringArray ToArray(const Lines& lines) {
     CStringArray arr;
@@ -66,49 +22,6 @@ CStringArray ToArray(const Lines& lines) {
         arr.Add(CString(line));
     return arr;
 }
-
-}  // namespace
-
-TEST(UpdateMerge, CaseFoldTouchesLettersOnlyAndKeepsDoubleBytePairs) {
-    const CaseFold ascii = CaseFold::Ascii();
-    EXPECT_EQ("HOUSE:CASA|09 _-\xE3\xC3", ascii.Folded("house:Casa|09 _-\xE3\xC3"));
-    EXPECT_EQ("", ascii.Folded(""));
-
-    CaseFold dbcs = CaseFold::Ascii();
-    dbcs.lead[0x81] = true;
-    // The byte after a lead byte is not a letter of its own.
-    EXPECT_EQ(
-        "A\x81"
-        "aA\x81",
-        dbcs.Folded("a\x81"
-                    "aa\x81"));
-}
-
-// Random small dictionaries and updates over an alphabet rich in the cases
-// that matter (letter case, Romanian letters, colons, blanks, bars, empty
-// lines): the indexed choice must be the one the slow rescan makes with the
-// C runtime's comparison (which, in the program's default "C" locale, folds
-// ASCII letters only, as CaseFold::Ascii does).
-TEST(UpdateMerge, IndexedChoiceAgreesWithTheRescanOnRandomData) {
-    std::mt19937 random(20261201);
-    const char kAlphabet[] = "aAbB\xE3\xC3::  |";
-    auto randomLine = [&] {
-        std::string line;
-        for (int n = static_cast<int>(random() % 7); n > 0; --n)
-            line += kAlphabet[random() % (sizeof(kAlphabet) - 1)];
-        return line;
-    };
-    for (int round = 0; round < 500; ++round) {
-        Lines local(random() % 25), downloaded(random() % 25);
-        for (std::string& line : local)
-            line = randomLine();
-        for (std::string& line : downloaded)
-            line = random() % 4 == 0 && !local.empty() ? local[random() % local.size()] : randomLine();
-        ASSERT_EQ(RescanInMemory(local, downloaded), Choose(local, downloaded)) << "round " << round;
-    }
-}
-
-namespace {
 
 class MergeFile : public ::testing::Test {
 protected:

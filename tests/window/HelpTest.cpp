@@ -43,22 +43,10 @@ protected:
     }
 };
 
-TEST_F(HelpTest, AMissingControlIsLookedForOnlyOnce) {
-    RegisterControl("C:\\nowhere\\missing.ocx");
-    ResetHtmlHelpLoader(kTestKeyUnderRoot, "no-such-control.ocx");
-    EXPECT_EQ(nullptr, HtmlHelpW(nullptr, L"x.chm", 0, 0));
-    // The real control registered now is not looked for any more.
-    char path[MAX_PATH];
-    GetSystemDirectoryA(path, MAX_PATH);
-    RegisterControl((std::string(path) + "\\hhctrl.ocx").c_str());
-    EXPECT_EQ(nullptr, HtmlHelpW(nullptr, L"x.chm", 0, 0));
-    EXPECT_EQ(nullptr, HelpViewer());
-}
-
 TEST_F(HelpTest, ARegistrationNamingAMissingFileFallsBackToTheSearchPath) {
     WriteDictionary(kEn, "a:b\r\n");
     RegisterControl("C:\\nowhere\\missing.ocx");
-    ResetHtmlHelpLoader(kTestKeyUnderRoot, nullptr);
+    ResetHtmlHelpLoader(kTestKeyUnderRoot);
     const CFilePath strChm = GetProgramFilePath("..\\..\\help\\tav.chm");
     HWND hViewer = HtmlHelpW(nullptr, strChm.c_str(), 0, 0);
     EXPECT_NE(nullptr, hViewer);

@@ -4,8 +4,7 @@
 #include "framework/DocTemplate.h"
 #include "res/resource.h"
 
-#include <fstream>
-#include <iterator>
+#include "../unit/TempDir.h"
 
 void PrepareTestApplication() {
     theApp.m_hInstance = GetModuleHandleA(nullptr);
@@ -19,15 +18,12 @@ void DeleteProgramTestSettings() {
 }
 
 void ProgramTest::WriteDictionary(Direction direction, const std::string& bytes) {
-    std::ofstream out(GetProgramFilePath(GetDictionaryFileName(direction)).ForDisplay().Str(),
-                      std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    WriteBytes(GetProgramFilePath(GetDictionaryFileName(direction)).ForDisplay().Str(), bytes);
 }
 
 std::string ProgramTest::ReadDictionary(Direction direction) {
-    std::ifstream in(GetProgramFilePath(GetDictionaryFileName(direction)).ForDisplay().Str(),
-                     std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    const std::string path = GetProgramFilePath(GetDictionaryFileName(direction)).ForDisplay().Str();
+    return FileExists(path) ? ReadBytes(path) : std::string();
 }
 
 void ProgramTest::RemoveDictionaries() {

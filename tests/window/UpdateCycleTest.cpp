@@ -176,22 +176,3 @@ TEST_F(UpdateCycleTest, EditsAndTheCycleNeverOverlapAndTheTypedWordSurvivesTheRe
     EXPECT_EQ(3u, dwEnd);
     EXPECT_TRUE(PumpUntil([&] { return !Rows(m_pFrame->GetTranslationList()).empty(); }));
 }
-
-TEST_F(UpdateCycleTest, ClosingDuringARunWaitsForItAndLosesNothing) {
-    WriteDictionary(kEn, "house:casa\r\n");
-    WriteDictionary(kRo, "cas\xE3:house\r\n");
-    m_server.SetBody("/update/enu.tmp", "zebra:zebr\xE3\r\n");
-    StartWith(m_server.Host());
-    m_pFrame->SendMessage(WM_COMMAND, ID_HELP_UPDATE);
-    for (int i = 0; i < 2; ++i)
-        Tick();
-    m_pFrame->SendMessage(WM_TIMER, ID_TIMER_UPDATE);  // step 4: the English run starts
-    ASSERT_EQ(UpdateStep::kEnglishRun, m_pFrame->State().step);
-    // Closed once the run has asked for the file: a run stopped before it
-    // begins does nothing at all.
-    for (int i = 0; i < 500 && m_server.Requests().empty(); ++i)
-        Sleep(10);
-    ASSERT_FALSE(m_server.Requests().empty());
-    CloseProgram();  // the window's end waits for the run
-    EXPECT_EQ("house:casa\r\nzebra:zebr\xE3\r\n", ReadDictionary(kEn));
-}

@@ -44,36 +44,20 @@ protected:
 
 }  // namespace
 
-TEST_F(WordListFill, LeavesTheRowsAddingThemOneByOneWouldLeave) {
+// A load leaves the rows adding them one by one would leave, and the word
+// box finds what going row by row finds. (Which line each row shows is the
+// large dictionary's test below.)
+TEST_F(WordListFill, LeavesTheRowsAddingThemOneByOneWouldAndFindsWhatGoingRowByRowFinds) {
     RandomDictionary random(8);
     for (int n = 0; n < 70; ++n) {
         dictionary::LoadedLines lines;
-        lines.Assign(random.File(random.Below(n < 60 ? 300 : 2500), n % 3 == 0));
-        HWND hList = NewList();
-        std::vector<uint32_t> lineOfRow;
-        ASSERT_TRUE(FillWordList(hList, lines, lineOfRow));
-        const Rows rows = ListRows(hList);
-        ASSERT_EQ(AddedOneByOne(lines), rows) << "dictionary " << n;
-        // Each row is known by its line.
-        ASSERT_EQ(rows.size(), lineOfRow.size());
-        for (size_t p = 0; p < rows.size(); ++p) {
-            const std::string_view head = lines.HeadWordAt(lineOfRow[p]);
-            ASSERT_EQ(head.substr(0, head.find('\0')), rows[p]);
-        }
-        DestroyWindow(hList);
-    }
-}
-
-TEST_F(WordListFill, TheWordBoxFindsWhatGoingRowByRowFinds) {
-    RandomDictionary random(10);
-    for (int n = 0; n < 40; ++n) {
-        dictionary::LoadedLines lines;
         dictionary::WordListIndex index;
         CString strError;
-        WriteBytes(m_dir.File("en.tmp"), random.File(random.Below(400), n % 3 == 0));
+        WriteBytes(m_dir.File("en.tmp"), random.File(random.Below(n < 60 ? 300 : 2500), n % 3 == 0));
         HWND hList = NewList();
         LoadDictionaryFile(m_dir.File("en.tmp").c_str(), hList, lines, index, strError);
         const Rows rows = ListRows(hList);
+        ASSERT_EQ(AddedOneByOne(lines), rows) << "dictionary " << n;
         ASSERT_EQ(rows.size(), index.RowCount());
         for (int k = 0; k < 50; ++k) {
             const CString strText(random.Typed(rows));
