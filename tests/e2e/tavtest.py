@@ -73,11 +73,8 @@ class Tav:
                                         stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         if wait:
             probe("wait-window", 20000)
-            self.wait_idle()
+            time.sleep(0.3)  # let it settle
         return self.process
-
-    def wait_idle(self, seconds=0.3):
-        time.sleep(seconds)
 
     def stop(self):
         """Closes the program the way the user would; kills it if it will not go."""

@@ -8,7 +8,7 @@ import os
 import shutil
 import unittest
 
-from tavtest import ENCODING, ID_ROMANIAN_ENGLISH, Keyboard, TavTestCase, probe
+from tavtest import ENCODING, ID_ENGLISH_ROMANIAN, ID_ROMANIAN_ENGLISH, Keyboard, TavTestCase, probe
 
 ROOT = os.path.join(os.path.dirname(__file__), "..", "..")
 RO = ["ştiinţă:science", "şarpe:snake", "ţară:country", "pasăre:bird", "tânăr:young", "Îndoială:doubt",
@@ -68,7 +68,7 @@ class Text(TavTestCase):
         self.tav = self.launch()
         for name, data in starters.items():
             self.tav.write(name, data)
-        for command, name in ((ID_ROMANIAN_ENGLISH, "ro.tmp"), (32772, "en.tmp")):
+        for command, name in ((ID_ROMANIAN_ENGLISH, "ro.tmp"), (ID_ENGLISH_ROMANIAN, "en.tmp")):
             probe("command", command)
             heads = [line.split(":")[0] for line in starters[name].decode(ENCODING).split("\r\n") if line]
             self.assertEqual(sorted(heads), sorted(self.tav.rows()), name)

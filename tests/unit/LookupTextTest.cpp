@@ -40,21 +40,4 @@ TEST(LookupText, FirstWordOrShortPhraseWithoutWhatSurroundsIt) {
         EXPECT_EQ(c.expected, TrimToLookupText(c.text)) << '"' << c.text << '"';
 }
 
-TEST(LookupText, HeadWordFoundWholeAndWithoutRegardToCase) {
-    const CaseFold fold = TextCaseFold();
-    const std::string file =
-        "house:cas\xE3\r\nBank:banc\xE3|mal\n:no head\n\xFE"
-        "ar\xE3:country\nlast:line";
-    EXPECT_TRUE(ContainsHeadWord(file, "house", fold));
-    EXPECT_TRUE(ContainsHeadWord(file, "BANK", fold));
-    EXPECT_TRUE(ContainsHeadWord(file, "last", fold));  // no line end after it
-    EXPECT_TRUE(ContainsHeadWord(file,
-                                 "\xDE"
-                                 "AR\xC3",
-                                 fold));                    // ŢARĂ
-    EXPECT_FALSE(ContainsHeadWord(file, "hous", fold));     // a beginning is not the word
-    EXPECT_FALSE(ContainsHeadWord(file, "cas\xE3", fold));  // nor a translation
-    EXPECT_FALSE(ContainsHeadWord(file, "", fold));
-}
-
 }  // namespace

@@ -153,8 +153,6 @@ const char kNotADictionary[] = "The update server did not send a dictionary";
 const Case kCases[] = {
     {"new words", UpdateAction::kEnglish, "house:casa\r\nbank:banca", Answer("house:locuinta\nbook:carte\r\nBOOK:x\n\ntree:co\rpac"),
      UPDATE_DONE, kEnglishDone, "house:casa\r\nbank:banca\r\nbook:carte\r\ntree:copac\r\n"},
-    {"romanian", UpdateAction::kRomanian, "casa:house\r\n", Answer("casa:home\nmas\xC3:table\nMAS\xE3:desk\n"),
-     UPDATE_DONE, "Romanian database has been successfully updated", "casa:house\r\nmas\xC3:table\r\n"},
     {"nothing new", UpdateAction::kEnglish, "House:casa\r\n\xE3la:x\r\n", Answer("HOUSE:a\n\xC3LA:b\n\n\r\n \t\n"),
      UPDATE_NOT_NEEDED, "There is no need to update english database", "House:casa\r\n\xE3la:x\r\n"},
     {"bytes that hide entries", UpdateAction::kEnglish, "a:1\r\n", Answer(Bytes("nul:x\0y\nctrl:x\x1Ay\n\x1A\nok:1\nlate:2\x1A\nnext:3")),
@@ -189,7 +187,6 @@ const Case kCases[] = {
      "The update file has more than 3 lines", "a:1\r\n", 0, 3},
     {"no local file", UpdateAction::kEnglish, nullptr, Answer("a:1\n"), UPDATE_FAILED,
      "Error occurred on opening english database", ""},
-    {"no action", UpdateAction::kNone, "a:1\r\n", Answer("b:1\n"), UPDATE_FAILED, "Update action command is undefined", "a:1\r\n"},
 };
 // clang-format on
 
@@ -225,15 +222,6 @@ TEST_F(UpdateThreadTest, EachRunReportsWhatHappenedAndKeepsTheFileWhole) {
     m_server.SetBody(kEnglishPath, "a:1\n");
     CFile other(En().c_str(), CFile::modeRead | CFile::shareExclusive);
     EXPECT_EQ("Error occurred on opening english database", Run(UpdateAction::kEnglish).text);
-}
-
-TEST_F(UpdateThreadTest, AnUnreachableServerIsADownloadFailure) {
-    WriteBytes(En(), "a:1\r\n");
-    m_thread.m_strServer = LoopbackServer::RefusingHost().c_str();
-    Report report = Run(UpdateAction::kEnglish);
-    EXPECT_EQ(UPDATE_DOWNLOAD_FAILED, report.nResult);
-    EXPECT_EQ("The attempt to connect to the server failed.", report.text);
-    EXPECT_EQ("a:1\r\n", ReadBytes(En()));
 }
 
 TEST_F(UpdateThreadTest, ARunActsOnceThenIdlesUntilStoppedAndAnEarlyStopSkipsIt) {
