@@ -18,9 +18,6 @@ public:
     INT_PTR GetUpperBound() const { return GetSize() - 1; }
     BOOL IsEmpty() const { return m_items.empty(); }
 
-    void SetSize(INT_PTR nNewSize) {
-        Guard([&] { m_items.resize(static_cast<size_t>(nNewSize)); });
-    }
     void RemoveAll() {
         m_items.clear();
         m_items.shrink_to_fit();

@@ -3,9 +3,7 @@
 #include "framework/WideText.h"
 
 IMPLEMENT_DYNAMIC(CListBox, CWnd)
-IMPLEMENT_DYNAMIC(CEdit, CWnd)
 IMPLEMENT_DYNAMIC(CStatic, CWnd)
-IMPLEMENT_DYNAMIC(CButton, CWnd)
 IMPLEMENT_DYNAMIC(CProgressCtrl, CWnd)
 IMPLEMENT_DYNAMIC(CToolTipCtrl, CWnd)
 
@@ -26,17 +24,6 @@ void CListBox::GetText(int nIndex, CString& rString) const {
 int CListBox::SendText(UINT message, WPARAM wParam, LPCSTR lpszText) const {
     const std::wstring text = WideText(lpszText);
     return static_cast<int>(SendMessage(message, wParam, reinterpret_cast<LPARAM>(text.c_str())));
-}
-
-void CEdit::ReplaceSel(LPCSTR lpszNewText, BOOL bCanUndo) {
-    const std::wstring text = WideText(lpszNewText);
-    SendMessage(EM_REPLACESEL, static_cast<WPARAM>(bCanUndo), reinterpret_cast<LPARAM>(text.c_str()));
-}
-
-void CEdit::SetSel(int nStartChar, int nEndChar, BOOL bNoScroll) {
-    SendMessage(EM_SETSEL, static_cast<WPARAM>(nStartChar), nEndChar);
-    if (!bNoScroll)
-        SendMessage(EM_SCROLLCARET);
 }
 
 BOOL CProgressCtrl::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID) {

@@ -25,41 +25,13 @@ public:
     void GetText(int nIndex, CString& rString) const;
     // Texts go to and from the list as UTF-16.
     int AddString(LPCSTR lpszItem) { return SendText(LB_ADDSTRING, 0, lpszItem); }
-    int InsertString(int nIndex, LPCSTR lpszItem) {
-        return SendText(LB_INSERTSTRING, static_cast<WPARAM>(nIndex), lpszItem);
-    }
-    int DeleteString(UINT nIndex) { return static_cast<int>(SendMessage(LB_DELETESTRING, nIndex)); }
     void ResetContent() { SendMessage(LB_RESETCONTENT); }
     int FindString(int nStartAfter, LPCSTR lpszItem) const {
         return SendText(LB_FINDSTRING, static_cast<WPARAM>(nStartAfter), lpszItem);
     }
-    int SelectString(int nStartAfter, LPCSTR lpszItem) {
-        return SendText(LB_SELECTSTRING, static_cast<WPARAM>(nStartAfter), lpszItem);
-    }
-    int GetTopIndex() const { return static_cast<int>(SendMessage(LB_GETTOPINDEX)); }
-    int SetTopIndex(int nIndex) {
-        return static_cast<int>(SendMessage(LB_SETTOPINDEX, static_cast<WPARAM>(nIndex)));
-    }
-    // Reserves room for nItems rows holding nBytes of text in all.
-    int InitStorage(int nItems, UINT nBytes) {
-        return static_cast<int>(SendMessage(LB_INITSTORAGE, static_cast<WPARAM>(nItems), nBytes));
-    }
 
 private:
     int SendText(UINT message, WPARAM wParam, LPCSTR lpszText) const;
-};
-
-class CEdit : public CWnd {
-    DECLARE_DYNAMIC(CEdit)
-public:
-    CEdit() = default;
-    explicit CEdit(HWND hWnd) : CWnd(hWnd) {}
-    void SetSel(int nStartChar, int nEndChar, BOOL bNoScroll = FALSE);
-    void Cut() { SendMessage(WM_CUT); }
-    void Copy() { SendMessage(WM_COPY); }
-    void Clear() { SendMessage(WM_CLEAR); }
-    void ReplaceSel(LPCSTR lpszNewText, BOOL bCanUndo = FALSE);
-    void LimitText(int nChars = 0) { SendMessage(EM_LIMITTEXT, static_cast<WPARAM>(nChars)); }
 };
 
 class CStatic : public CWnd {
@@ -71,14 +43,6 @@ public:
     HICON SetIcon(HICON hIcon) {
         return reinterpret_cast<HICON>(SendMessage(STM_SETICON, reinterpret_cast<WPARAM>(hIcon)));
     }
-};
-
-class CButton : public CWnd {
-    DECLARE_DYNAMIC(CButton)
-public:
-    CButton() = default;
-    explicit CButton(HWND hWnd) : CWnd(hWnd) {}
-    void SetCheck(int nCheck) { SendMessage(BM_SETCHECK, static_cast<WPARAM>(nCheck)); }
 };
 
 class CProgressCtrl : public CWnd {

@@ -53,7 +53,6 @@ public:
 
     BOOL IsOpen() const { return m_hFile != INVALID_HANDLE_VALUE; }
     // The path as messages show it.
-    const CString& GetFilePath() const { return m_strFileName; }
 
     static void Remove(const CFilePath& path);
     static void Rename(const CFilePath& oldPath, const CFilePath& newPath);

@@ -22,7 +22,6 @@ public:
     HGDIOBJ SelectObject(HGDIOBJ hObject) { return ::SelectObject(m_hDC, hObject); }
     CSize GetTextExtent(const CString& str) const;
     COLORREF SetTextColor(COLORREF color) { return ::SetTextColor(m_hDC, color); }
-    COLORREF SetBkColor(COLORREF color) { return ::SetBkColor(m_hDC, color); }
     int SetBkMode(int nMode) { return ::SetBkMode(m_hDC, nMode); }
 
     HDC m_hDC = nullptr;
@@ -51,7 +50,6 @@ public:
     BOOL Attach(HGDIOBJ hObject);
     HGDIOBJ Detach();
     BOOL DeleteObject();
-    int GetObject(int nCount, LPVOID lpObject) const { return ::GetObjectA(m_hObject, nCount, lpObject); }
 
     HGDIOBJ m_hObject = nullptr;
 };
@@ -69,13 +67,6 @@ class CBitmap : public CGdiObject {
     DECLARE_DYNAMIC(CBitmap)
 public:
     operator HBITMAP() const { return static_cast<HBITMAP>(m_hObject); }
-};
-
-class CBrush : public CGdiObject {
-    DECLARE_DYNAMIC(CBrush)
-public:
-    BOOL CreateSolidBrush(COLORREF color) { return Attach(::CreateSolidBrush(color)); }
-    operator HBRUSH() const { return static_cast<HBRUSH>(m_hObject); }
 };
 
 class CImageList : public CObject {

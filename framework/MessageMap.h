@@ -70,14 +70,6 @@ LRESULT UpdateCommandUI(CCmdTarget* p, const AFX_MSG_CALL& call) {
 }
 
 template <class T, auto pmf>
-LRESULT Notify(CCmdTarget* p, const AFX_MSG_CALL& call) {
-    void (T::*pfn)(NMHDR*, LRESULT*) = pmf;
-    auto* pResult = static_cast<LRESULT*>(call.pExtra);
-    (static_cast<T*>(p)->*pfn)(reinterpret_cast<NMHDR*>(call.lParam), pResult);
-    return 1;
-}
-
-template <class T, auto pmf>
 LRESULT Message(CCmdTarget* p, const AFX_MSG_CALL& call) {
     LRESULT (T::*pfn)(WPARAM, LPARAM) = pmf;
     return (static_cast<T*>(p)->*pfn)(call.wParam, call.lParam);
@@ -214,20 +206,15 @@ protected:                                        \
 
 // Commands and command-UI updates.
 #define ON_COMMAND(id, fn) AFX_ENTRY_(WM_COMMAND, CN_COMMAND, id, id, Command, fn)
-#define ON_COMMAND_RANGE(id, last, fn) AFX_ENTRY_(WM_COMMAND, CN_COMMAND, id, last, Command, fn)
 #define ON_UPDATE_COMMAND_UI(id, fn) AFX_ENTRY_(WM_COMMAND, CN_UPDATE_COMMAND_UI, id, id, UpdateCommandUI, fn)
 
 // Control notifications sent to the parent.
 #define ON_CONTROL(code, id, fn) AFX_ENTRY_(WM_COMMAND, code, id, id, Command, fn)
 #define ON_EN_CHANGE(id, fn) ON_CONTROL(EN_CHANGE, id, fn)
 #define ON_BN_CLICKED(id, fn) ON_CONTROL(BN_CLICKED, id, fn)
-#define ON_LBN_SELCHANGE(id, fn) ON_CONTROL(LBN_SELCHANGE, id, fn)
-#define ON_NOTIFY(code, id, fn) AFX_ENTRY_(WM_NOTIFY, static_cast<int>(code), id, id, Notify, fn)
 
 // Notifications reflected back to the control that sent them.
 #define ON_CONTROL_REFLECT(code, fn) AFX_ENTRY_(WM_REFLECT_BASE + WM_COMMAND, code, 0, 0, Command, fn)
-#define ON_NOTIFY_REFLECT(code, fn) \
-    AFX_ENTRY_(WM_REFLECT_BASE + WM_NOTIFY, static_cast<int>(code), 0, 0, Notify, fn)
 #define ON_WM_CTLCOLOR_REFLECT() \
     AFX_ENTRY_(WM_REFLECT_BASE + WM_CTLCOLORSTATIC, 0, 0, 0, CtlColorReflect, CtlColor)
 
@@ -251,7 +238,6 @@ protected:                                        \
 #define ON_WM_ERASEBKGND() AFX_ENTRY_(WM_ERASEBKGND, 0, 0, 0, OnEraseBkgnd, OnEraseBkgnd)
 #define ON_WM_SETCURSOR() AFX_ENTRY_(WM_SETCURSOR, 0, 0, 0, OnSetCursor, OnSetCursor)
 #define ON_WM_SETFOCUS() AFX_ENTRY_(WM_SETFOCUS, 0, 0, 0, OnFocus, OnSetFocus)
-#define ON_WM_KILLFOCUS() AFX_ENTRY_(WM_KILLFOCUS, 0, 0, 0, OnFocus, OnKillFocus)
 #define ON_WM_SETTINGCHANGE() AFX_ENTRY_(WM_SETTINGCHANGE, 0, 0, 0, OnSettingChange, OnSettingChange)
 
 // Finds the first entry of map (or its bases) for a message, code and id.

@@ -30,7 +30,6 @@ public:
     CSize Size() const { return CSize(Width(), Height()); }
     BOOL IsRectEmpty() const { return ::IsRectEmpty(this); }
     BOOL PtInRect(POINT pt) const { return ::PtInRect(this, pt); }
-    void SetRect(int l, int t, int r, int b) { ::SetRect(this, l, t, r, b); }
     void SetRectEmpty() { ::SetRectEmpty(this); }
     void OffsetRect(int dx, int dy) { ::OffsetRect(this, dx, dy); }
     void InflateRect(int dx, int dy) { ::InflateRect(this, dx, dy); }

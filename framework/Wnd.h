@@ -84,10 +84,8 @@ public:
     BOOL IsWindowEnabled() const { return ::IsWindowEnabled(m_hWnd); }
     BOOL EnableWindow(BOOL bEnable = TRUE) { return ::EnableWindow(m_hWnd, bEnable); }
     BOOL IsIconic() const { return ::IsIconic(m_hWnd); }
-    BOOL IsZoomed() const { return ::IsZoomed(m_hWnd); }
     BOOL IsChild(const CWnd* pWnd) const { return ::IsChild(m_hWnd, pWnd->m_hWnd); }
     DWORD GetStyle() const { return static_cast<DWORD>(::GetWindowLongPtrW(m_hWnd, GWL_STYLE)); }
-    DWORD GetExStyle() const { return static_cast<DWORD>(::GetWindowLongPtrW(m_hWnd, GWL_EXSTYLE)); }
     BOOL ModifyStyle(DWORD dwRemove, DWORD dwAdd, UINT nFlags = 0);
     void MoveWindow(int x, int y, int nWidth, int nHeight, BOOL bRepaint = TRUE) {
         ::MoveWindow(m_hWnd, x, y, nWidth, nHeight, bRepaint);
@@ -118,7 +116,6 @@ public:
     }
     BOOL GetWindowPlacement(WINDOWPLACEMENT* lpwndpl) const;
     BOOL SetWindowPlacement(const WINDOWPLACEMENT* lpwndpl) { return ::SetWindowPlacement(m_hWnd, lpwndpl); }
-    void DrawMenuBar() { ::DrawMenuBar(m_hWnd); }
 
     // Message handling.
     virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
