@@ -1,5 +1,6 @@
 #include "dictionary/MarkupText.h"
 
+#include "dictionary/TagEnds.h"
 #include "framework/CodePage.h"
 
 #include <cstring>
@@ -21,8 +22,8 @@ char Lower(char c) {
 // Decodes the entity at text[i] ('&') onto out and returns its length, or
 // returns 0 when no entity known here starts there.
 size_t DecodeEntity(std::string_view text, size_t i, std::string& out) {
-    const size_t end = text.find(';', i + 1);
-    if (end == std::string_view::npos || end - i > 12)
+    const size_t end = text.substr(0, i + 13).find(';', i + 1);
+    if (end == std::string_view::npos)
         return 0;
     const std::string_view name = text.substr(i + 1, end - i - 1);
     static const struct {
@@ -68,26 +69,8 @@ struct Tag {
     size_t end = 0;  // just past the '>'
 };
 
-// The position of the '>' that ends a tag whose name starts at text[j],
-// a '>' inside a quoted attribute value aside; npos when there is none.
-size_t TagEnd(std::string_view text, size_t j) {
-    char quote = 0;
-    for (; j < text.size(); ++j) {
-        const char c = text[j];
-        if (quote != 0) {
-            if (c == quote)
-                quote = 0;
-        } else if (c == '"' || c == '\'') {
-            quote = c;
-        } else if (c == '>') {
-            return j;
-        }
-    }
-    return std::string_view::npos;
-}
-
 // Reads the tag at text[i] ('<'); false when none starts there.
-bool ReadTag(std::string_view text, size_t i, Tag& tag) {
+bool ReadTag(std::string_view text, size_t i, TagEnds& tagEnds, Tag& tag) {
     size_t j = i + 1;
     if (j < text.size() && text[j] == '!' && text.compare(j, 3, "!--") == 0) {
         const size_t close = text.find("-->", j + 3);
@@ -100,7 +83,7 @@ bool ReadTag(std::string_view text, size_t i, Tag& tag) {
     }
     if (j >= text.size() || !IsAsciiLetter(text[j]))
         return false;
-    const size_t close = TagEnd(text, j);
+    const size_t close = tagEnds.Find(j);
     if (close == std::string_view::npos)
         return false;
     size_t n = 0;
@@ -137,11 +120,12 @@ public:
     MarkupSplitter(char type, ImportEntry& entry) : m_bXdxf(type == 'x'), m_entry(entry) {}
 
     void Run(std::string_view text) {
+        TagEnds tagEnds(text);
         size_t i = 0;
         while (i < text.size()) {
             const char c = text[i];
             Tag tag;
-            if (c == '<' && ReadTag(text, i, tag)) {
+            if (c == '<' && ReadTag(text, i, tagEnds, tag)) {
                 OnTag(tag);
                 i = tag.end;
                 if (m_pSkipUntil)
