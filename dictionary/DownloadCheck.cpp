@@ -40,11 +40,13 @@ bool StartsLikeMarkup(std::string_view body) {
 }
 
 bool IsDictionaryLine(std::string_view line) {
-    // A tag ("<a href=...>", "</p>") is a page's, never a dictionary's.
-    for (size_t i = 0; i + 1 < line.size(); ++i) {
+    // A tag ("<a href=...>", "</p>") is a page's, never a dictionary's. Only
+    // a '<' before the last '>' can start one; looking for a '>' after each
+    // '<' afresh made a long line of "<a" cost its length squared.
+    const size_t lastClose = line.rfind('>');
+    for (size_t i = 0; lastClose != std::string_view::npos && i + 2 <= lastClose; ++i) {
         const char next = Lower(line[i + 1]);
-        if (line[i] == '<' && ((next >= 'a' && next <= 'z') || next == '/' || next == '!' || next == '?') &&
-            line.find('>', i + 2) != std::string_view::npos)
+        if (line[i] == '<' && ((next >= 'a' && next <= 'z') || next == '/' || next == '!' || next == '?'))
             return false;
     }
     bool bBlank = true;
