@@ -90,6 +90,8 @@ std::string WriteIfo(const dictionary::StarDictInfo& info) {
         text += "idxoffsetbits=64\n";
     if (!info.sametypesequence.empty())
         text += "sametypesequence=" + info.sametypesequence + "\n";
+    if (info.synwordcount != 0)
+        text += "synwordcount=" + std::to_string(info.synwordcount) + "\n";
     return text;
 }
 
@@ -118,6 +120,13 @@ void StarDictWriter::AddRaw(std::string_view word, std::string_view data) {
     ++m_count;
 }
 
+void StarDictWriter::AddSynonym(std::string_view form, uint32_t entry) {
+    m_syn.append(form.data(), form.size());
+    m_syn += '\0';
+    AppendBigEndian(m_syn, entry, 4);
+    ++m_formCount;
+}
+
 dictionary::StarDictInfo StarDictWriter::Info() const {
     dictionary::StarDictInfo info;
     info.version = m_offsetBits == 64 ? "3.0.0" : "2.4.2";
@@ -126,6 +135,7 @@ dictionary::StarDictInfo StarDictWriter::Info() const {
     info.idxfilesize = m_idx.size();
     info.idxoffsetbits = m_offsetBits;
     info.sametypesequence = m_sametypesequence;
+    info.synwordcount = m_formCount;
     return info;
 }
 
@@ -138,18 +148,27 @@ std::string Gzip(std::string_view data, size_t memberBytes) {
     return out;
 }
 
-GeneratedStarDict MakeStarDict(size_t count, uint32_t seed) {
+GeneratedStarDict MakeStarDict(size_t count, uint32_t seed, size_t formsPerEntry) {
     uint32_t state = seed | 1;
     // As in a real dictionary, each head word once, in order.
     std::set<std::string> words;
     while (words.size() < count)
         words.insert(Syllables(kEnglish, state));
     StarDictWriter writer(32, "h");
+    // Endings as Romanian nouns take them, the comma-below letters too.
+    const char* const kEndings[] = {"ul",       "ului", "uri", "urile",     "urilor",    "e",   "ele", "elor",
+                                    "\xC4\x83", "a",    "ii",  "\xC8\x99i", "\xC8\x9Bi", "lor", "le"};
+    uint32_t nEntry = 0;
     for (const std::string& word : words) {
+        for (size_t k = 0; k < formsPerEntry; ++k)
+            writer.AddSynonym(word + kEndings[k % (sizeof kEndings / sizeof kEndings[0])] +
+                                  (k < sizeof kEndings / sizeof kEndings[0] ? "" : std::to_string(k)),
+                              nEntry);
+        ++nEntry;
         std::string html = "<b>" + word + "</b> <i>n.</i><br>";
         for (uint32_t n = 1 + Next(state) % 4; n > 0; --n)
             html += "<li>" + Syllables(kRomanian, state) + " &amp; " + Syllables(kRomanian, state) + "</li>";
         writer.Add(word, {{'h', html}});
     }
-    return {writer.Info(), writer.Idx(), writer.Dict()};
+    return {writer.Info(), writer.Idx(), writer.Dict(), writer.Syn()};
 }

@@ -13,7 +13,7 @@
 #include <vector>
 
 // The .ifo text for info (its version, bookname, wordcount, idxfilesize,
-// sametypesequence when set, and idxoffsetbits when 64).
+// sametypesequence when set, idxoffsetbits when 64, synwordcount when not 0).
 std::string WriteIfo(const dictionary::StarDictInfo& info);
 
 // One data item: its type and its bytes.
@@ -29,18 +29,23 @@ public:
     void Add(std::string_view word, const std::vector<StarDictItem>& items);
     // An entry whose data is given as its bytes.
     void AddRaw(std::string_view word, std::string_view data);
+    // A .syn item: a form of the entry added as number entry (from 0).
+    void AddSynonym(std::string_view form, uint32_t entry);
 
     // The info for what was added (version 3.0.0 for 64-bit offsets).
     dictionary::StarDictInfo Info() const;
     const std::string& Idx() const { return m_idx; }
     const std::string& Dict() const { return m_dict; }
+    const std::string& Syn() const { return m_syn; }
 
 private:
     int m_offsetBits;
     std::string m_sametypesequence;
     std::string m_idx;
     std::string m_dict;
+    std::string m_syn;
     uint64_t m_count = 0;
+    uint64_t m_formCount = 0;
 };
 
 // The data gzip-compressed with zlib's deflate, as members of at most
@@ -50,10 +55,12 @@ std::string Gzip(std::string_view data, size_t memberBytes = 0);
 
 // A generated dictionary: English-like ASCII head words, each with one to
 // four Romanian translations (UTF-8, comma-below letters too) as one HTML
-// item ("h", the sametypesequence).
+// item ("h", the sametypesequence); with formsPerEntry, a .syn holding that
+// many forms of each entry (its head word with an ending).
 struct GeneratedStarDict {
     dictionary::StarDictInfo info;
     std::string idx;
     std::string dict;
+    std::string syn;
 };
-GeneratedStarDict MakeStarDict(size_t count, uint32_t seed = 7);
+GeneratedStarDict MakeStarDict(size_t count, uint32_t seed = 7, size_t formsPerEntry = 0);

@@ -4,6 +4,7 @@
 #include "dictionary/DictionaryLoad.h"
 #include "dictionary/DictionaryMerge.h"
 #include "dictionary/DownloadCheck.h"
+#include "dictionary/FormsFile.h"
 #include "dictionary/ImportEntry.h"
 #include "dictionary/StarDict.h"
 #include "dictionary/TabText.h"
@@ -16,6 +17,7 @@
 #include <cwctype>
 #include <string>
 #include <string_view>
+#include <unordered_set>
 #include <vector>
 
 namespace {
@@ -91,9 +93,11 @@ bool Gunzipped(const CFilePath& path, std::string& bytes, CString& strError) {
     return true;
 }
 
-// Reads a StarDict dictionary whose .ifo is source.
+// Reads a StarDict dictionary whose .ifo is source, with its forms when it
+// has a .syn (bForms).
 bool ReadStarDictFiles(const CFilePath& source, std::vector<dictionary::ImportEntry>& entries,
-                       CString& strError, const ImportProgress& onProgress) {
+                       std::vector<dictionary::StarDictForm>& forms, bool& bForms, CString& strError,
+                       const ImportProgress& onProgress) {
     std::string ifo;
     if (!ReadSource(source, ifo, strError))
         return false;
@@ -131,7 +135,39 @@ bool ReadStarDictFiles(const CFilePath& source, std::vector<dictionary::ImportEn
         strError = NameOf(source) + ": " + MessageText(error);
         return false;
     }
+    const CFilePath synPath = FirstExisting(base, {".syn", ".syn.dz"});
+    bForms = !synPath.IsEmpty();
+    if (!bForms)
+        return true;
+    std::string syn;
+    if (!ReadSource(synPath, syn, strError) ||
+        (EndsWith(synPath.Wide(), L".dz") && !Gunzipped(synPath, syn, strError)))
+        return false;
+    if (!dictionary::ReadStarDictSyn(info, idx, syn, forms, error)) {
+        strError = NameOf(source) + ": " + MessageText(error);
+        return false;
+    }
     return true;
+}
+
+// The forms in Windows-1250 whose form and head word Tav can hold and whose
+// head word is one of the lines'; the others counted in nSkipped.
+std::vector<dictionary::WordForm> StorableForms(const std::vector<dictionary::StarDictForm>& read,
+                                                const std::vector<std::string>& lines, size_t& nSkipped) {
+    std::unordered_set<std::string_view> headWords(lines.size());
+    for (const std::string& line : lines)
+        headWords.insert(dictionary::HeadWord(line));
+    std::vector<dictionary::WordForm> forms;
+    forms.reserve(read.size());
+    dictionary::WordForm form;
+    for (const dictionary::StarDictForm& item : read) {
+        if (codepage::FromUtf8(item.form, form.form) && codepage::FromUtf8(item.headWord, form.headWord) &&
+            headWords.count(form.headWord) > 0)
+            forms.push_back(form);
+        else
+            ++nSkipped;
+    }
+    return forms;
 }
 
 // The dictionary line of an entry, in Windows-1250; false when Tav cannot
@@ -230,6 +266,12 @@ CString Summary(const ImportResult& result) {
         strText += "; " + Plural(result.nPresent, " was already there", " were already there");
     if (result.nSkipped > 0)
         strText += "; " + CountText(result.nSkipped) + " skipped";
+    if (result.bForms) {
+        strText += result.nFormsAdded > 0 ? "; " + Plural(result.nFormsAdded, " new form", " new forms")
+                                          : CString("; no new forms");
+        if (result.nFormsSkipped > 0)
+            strText += "; " + Plural(result.nFormsSkipped, " form skipped", " forms skipped");
+    }
     return strText;
 }
 
@@ -237,7 +279,8 @@ CString Summary(const ImportResult& result) {
 // reason in result.strText when the file cannot be read. FALSE on a file
 // error or when memory runs out.
 BOOL ReadEntryLines(const CFilePath& source, const ImportProgress& onProgress,
-                    std::vector<std::string>& lines, ImportResult& result) {
+                    std::vector<std::string>& lines, std::vector<dictionary::WordForm>& forms,
+                    ImportResult& result) {
     return AfxTryWithErrorText(
         [&] {
             const ImportKind kind = ImportKindOf(source);
@@ -249,8 +292,9 @@ BOOL ReadEntryLines(const CFilePath& source, const ImportProgress& onProgress,
                 return;
             }
             std::vector<dictionary::ImportEntry> entries;
+            std::vector<dictionary::StarDictForm> read;
             if (kind == ImportKind::kStarDict) {
-                if (!ReadStarDictFiles(source, entries, result.strText, onProgress))
+                if (!ReadStarDictFiles(source, entries, read, result.bForms, result.strText, onProgress))
                     return;
             } else {
                 std::string bytes;
@@ -271,6 +315,7 @@ BOOL ReadEntryLines(const CFilePath& source, const ImportProgress& onProgress,
                 if (onProgress && i % 65536 == 65535)
                     onProgress(70 + static_cast<int>(10 * i / entries.size()));
             }
+            forms = StorableForms(read, lines, result.nFormsSkipped);
         },
         result.strText);
 }
@@ -296,6 +341,7 @@ ImportResult ImportDictionary(const CFilePath& source, const CFilePath& dictiona
                               const ImportProgress& onProgress, const std::atomic<bool>& cancel) {
     ImportResult result;
     std::vector<std::string> lines;
+    std::vector<dictionary::WordForm> forms;
     // Progress reports are where a long read notices that it was given up.
     const ImportProgress progress = [&onProgress, &cancel](int nPercent) {
         if (cancel)
@@ -305,7 +351,7 @@ ImportResult ImportDictionary(const CFilePath& source, const CFilePath& dictiona
     };
     BOOL bRead = FALSE;
     try {
-        bRead = ReadEntryLines(source, progress, lines, result);
+        bRead = ReadEntryLines(source, progress, lines, forms, result);
     } catch (const ImportCancelled&) {
         bRead = TRUE;
         lines.clear();
@@ -342,6 +388,21 @@ ImportResult ImportDictionary(const CFilePath& source, const CFilePath& dictiona
         case MergeOutcome::kAppended:
             break;
     }
+    // Once the entries are in, their forms follow, even if the import has
+    // been given up meanwhile: forms of head words the dictionary lacks
+    // would lead nowhere, head words without their forms are only harder
+    // to find.
+    dictionary::FormsTally formsTally;
+    if (result.bForms && !MergeForms(FormsPathBeside(dictionaryPath), forms, formsTally, strError)) {
+        result.bMerged = true;
+        result.nImported = tally.nAppended;
+        result.nPresent = tally.nPresent;
+        result.bForms = false;
+        result.strText = Summary(result) + "; the word forms were not saved: " + strError;
+        return result;
+    }
+    result.nFormsAdded = formsTally.nAdded;
+    result.nFormsSkipped += formsTally.nSkipped;
     if (onProgress)
         onProgress(100);
     result.bMerged = true;

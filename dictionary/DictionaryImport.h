@@ -3,7 +3,8 @@
 // compressed .dict.dz beside it), tab-separated text, or a file in Tav's own
 // format. The new entries are merged as an update's are (DictionaryMerge.h):
 // only head words the dictionary lacks, in one rewrite, the user's own
-// entries untouched.
+// entries untouched. A StarDict dictionary's word forms go to the forms file
+// beside the dictionary.
 #pragma once
 
 #include "framework/FilePath.h"
@@ -29,6 +30,11 @@ struct ImportResult {
     size_t nImported = 0;  // entries appended
     size_t nPresent = 0;   // entries whose head word the dictionary had already
     size_t nSkipped = 0;   // entries Tav cannot hold (a head word outside Windows-1250, ...)
+    // Word forms, from a StarDict dictionary's .syn, merged into the forms
+    // file beside the dictionary (FormsFile.h) once the entries are in.
+    bool bForms = false;       // the source had forms
+    size_t nFormsAdded = 0;    // pairs of form and head word the forms file lacked
+    size_t nFormsSkipped = 0;  // forms Tav cannot hold, or of an entry it did not import
 };
 
 // Called now and then with how far the import is, 0 to 100.

@@ -4,6 +4,8 @@
 #include "dictionary/MarkupText.h"
 #include "framework/CodePage.h"
 
+#include <limits>
+
 namespace dictionary {
 
 namespace {
@@ -189,6 +191,8 @@ bool ParseStarDictInfo(std::string_view ifoText, StarDictInfo& info, std::string
             offsetBits = value;
         else if (key == "sametypesequence")
             info.sametypesequence = std::string(value);
+        else if (key == "synwordcount" && !ParseNumber(value, info.synwordcount))
+            info.synwordcount = 0;
     }
     if (bFirst) {
         error = "The file does not begin with the line \"StarDict's dict ifo file\".";
@@ -242,6 +246,55 @@ bool ReadStarDict(const StarDictInfo& info, std::string_view idx, std::string_vi
     if (onProgress)
         onProgress(places.size(), places.size());
     entries.insert(entries.end(), std::make_move_iterator(read.begin()), std::make_move_iterator(read.end()));
+    return true;
+}
+
+bool ReadStarDictSyn(const StarDictInfo& info, std::string_view idx, std::string_view syn,
+                     std::vector<StarDictForm>& forms, std::string& error) {
+    std::vector<IdxEntry> places;
+    // Where the data lies does not matter here.
+    if (!ReadIdx(info, idx, std::numeric_limits<size_t>::max(), places, error))
+        return false;
+    std::vector<std::string> headWords(places.size());
+    std::vector<StarDictForm> read;
+    size_t pos = 0, count = 0;
+    while (pos < syn.size()) {
+        const std::string number = std::to_string(++count);
+        const size_t nul = FindByte(syn.data() + pos, syn.size() - pos, '\0') + pos;
+        if (nul == syn.size()) {
+            error = "The .syn file's form " + number + " has no NUL at its end.";
+            return false;
+        }
+        if (syn.size() - nul - 1 < 4) {
+            error = "The .syn file ends inside the entry of its form " + number + ".";
+            return false;
+        }
+        const std::string_view form = syn.substr(pos, nul - pos);
+        if (!codepage::IsValidUtf8(form)) {
+            error = "The .syn file's form " + number + " is not valid UTF-8.";
+            return false;
+        }
+        const uint64_t entry = ReadBigEndian(syn.data() + nul + 1, 4);
+        if (entry >= places.size()) {
+            error = "The .syn file's form \"" + std::string(form) + "\" belongs to entry " +
+                    std::to_string(entry + 1) + " of the .idx file, which holds " +
+                    std::to_string(places.size()) + ".";
+            return false;
+        }
+        std::string& headWord = headWords[static_cast<size_t>(entry)];
+        if (headWord.empty())
+            headWord = CleanHeadWord(places[static_cast<size_t>(entry)].word);
+        StarDictForm item{CleanHeadWord(form), headWord};
+        if (!item.form.empty() && !item.headWord.empty())
+            read.push_back(std::move(item));
+        pos = nul + 5;
+    }
+    if (info.synwordcount != 0 && count != info.synwordcount) {
+        error = "The .syn file holds " + std::to_string(count) + " forms, not the " +
+                std::to_string(info.synwordcount) + " its .ifo names.";
+        return false;
+    }
+    forms.insert(forms.end(), std::make_move_iterator(read.begin()), std::make_move_iterator(read.end()));
     return true;
 }
 

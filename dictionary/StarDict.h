@@ -3,8 +3,8 @@
 // .dict (the data items, compressed as .dict.dz), the files already read
 // whole by the caller. Plain C++ with no system calls.
 //
-// Synonyms (.syn) and resources are not read. Head words that repeat stay
-// separate entries; the caller merges them.
+// Resources are not read. Head words that repeat stay separate entries; the
+// caller merges them. The synonyms (.syn) are read apart, as word forms.
 #pragma once
 
 #include "dictionary/ImportEntry.h"
@@ -24,6 +24,7 @@ struct StarDictInfo {
     uint64_t idxfilesize = 0;
     int idxoffsetbits = 32;        // 32 or 64 (64 only in 3.0.0)
     std::string sametypesequence;  // may be empty
+    uint64_t synwordcount = 0;     // 0 when the .ifo names none
 };
 
 // Parses the .ifo text. False with a message (English, UTF-8, one sentence,
@@ -45,6 +46,23 @@ bool ParseStarDictInfo(std::string_view ifoText, StarDictInfo& info, std::string
 bool ReadStarDict(const StarDictInfo& info, std::string_view idx, std::string_view dict,
                   std::vector<ImportEntry>& entries, std::string& error,
                   const std::function<void(size_t, size_t)>& onProgress = {});
+
+// A form from the .syn and the head word of the .idx entry it belongs to,
+// both cleaned as head words are (CleanHeadWord), UTF-8.
+struct StarDictForm {
+    std::string form;
+    std::string headWord;
+};
+
+// Reads every item of the .syn (a form, a NUL, the 32-bit big-endian number
+// of its .idx entry) and appends it to forms. A form whose cleaned text or
+// head word is empty is left out. Checks, besides what ReadStarDict checks
+// of the .idx: every form NUL-terminated, followed by its number and valid
+// UTF-8, every number below the .idx's count, and the count of items the
+// .ifo's synwordcount when it gives one. False with a message naming the
+// .syn file, forms as they were.
+bool ReadStarDictSyn(const StarDictInfo& info, std::string_view idx, std::string_view syn,
+                     std::vector<StarDictForm>& forms, std::string& error);
 
 // Decompresses a .dict.dz (gzip; dictzip is gzip with an extra field;
 // accepts several members one after another) with zlib. False with a

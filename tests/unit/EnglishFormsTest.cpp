@@ -1,0 +1,68 @@
+// English forms: each rule and the irregular table against a dictionary
+// that holds the head word and, where a rule guesses, its look-alikes.
+#include "dictionary/EnglishForms.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+using dictionary::EnglishForms;
+
+TEST(EnglishForms, CandidatesAreHeadWordsLikeliestFirst) {
+    const std::set<std::string> kHeadWords = {
+        "go",   "buy",  "write", "child", "mouse", "tooth", "study", "knife", "wolf", "box",  "house",
+        "stop", "make", "hope",  "hop",   "big",   "happy", "late",  "tie",   "lie",  "walk", "leave",
+        "leaf", "fall", "agree", "bus",   "good",  "bet",   "fly",   "run",   "use",  "us"};
+    const struct {
+        const char* text;
+        std::vector<std::string> expected;
+    } kCases[] = {
+        {"went", {"go"}},
+        {"Bought", {"buy"}},
+        {"written", {"write"}},
+        {"CHILDREN", {"child"}},
+        {"mice", {"mouse"}},
+        {"teeth", {"tooth"}},
+        {"studies", {"study"}},
+        {"studied", {"study"}},
+        {"knives", {"knife"}},
+        {"wolves", {"wolf"}},
+        {"boxes", {"box"}},
+        {"houses", {"house"}},
+        {"buses", {"bus"}},
+        {"goes", {"go"}},
+        {"flies", {"fly"}},
+        {"ties", {"tie"}},
+        {"stopped", {"stop"}},
+        {"stopping", {"stop"}},
+        {"making", {"make"}},
+        {"hoping", {"hope", "hop"}},
+        {"hopped", {"hop"}},
+        {"running", {"run"}},
+        {"walked", {"walk"}},
+        {"lying", {"lie"}},
+        {"agreed", {"agree"}},
+        {"falling", {"fall"}},
+        {"used", {"use", "us"}},
+        {"bigger", {"big"}},
+        {"biggest", {"big"}},
+        {"happier", {"happy"}},
+        {"happiest", {"happy"}},
+        {"later", {"late"}},
+        {"better", {"good", "bet"}},
+        {"leaves", {"leave", "leaf"}},
+        {"walk", {}},
+        {"walking", {"walk"}},
+        {"xyzzies", {}},
+        {"", {}},
+    };
+    for (const auto& c : kCases) {
+        int nCalls = 0;
+        const auto found = EnglishForms::Candidates(c.text, [&](std::string_view word) {
+            ++nCalls;
+            return kHeadWords.count(std::string(word)) > 0;
+        });
+        EXPECT_EQ(c.expected, found) << c.text;
+        EXPECT_LE(nCalls, 12) << c.text;
+    }
+}
