@@ -12,7 +12,6 @@ namespace {
 
 const int kMaxRedirects = 5;
 const size_t kMaxHead = 64 * 1024;
-const size_t kMaxChunkLine = 4096;
 const size_t kReceiveSize = 64 * 1024;
 
 [[noreturn]] void Fail(DWORD dwError) {
@@ -26,13 +25,6 @@ bool EqualNoCase(const std::string& a, const char* b) {
             return false;
     }
     return i == a.size() && !b[i];
-}
-
-std::string Trim(const std::string& text) {
-    const size_t first = text.find_first_not_of(" \t\r");
-    if (first == std::string::npos)
-        return std::string();
-    return text.substr(first, text.find_last_not_of(" \t\r") - first + 1);
 }
 
 struct Url {
@@ -85,7 +77,10 @@ bool WaitFor(SOCKET s, bool bWrite, DWORD dwTimeout) {
 
 }  // namespace
 
-CSocketHttpFile::CSocketHttpFile(const std::string& url, DWORD dwTimeout) : m_dwTimeout(dwTimeout) {
+CSocketHttpFile::CSocketHttpFile(const std::string& url, DWORD dwTimeout, DWORD dwMaxTime)
+    : m_dwTimeout(dwTimeout) {
+    if (dwMaxTime != INFINITE)
+        m_nDeadline = ::GetTickCount64() + dwMaxTime;
     WSADATA data;
     if (WSAStartup(MAKEWORD(2, 2), &data) != 0)
         Fail(ERROR_INTERNET_INTERNAL_ERROR);
@@ -123,8 +118,17 @@ void CSocketHttpFile::Close() {
     m_socket = INVALID_SOCKET;
     m_raw.clear();
     m_body.clear();
-    m_bEnded = m_bClosed = false;
-    m_chunkStep = ChunkStep::kSize;
+    m_bClosed = false;
+    m_decoder.reset();
+}
+
+DWORD CSocketHttpFile::StepTimeout() const {
+    if (m_nDeadline == 0)
+        return m_dwTimeout;
+    const ULONGLONG nNow = ::GetTickCount64();
+    if (nNow >= m_nDeadline)
+        Fail(ERROR_INTERNET_TIMEOUT);
+    return static_cast<DWORD>(std::min<ULONGLONG>(m_dwTimeout, m_nDeadline - nNow));
 }
 
 void CSocketHttpFile::Connect(const std::string& host, unsigned short nPort) {
@@ -143,7 +147,7 @@ void CSocketHttpFile::Connect(const std::string& host, unsigned short nPort) {
         u_long nNonBlocking = 1;
         ioctlsocket(s, FIONBIO, &nNonBlocking);
         bool bConnected = connect(s, p->ai_addr, static_cast<int>(p->ai_addrlen)) == 0;
-        if (!bConnected && WSAGetLastError() == WSAEWOULDBLOCK && WaitFor(s, true, m_dwTimeout)) {
+        if (!bConnected && WSAGetLastError() == WSAEWOULDBLOCK && WaitFor(s, true, StepTimeout())) {
             int nError = 0;
             int nSize = sizeof(nError);
             bConnected = getsockopt(s, SOL_SOCKET, SO_ERROR, reinterpret_cast<char*>(&nError), &nSize) == 0 &&
@@ -165,7 +169,7 @@ void CSocketHttpFile::SendRequest(const std::string& host, unsigned short nPort,
         request += ":" + std::to_string(nPort);
     request += "\r\nAccept: */*\r\nCache-Control: no-cache\r\nConnection: close\r\n\r\n";
     for (size_t nSent = 0; nSent < request.size();) {
-        if (!WaitFor(m_socket, true, m_dwTimeout))
+        if (!WaitFor(m_socket, true, StepTimeout()))
             Fail(ERROR_INTERNET_TIMEOUT);
         const int n = send(m_socket, request.data() + nSent, static_cast<int>(request.size() - nSent), 0);
         if (n == SOCKET_ERROR) {
@@ -179,7 +183,7 @@ void CSocketHttpFile::SendRequest(const std::string& host, unsigned short nPort,
 
 bool CSocketHttpFile::Receive() {
     for (;;) {
-        if (!WaitFor(m_socket, false, m_dwTimeout))
+        if (!WaitFor(m_socket, false, StepTimeout()))
             Fail(ERROR_INTERNET_TIMEOUT);
         char buffer[kReceiveSize];
         const int n = recv(m_socket, buffer, sizeof(buffer), 0);
@@ -196,133 +200,34 @@ bool CSocketHttpFile::Receive() {
 
 void CSocketHttpFile::ReadHead(std::string& location) {
     size_t nEnd;
-    size_t nSkip;
-    for (;;) {
-        nEnd = m_raw.find("\r\n\r\n");
-        nSkip = 4;
-        if (nEnd == std::string::npos) {
-            nEnd = m_raw.find("\n\n");
-            nSkip = 2;
-        }
-        if (nEnd != std::string::npos)
-            break;
+    while ((nEnd = http::HeadEnd(m_raw)) == std::string::npos) {
         if (m_raw.size() > kMaxHead || !Receive())
             Fail(ERROR_HTTP_INVALID_SERVER_RESPONSE);
     }
-    const std::string head = m_raw.substr(0, nEnd);
-    m_raw.erase(0, nEnd + nSkip);
-
-    // "HTTP/1.1 200 OK", then "Name: value" lines.
-    size_t nLine = head.find('\n');
-    const std::string status = Trim(head.substr(0, nLine));
-    if (status.compare(0, 5, "HTTP/") != 0 || status.size() < 12 || status[8] != ' ' ||
-        status.find_first_not_of("0123456789", 9) < 12)
+    if (!http::ParseHead(std::string_view(m_raw).substr(0, nEnd), m_head))
         Fail(ERROR_HTTP_INVALID_SERVER_RESPONSE);
-    m_dwStatus = static_cast<DWORD>(std::strtoul(status.substr(9, 3).c_str(), nullptr, 10));
-    m_strStatusText = CString(Trim(status.substr(12)));
-    m_strContentType = CString();
-    m_framing = Framing::kClose;
-    bool bLength = false;
-    while (nLine != std::string::npos) {
-        const size_t nNext = head.find('\n', nLine + 1);
-        const std::string line =
-            head.substr(nLine + 1, nNext == std::string::npos ? std::string::npos : nNext - nLine - 1);
-        nLine = nNext;
-        const size_t nColon = line.find(':');
-        if (nColon == std::string::npos)
-            continue;
-        const std::string name = Trim(line.substr(0, nColon));
-        const std::string value = Trim(line.substr(nColon + 1));
-        if (EqualNoCase(name, "Content-Type")) {
-            m_strContentType = CString(value);
-        } else if (EqualNoCase(name, "Location")) {
-            location = value;
-        } else if (EqualNoCase(name, "Transfer-Encoding")) {
-            std::string lower = value;
-            for (char& c : lower)
-                c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-            if (lower.find("chunked") != std::string::npos)
-                m_framing = Framing::kChunked;
-        } else if (EqualNoCase(name, "Content-Length")) {
-            if (value.empty() || value.find_first_not_of("0123456789") != std::string::npos)
-                Fail(ERROR_HTTP_INVALID_SERVER_RESPONSE);
-            m_nLength = std::strtoull(value.c_str(), nullptr, 10);
-            bLength = true;
-        }
-    }
-    const bool bRedirect =
-        m_dwStatus == 301 || m_dwStatus == 302 || m_dwStatus == 303 || m_dwStatus == 307 || m_dwStatus == 308;
-    if (!bRedirect)
-        location.clear();
-    if (m_framing != Framing::kChunked && bLength)
-        m_framing = Framing::kLength;
-    m_chunkStep = ChunkStep::kSize;
-    m_nLeft = m_framing == Framing::kLength ? m_nLength : 0;
-    // No body: informational answers, 204 and 304.
-    m_bEnded = (m_dwStatus >= 100 && m_dwStatus < 200) || m_dwStatus == 204 || m_dwStatus == 304 ||
-               (m_framing == Framing::kLength && m_nLength == 0);
-}
-
-void CSocketHttpFile::Decode() {
-    while (!m_bEnded && !m_raw.empty()) {
-        if (m_framing == Framing::kClose) {
-            m_body += m_raw;
-            m_raw.clear();
-            return;
-        }
-        if (m_framing == Framing::kLength || m_chunkStep == ChunkStep::kData) {
-            const size_t n = static_cast<size_t>(std::min<ULONGLONG>(m_nLeft, m_raw.size()));
-            m_body.append(m_raw, 0, n);
-            m_raw.erase(0, n);
-            m_nLeft -= n;
-            if (m_nLeft > 0)
-                return;
-            if (m_framing == Framing::kLength)
-                m_bEnded = true;
-            else
-                m_chunkStep = ChunkStep::kDataEnd;
-            continue;
-        }
-        // A line: a chunk's size, the end of a chunk's data, or a trailer.
-        const size_t nLf = m_raw.find('\n');
-        if (nLf == std::string::npos) {
-            if (m_raw.size() > kMaxChunkLine)
-                Fail(ERROR_HTTP_INVALID_SERVER_RESPONSE);
-            return;
-        }
-        const std::string line = Trim(m_raw.substr(0, nLf));
-        m_raw.erase(0, nLf + 1);
-        if (m_chunkStep == ChunkStep::kDataEnd) {
-            if (!line.empty())
-                Fail(ERROR_HTTP_INVALID_SERVER_RESPONSE);
-            m_chunkStep = ChunkStep::kSize;
-            continue;
-        }
-        if (m_chunkStep == ChunkStep::kTrailers) {
-            if (line.empty())
-                m_bEnded = true;  // the whole body has come
-            continue;
-        }
-        const std::string size = line.substr(0, line.find(';'));
-        if (size.empty() || size.find_first_not_of("0123456789abcdefABCDEF") != std::string::npos ||
-            size.size() > 15)
-            Fail(ERROR_HTTP_INVALID_SERVER_RESPONSE);
-        m_nLeft = std::strtoull(size.c_str(), nullptr, 16);
-        m_chunkStep = m_nLeft == 0 ? ChunkStep::kTrailers : ChunkStep::kData;
-    }
+    m_raw.erase(0, nEnd);
+    m_strStatusText = CString(m_head.statusText);
+    m_strContentType = CString(m_head.contentType);
+    location = m_head.location;
+    m_decoder.emplace(m_head);
 }
 
 DWORD CSocketHttpFile::QueryDataAvailable() {
     for (;;) {
-        Decode();
+        if (!m_raw.empty()) {
+            const http::BodyDecoder::Result result = m_decoder->Feed(m_raw, m_body);
+            m_raw.clear();
+            if (result == http::BodyDecoder::Result::kInvalid)
+                Fail(ERROR_HTTP_INVALID_SERVER_RESPONSE);
+        }
         if (!m_body.empty())
             return static_cast<DWORD>(std::min<size_t>(m_body.size(), MAXDWORD));
-        if (m_bEnded)
+        if (m_decoder->State() == http::BodyDecoder::Result::kEnded)
             return 0;
         if (m_bClosed) {
-            if (m_framing != Framing::kClose)
+            if (m_decoder->Close() != http::BodyDecoder::Result::kEnded)
                 Fail(ERROR_INTERNET_CONNECTION_ABORTED);  // cut off before its end
-            m_bEnded = true;
             return 0;
         }
         if (!Receive())
@@ -351,9 +256,9 @@ BOOL CSocketHttpFile::QueryInfo(DWORD dwInfoLevel, CString& strValue) const {
 }
 
 BOOL CSocketHttpFile::GetContentLength(ULONGLONG& nLength) const {
-    if (m_framing != Framing::kLength)
+    if (m_head.framing != http::Framing::kLength)
         return FALSE;
-    nLength = m_nLength;
+    nLength = m_head.length;
     return TRUE;
 }
 

@@ -6,23 +6,28 @@
 // Blocking, within a time-out for each step; plain http only.
 #pragma once
 
+#include "framework/HttpBody.h"
+#include "framework/HttpHead.h"
 #include "framework/Internet.h"
 #include "framework/String.h"
 
+#include <optional>
 #include <string>
 
 class CSocketHttpFile {
 public:
     // Connects, sends the GET and reads the answer's head, following up to
-    // five redirects. Throws CInternetException*.
-    CSocketHttpFile(const std::string& url, DWORD dwTimeout);
+    // five redirects. Each step waits at most dwTimeout, and every step
+    // until the body's end, the redirects' too, within dwMaxTime in all.
+    // Throws CInternetException*.
+    CSocketHttpFile(const std::string& url, DWORD dwTimeout, DWORD dwMaxTime = INFINITE);
     ~CSocketHttpFile();
     CSocketHttpFile(const CSocketHttpFile&) = delete;
     CSocketHttpFile& operator=(const CSocketHttpFile&) = delete;
 
     // As CHttpFile's: the status, the content type and status text
     // (HTTP_QUERY_CONTENT_TYPE, HTTP_QUERY_STATUS_TEXT), the announced length.
-    DWORD GetStatusCode() const { return m_dwStatus; }
+    DWORD GetStatusCode() const { return m_head.status; }
     BOOL QueryInfo(DWORD dwInfoLevel, CString& strValue) const;
     BOOL GetContentLength(ULONGLONG& nLength) const;
     // How many bytes of the body can be read now, waiting for some within
@@ -37,30 +42,24 @@ public:
     static BOOL UsesProxy();
 
 private:
-    enum class Framing { kLength, kChunked, kClose };
-    // Where a chunked body is: at a chunk's size line, in its data, at the
-    // line end after the data, or in the trailers after the last chunk.
-    enum class ChunkStep { kSize, kData, kDataEnd, kTrailers };
-
     void Connect(const std::string& host, unsigned short nPort);
     void SendRequest(const std::string& host, unsigned short nPort, const std::string& path);
     // Reads and parses the head; the bytes after it stay in m_raw.
     void ReadHead(std::string& location);
     // Receives more raw bytes; false when the server has closed.
     bool Receive();
-    // Moves what the raw bytes hold of the body into m_body.
-    void Decode();
+    // How long the next step may wait: the time-out for a step, or what is
+    // left of the whole download's time if that is less. Throws when
+    // nothing is left.
+    DWORD StepTimeout() const;
 
     UINT_PTR m_socket = ~UINT_PTR(0);  // a SOCKET; INVALID_SOCKET when none
     DWORD m_dwTimeout;
-    DWORD m_dwStatus = 0;
+    ULONGLONG m_nDeadline = 0;  // GetTickCount64's at the end of the whole time; 0: none
+    http::AnswerHead m_head;
     CString m_strStatusText;
     CString m_strContentType;
-    Framing m_framing = Framing::kClose;
-    ULONGLONG m_nLength = 0;  // kLength: the announced length
-    ULONGLONG m_nLeft = 0;    // body bytes (kLength) or chunk bytes (kChunked) still to come
-    ChunkStep m_chunkStep = ChunkStep::kSize;
-    bool m_bEnded = false;   // the body is complete
+    std::optional<http::BodyDecoder> m_decoder;
     bool m_bClosed = false;  // the server closed the connection
     std::string m_raw;       // received, not yet decoded
     std::string m_body;      // decoded, not yet read

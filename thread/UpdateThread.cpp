@@ -8,6 +8,7 @@
 #include "dictionary/TextFold.h"
 #include "dictionary/UpdateMerge.h"
 #include "framework/File.h"
+#include "framework/HttpHead.h"
 #include "framework/Internet.h"
 #include "framework/SocketHttp.h"
 #include "res/resource.h"
@@ -148,6 +149,7 @@ struct CDownload {
     // Given before the thread starts.
     CString strURL;
     DWORD dwTimeout = 0;
+    DWORD dwMaxTime = INFINITE;  // the whole download's
     ULONGLONG nMaxSize = 0;
     INT_PTR nMaxLines = 0;
     // The thread's results, read once hDone is set.
@@ -186,11 +188,14 @@ void Fetch(CDownload& d) {
                     CString strType;
                     file.QueryInfo(HTTP_QUERY_CONTENT_TYPE, strType);
                     if (dwStatus < 200 || dwStatus > 299) {
+                        // The server's own words go to the status bar and the
+                        // balloon: only as printable text, and not much of it.
                         CString strStatus;
                         file.QueryInfo(HTTP_QUERY_STATUS_TEXT, strStatus);
+                        const std::string shown = http::PrintableStatusText(strStatus.Str());
                         strFailure = CString("The update server answered " + std::to_string(dwStatus));
-                        if (!strStatus.IsEmpty())
-                            strFailure += " " + strStatus;
+                        if (!shown.empty())
+                            strFailure += CString(" " + shown);
                     } else if (dictionary::IsPageContentType(strType.Str())) {
                         strFailure = kNotADictionary;
                     } else if (file.GetContentLength(nLength) && nLength > d.nMaxSize) {
@@ -243,7 +248,7 @@ void Fetch(CDownload& d) {
                     session.Close();
                 } else {
                     // Straight from the socket, which tells a cut-off body.
-                    CSocketHttpFile file(d.strURL.Str(), d.dwTimeout);
+                    CSocketHttpFile file(d.strURL.Str(), d.dwTimeout, d.dwMaxTime);
                     readAnswer(file);
                 }
             },
@@ -268,6 +273,7 @@ BOOL CUpdateThread::Download(CString strURL, CStringArray& arrLines) {
     auto pDownload = std::make_shared<CDownload>();
     pDownload->strURL = strURL;
     pDownload->dwTimeout = m_dwTimeout;
+    pDownload->dwMaxTime = m_dwMaxDownloadTime;
     pDownload->nMaxSize = m_nMaxDownloadSize;
     pDownload->nMaxLines = m_nMaxDownloadLines;
     DWORD dwWait = WAIT_FAILED;

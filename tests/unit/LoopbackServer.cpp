@@ -157,7 +157,7 @@ void LoopbackServer::Serve(SOCKET s) {
     }
 
     std::string head = "HTTP/1.1 " + std::to_string(reply.status) + " " + reply.reason +
-                       "\r\nContent-Type: text/plain\r\nConnection: close\r\n";
+                       "\r\nContent-Type: text/plain\r\nConnection: close\r\n" + reply.fields;
     const bool bBreakOff = reply.behaviour == Reply::kResetMidBody ||
                            reply.behaviour == Reply::kCloseMidBody || reply.behaviour == Reply::kStallMidBody;
     if (reply.announceLength || bBreakOff)

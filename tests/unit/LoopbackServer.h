@@ -25,6 +25,7 @@ public:
         std::string reason = "OK";
         std::string body;
         bool announceLength = true;  // else the end of the connection ends the body
+        std::string fields;          // more lines of the head, each with its CR LF
         int trickleMs = 100;         // kTrickle: the pause before each byte
     };
 

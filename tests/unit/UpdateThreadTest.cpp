@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -116,6 +117,27 @@ Reply ErrorPage(int status, const char* reason) {
     return reply;
 }
 
+// The body in chunks of five bytes, then trailer fields after the last.
+Reply Chunked(const std::string& body, int nTrailers) {
+    std::string chunks;
+    for (size_t i = 0; i < body.size(); i += 5)
+        chunks += std::to_string(std::min<size_t>(5, body.size() - i)) + "\r\n" + body.substr(i, 5) + "\r\n";
+    chunks += "0\r\n";
+    for (int i = 0; i < nTrailers; ++i)
+        chunks += "X-Trailer: " + std::to_string(i) + "\r\n";
+    Reply reply = Answer(chunks + "\r\n", Reply::kAnswer, false);
+    reply.fields = "Transfer-Encoding: chunked\r\n";
+    return reply;
+}
+
+Reply Redirect(const std::string& location) {
+    Reply reply = Answer("");
+    reply.status = 302;
+    reply.reason = "Found";
+    reply.fields = "Location: " + location + "\r\n";
+    return reply;
+}
+
 std::string Words(int n) {
     std::string body;
     for (int i = 0; i < n; ++i)
@@ -148,10 +170,13 @@ const char kEnglishDone[] = "English database has been successfully updated";
 const std::string kBig = "big:" + std::string(6 << 20, 'x');
 const std::string kSecond = "second:" + std::string(5 << 20, 'y');
 const char kNotADictionary[] = "The update server did not send a dictionary";
+const char kUnparsable[] = "The server returned an invalid or unrecognized response|Internet error 12152.";
+const std::string kLongReason = "Not Found " + std::string(100, '.');
+const std::string kLongReasonShown = "The update server answered 404 " + kLongReason.substr(0, 64);
 
 // clang-format off
 const Case kCases[] = {
-    {"new words", UpdateAction::kEnglish, "house:casa\r\nbank:banca", Answer("house:locuinta\nbook:carte\r\nBOOK:x\n\ntree:co\rpac"),
+    {"new words", UpdateAction::kEnglish, "house:casa\r\nbank:banca", Chunked("house:locuinta\nbook:carte\r\nBOOK:x\n\ntree:co\rpac", 2),
      UPDATE_DONE, kEnglishDone, "house:casa\r\nbank:banca\r\nbook:carte\r\ntree:copac\r\n"},
     {"nothing new", UpdateAction::kEnglish, "House:casa\r\n\xE3la:x\r\n", Answer("HOUSE:a\n\xC3LA:b\n\n\r\n \t\n"),
      UPDATE_NOT_NEEDED, "There is no need to update english database", "House:casa\r\n\xE3la:x\r\n"},
@@ -163,10 +188,13 @@ const Case kCases[] = {
     {"a page", UpdateAction::kEnglish, "a:1\r\n", Answer("\r\n<!DOCTYPE html>\n<p>note: accept</p>\n"),
      UPDATE_DOWNLOAD_FAILED, kNotADictionary, "a:1\r\n"},
     {"empty", UpdateAction::kRomanian, "a:1\r\n", Answer(""), UPDATE_FAILED, "The romanian update file is empty", "a:1\r\n"},
-    {"error page", UpdateAction::kEnglish, "a:1\r\n", ErrorPage(500, "Internal Server Error"), UPDATE_DOWNLOAD_FAILED,
+    {"error page", UpdateAction::kEnglish, "a:1\r\n", ErrorPage(500, "Internal\x01 Server\x7F Error"), UPDATE_DOWNLOAD_FAILED,
      "The update server answered 500 Internal Server Error", "a:1\r\n"},
-    {"not found", UpdateAction::kRomanian, "a:1\r\n", ErrorPage(404, "Not Found"), UPDATE_DOWNLOAD_FAILED,
-     "The update server answered 404 Not Found", "a:1\r\n"},
+    {"not found", UpdateAction::kRomanian, "a:1\r\n", ErrorPage(404, kLongReason.c_str()), UPDATE_DOWNLOAD_FAILED,
+     kLongReasonShown.c_str(), "a:1\r\n"},
+    {"trailers without end", UpdateAction::kEnglish, "a:1\r\n", Chunked("b:1\n", 40), UPDATE_DOWNLOAD_FAILED, kUnparsable, "a:1\r\n"},
+    {"a redirect into the request's lines", UpdateAction::kEnglish, "a:1\r\n", Redirect("/update/enu.tmp\rX-Sent: 1"),
+     UPDATE_DOWNLOAD_FAILED, kUnparsable, "a:1\r\n"},
     {"never answers", UpdateAction::kEnglish, "a:1\r\n", Answer("", Reply::kStall), UPDATE_DOWNLOAD_FAILED, kTimedOut, "a:1\r\n"},
     {"silent in the body", UpdateAction::kEnglish, "a:1\r\n", Answer(Words(200), Reply::kStallMidBody), UPDATE_DOWNLOAD_FAILED,
      kTimedOut, "a:1\r\n"},
