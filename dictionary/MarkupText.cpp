@@ -1,5 +1,6 @@
 #include "dictionary/MarkupText.h"
 
+#include "dictionary/GrammarLabel.h"
 #include "dictionary/TagEnds.h"
 #include "framework/CodePage.h"
 
@@ -151,9 +152,28 @@ public:
 private:
     std::string& Current() { return m_bPhonetics ? m_phonetics : m_piece; }
 
+    // A label alone before definitions (not inside a list item, before any
+    // translation or after a list has ended) goes with the translations
+    // that follow it.
     void Flush() {
-        AddTranslation(m_entry, m_piece);
+        const std::string cleaned = CleanTranslation(m_piece);
         m_piece.clear();
+        if (cleaned.empty())
+            return;
+        const std::string_view label = m_bInItem || !m_bLabelPlace ? std::string_view() : ShortLabel(cleaned);
+        if (!label.empty()) {
+            m_label = label;
+            return;
+        }
+        AddTranslation(m_entry, m_label.empty() ? cleaned : cleaned + " (" + m_label + ")");
+        m_bLabelPlace = false;
+    }
+
+    void NoteStructure(const Tag& tag) {
+        if (IsOneOf(tag.name, {"li", "dd", "def"}))
+            m_bInItem = !tag.bClosing;
+        else if (tag.bClosing && IsOneOf(tag.name, {"ol", "ul"}))
+            m_bLabelPlace = true;
     }
 
     void EndPhonetics() {
@@ -178,6 +198,7 @@ private:
         } else if (IsOneOf(tag.name, {"br", "li", "p", "div", "def", "ul", "ol", "dd", "dt", "table", "tr",
                                       "hr", "h1", "h2", "h3", "h4", "h5", "h6", "blockquote"})) {
             Flush();
+            NoteStructure(tag);
         }
     }
 
@@ -204,6 +225,9 @@ private:
     std::string m_phonetics;
     bool m_bPhonetics = false;
     const char* m_pSkipUntil = nullptr;
+    std::string m_label;        // the short form of the label in force
+    bool m_bInItem = false;     // inside a list item
+    bool m_bLabelPlace = true;  // where a label may stand
 };
 
 }  // namespace

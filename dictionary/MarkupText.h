@@ -15,7 +15,10 @@ namespace dictionary {
 // and numeric &#NNN; &#xHH;), the text split into translations at line
 // breaks, <br>, list items (<li>, <p>, <div>, XDXF <def>), and ';'.
 // Added to entry through AddTranslation. Phonetics ('t', or XDXF <tr>)
-// becomes one translation "[...]".
+// becomes one translation "[...]". In marked-up text, a grammatical label
+// standing alone before definitions ("<i>adj</i><br><ol><li>walking</li>")
+// is written after each translation that follows it, "walking (adj.)"
+// (GrammarLabel.h), instead of being one.
 //
 // What the markup holds besides: the head word XDXF repeats in <k> and the
 // content of HTML <script> and <style> are left out; a '<' that starts no

@@ -62,6 +62,13 @@ TEST(ImportReaders, MarkupBecomesCleanTranslations) {
         {'l', "a\x01z\xFF\tx\xC2\x85", {"az x"}},
         {'t', " [ha\xCA\x8As] ", {"[ha\xCA\x8As]"}},
         {'W', "binary; data", {}},
+        {'h',
+         "<i>noun</i><br><ol><li>name</li><li>noun; book</li></ol><i>Verb.</i><ol><li>to name</li></ol>",
+         {"name (n.)", "noun (n.)", "book (n.)", "to name (v.)"}},
+        {'h', "<b>name</b><br>A village<br>adj", {"A village (name)", "adj (name)"}},
+        {'x', "<k>w</k><i>adj</i><def>walking</def>", {"walking (adj.)"}},
+        {'h', "walking<br>adj<br>colloquial", {"walking", "adj", "colloquial"}},
+        {'m', "noun\nbook", {"noun", "book"}},
     };
     for (const auto& c : kCases)
         EXPECT_EQ(c.expected, FromMarkup(c.data, c.type)) << c.type << " " << c.data;
