@@ -7,7 +7,7 @@
 #   scripts/fuzz.sh build              build only
 #   scripts/fuzz.sh run TARGET [SECS]  run one fuzzer (line_format,
 #                                      line_splitter, entry_rewriter, update_merge,
-#                                      stardict, tab_text)
+#                                      stardict, tab_text, word_forms)
 #
 # Each run starts from the seeds in tests/fuzz/corpus/TARGET (which also
 # hold every input that once found a fault) and from what earlier runs
@@ -17,7 +17,7 @@ set -euo pipefail
 . "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
 FUZZ_BUILD=${TAV_FUZZ_BUILD:-$TAV_BUILD/fuzz}
-TARGETS=(line_format line_splitter entry_rewriter update_merge stardict tab_text)
+TARGETS=(line_format line_splitter entry_rewriter update_merge stardict tab_text word_forms)
 
 fuzz_build() {
   local generator=()
