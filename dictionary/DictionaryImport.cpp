@@ -217,7 +217,7 @@ void JoinRepeatedWords(std::vector<dictionary::ImportEntry>& entries) {
 // The lines of a file in Tav's own format, judged as an update's download
 // is: a page, or a line that is no dictionary line, refuses the file.
 bool TavTextLines(const CFilePath& source, std::string& bytes, std::vector<std::string>& lines,
-                  CString& strError) {
+                  CString& strError, const ImportProgress& onProgress) {
     const size_t nEnd = bytes.find('\x1A');
     if (nEnd != std::string::npos)
         bytes.resize(nEnd);  // where a reader of the file stops
@@ -229,7 +229,12 @@ bool TavTextLines(const CFilePath& source, std::string& bytes, std::vector<std::
         else
             lines.emplace_back(line);
     };
-    splitter.Feed(bytes.data(), bytes.size(), add);
+    // In pieces, reporting between them: a large file can be given up.
+    for (size_t nStart = 0; nStart < bytes.size(); nStart += kTabTextPiece) {
+        splitter.Feed(bytes.data() + nStart, std::min(kTabTextPiece, bytes.size() - nStart), add);
+        if (onProgress)
+            onProgress(static_cast<int>(70 * (nStart + 1) / bytes.size()));
+    }
     splitter.Finish(add);
     if (!bDictionary)
         strError = NameOf(source) + " is not a dictionary file";
@@ -287,7 +292,7 @@ BOOL ReadEntryLines(const CFilePath& source, const ImportProgress& onProgress,
             if (kind == ImportKind::kTavText) {
                 std::string bytes;
                 if (!ReadSource(source, bytes, result.strText) ||
-                    !TavTextLines(source, bytes, lines, result.strText))
+                    !TavTextLines(source, bytes, lines, result.strText, onProgress))
                     lines.clear();
                 return;
             }

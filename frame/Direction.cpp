@@ -5,12 +5,12 @@
 
 void CMainFrame::OnEnglishRomanian() {
     if (IsRomanianEnglish(theApp.m_direction))
-        SendMessage(WM_LOAD_DICTIONARY, static_cast<WPARAM>(Direction::kEnglishRomanian));
+        LoadDirection(Direction::kEnglishRomanian);
 }
 
 void CMainFrame::OnRomanianEnglish() {
     if (!IsRomanianEnglish(theApp.m_direction))
-        SendMessage(WM_LOAD_DICTIONARY, static_cast<WPARAM>(Direction::kRomanianEnglish));
+        LoadDirection(Direction::kRomanianEnglish);
 }
 
 void CMainFrame::OnUpdateFrameTitle(BOOL) {

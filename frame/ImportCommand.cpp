@@ -59,20 +59,24 @@ void CMainFrame::OnImportDictionary() {
 }
 
 LRESULT CMainFrame::OnImportProgress(WPARAM wParam, LPARAM) {
-    if (m_pImportProgress && m_pImportProgress->m_hWnd)
+    if (IsImportRunning() && m_pImportProgress && m_pImportProgress->m_hWnd && wParam <= 100)
         m_pImportProgress->SetPos(static_cast<int>(wParam));
     return 0;
 }
 
 LRESULT CMainFrame::OnImportDone(WPARAM, LPARAM) {
-    if (!m_importThread.IsRunning())
+    // Only an import that has ended is finished; the message alone (another
+    // program may post it) does nothing.
+    if (!m_importThread.HasEnded())
         return 0;
     const ImportResult result = m_importThread.Finish();
     const Direction direction = m_importThread.GetDirection();
     --m_nEditDialogs;
     m_pImportProgress.reset();  // the status pane gets its text back
+    // The list shows the new words when it shows that dictionary; the
+    // direction stays as the user left it.
     if (result.bMerged && result.nImported > 0 && direction == theApp.m_direction)
-        ReloadAfterEdit();
+        ReloadAfterEdit(direction);
     SetMessageText(result.strText);
     return 0;
 }

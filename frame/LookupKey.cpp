@@ -118,9 +118,10 @@ void AddKey(std::vector<INPUT>& inputs, WORD wVk, bool bUp) {
     inputs.push_back(input);
 }
 
-// Ctrl+C for the program in front. The chord's own Shift (and any Alt or
-// Windows key) is let go first: with it, programs take the key for another
-// command.
+// Ctrl+Insert for the program in front: edit controls, browsers, office
+// programs and terminals all copy with it, and no terminal takes it for an
+// interrupt, as it does Ctrl+C. The chord's own Shift (and any Alt or
+// Windows key) is let go first: Shift+Insert would paste.
 void SendCopyKey() {
     std::vector<INPUT> inputs;
     for (WORD wVk : {VK_LSHIFT, VK_RSHIFT, VK_LMENU, VK_RMENU, VK_LWIN, VK_RWIN, VK_LCONTROL, VK_RCONTROL}) {
@@ -128,8 +129,8 @@ void SendCopyKey() {
             AddKey(inputs, wVk, true);
     }
     AddKey(inputs, VK_CONTROL, false);
-    AddKey(inputs, 'C', false);
-    AddKey(inputs, 'C', true);
+    AddKey(inputs, VK_INSERT, false);
+    AddKey(inputs, VK_INSERT, true);
     AddKey(inputs, VK_CONTROL, true);
     ::SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
 }
@@ -148,14 +149,6 @@ bool WaitForClipboardChange(DWORD nSequence) {
     return ::GetClipboardSequenceNumber() != nSequence;
 }
 
-// In a console Ctrl+C stops the running program instead of copying.
-bool IsConsole(HWND hWnd) {
-    char className[64] = {};
-    ::GetClassNameA(hWnd, className, sizeof(className));
-    return lstrcmpiA(className, "ConsoleWindowClass") == 0 ||
-           lstrcmpiA(className, "CASCADIA_HOSTING_WINDOW_CLASS") == 0;
-}
-
 // The text selected in the program in front, or, when it copies nothing,
 // the clipboard's text. The clipboard ends up holding what it held before.
 std::u16string TakeTextFromFront(HWND hWnd) {
@@ -166,8 +159,6 @@ std::u16string TakeTextFromFront(HWND hWnd) {
         before = ClipboardText();
         ::CloseClipboard();
     }
-    if (IsConsole(::GetForegroundWindow()))
-        return before;
     const DWORD nSequence = ::GetClipboardSequenceNumber();
     SendCopyKey();
     if (!WaitForClipboardChange(nSequence))
@@ -222,6 +213,13 @@ void CMainFrame::OnLookupKeyOption() {
 LRESULT CMainFrame::OnHotKey(WPARAM wParam, LPARAM) {
     if (static_cast<int>(wParam) != kLookupKeyId)
         return 0;
+    if (!IsWindowEnabled()) {
+        // A dialog of the window's is open (a word being added, changed or
+        // deleted among them): what it was opened for stays as it is, and it
+        // comes to the front instead.
+        BringOpenDialogToFront();
+        return 0;
+    }
     std::u16string text;
     // In front already, the user means the word box's text or the clipboard.
     if (::GetForegroundWindow() != m_hWnd)
@@ -234,6 +232,14 @@ LRESULT CMainFrame::OnHotKey(WPARAM wParam, LPARAM) {
     codepage::FromUtf16(text, bytes);  // up to a character the dictionaries cannot hold
     LookUpFromElsewhere(CString(dictionary::TrimToLookupText(bytes).c_str()));
     return 0;
+}
+
+void CMainFrame::BringOpenDialogToFront() {
+    if (!IsWindowVisible())
+        ShowWindow(SW_SHOW);
+    if (IsIconic())
+        ShowWindow(SW_RESTORE);
+    ::SetForegroundWindow(::GetLastActivePopup(m_hWnd));
 }
 
 void CMainFrame::LookUpFromElsewhere(const CString& strText) {
@@ -258,6 +264,6 @@ void CMainFrame::LookUpFromElsewhere(const CString& strText) {
     if (CWnd* pWordBox = GetWordBox())
         pWordBox->SetWindowText(strText);
     if (direction != theApp.m_direction && !IsUpdateRunning())
-        SendMessage(WM_LOAD_DICTIONARY, static_cast<WPARAM>(direction));
+        LoadDirection(direction);
     FocusWordBox(TRUE);
 }

@@ -8,6 +8,7 @@
 #include "framework/DocTemplate.h"
 #include "framework/Dpi.h"
 #include "framework/Module.h"
+#include "framework/MessageGuard.h"
 #include "res/resource.h"
 #include "widgets/ProgressBar.h"
 
@@ -114,6 +115,7 @@ CMainFrame::CMainFrame()
       m_bWordFromList(FALSE),
       m_bDeleteAllowed(FALSE),
       m_nEditDialogs(0),
+      m_bLoadAsked(FALSE),
       m_updateStep(UpdateStep::kIdle),
       m_bEnglishUpdated(FALSE),
       m_bRomanianUpdated(FALSE),
@@ -217,9 +219,15 @@ void CMainFrame::LoadToolbarImages() {
 }
 
 LRESULT CMainFrame::OnDpiChanged(WPARAM wParam, LPARAM lParam) {
-    ApplyDpi(HIWORD(wParam));
-    // The system's suggestion keeps the window where the user dragged it.
-    if (const auto* pRect = reinterpret_cast<const RECT*>(lParam))
+    // Whatever the message says, images and fonts are sized for a
+    // resolution some monitor has.
+    ApplyDpi(dpi::Clamp(HIWORD(wParam)));
+    // The system's suggestion keeps the window where the user dragged it; it
+    // is taken only from the system, and only when it lies on a monitor.
+    const auto* pRect =
+        messageguard::IsSentFromAnotherThread() ? nullptr : reinterpret_cast<const RECT*>(lParam);
+    if (pRect && pRect->right > pRect->left && pRect->bottom > pRect->top &&
+        ::MonitorFromRect(pRect, MONITOR_DEFAULTTONULL))
         ::SetWindowPos(m_hWnd, nullptr, pRect->left, pRect->top, pRect->right - pRect->left,
                        pRect->bottom - pRect->top, SWP_NOZORDER | SWP_NOACTIVATE);
     return 0;

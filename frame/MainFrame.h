@@ -92,6 +92,8 @@ protected:
     // Looking words up.
     void OnWordBoxChange();
     LRESULT OnLoadDictionary(WPARAM wParam, LPARAM lParam);
+    // Sends WM_LOAD_DICTIONARY: the one way the direction changes.
+    void LoadDirection(Direction direction);
     // Empties both lists and loads the word list of the current direction.
     void LoadWordList(LPCSTR lpszStatusText);
     // F6 and Shift+F6: word box -> word list -> translation list, and back.
@@ -108,6 +110,8 @@ protected:
     void StartUpdateRun(UpdateAction action);
     void EndUpdateCycle();
     LRESULT OnUpdateReport(WPARAM wParam, LPARAM lParam);
+    // Shows a run's report, stops the run and arms the cycle's next step.
+    void EndUpdateRun(int nResult, const CString& strReport);
     void OnHelpUpdate();
 
     // Options, and the way back from the notification area.
@@ -131,6 +135,8 @@ protected:
     // Comes to the front and looks up the first word or short phrase of
     // the text, in the direction whose dictionary has it.
     void LookUpFromElsewhere(const CString& strText);
+    // While a dialog of the window's is open, the lookup key shows it instead.
+    void BringOpenDialogToFront();
 
     // The monitor's resolution: images, fonts and bars sized for nDpi.
     LRESULT OnDpiChanged(WPARAM wParam, LPARAM lParam);
@@ -156,7 +162,7 @@ protected:
     // Says so and returns TRUE while an update cycle runs.
     BOOL RefuseWhileUpdating();
     // Reloads both lists after an edit of the dictionary file.
-    void ReloadAfterEdit();
+    void ReloadAfterEdit(Direction direction);
     // Puts the edited word back into the word box (or selects it in the list).
     void ShowEditedWord(const CString& strWord);
     // Shows the selected word's translations a quarter second from now; a
@@ -195,6 +201,8 @@ private:
     // Set while the word list's selection writes the word box.
     BOOL m_bWordFromList;
     BOOL m_bDeleteAllowed;
+    // Set while the window sends itself WM_LOAD_DICTIONARY.
+    BOOL m_bLoadAsked;
     // How many edit dialogs and confirmations are open: an update cycle
     // waits for them to close before it takes a step.
     int m_nEditDialogs;

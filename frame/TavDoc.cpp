@@ -48,8 +48,8 @@ void CTavDoc::SetStatusText(LPCSTR lpszText) {
         m_windows.pFrame->SetMessageText(lpszText);
 }
 
-CFilePath CTavDoc::DictionaryPath() const {
-    return GetProgramFilePath(GetDictionaryFileName(m_direction));
+CFilePath CTavDoc::DictionaryPath(Direction direction) {
+    return GetProgramFilePath(GetDictionaryFileName(direction));
 }
 
 BOOL CTavDoc::OnNewDocument() {
@@ -77,7 +77,7 @@ void CTavDoc::CountLines() {
 
 BOOL CTavDoc::LoadDictionary(Direction direction, CString strStatusText) {
     m_direction = direction;
-    const CFilePath path = DictionaryPath();
+    const CFilePath path = DictionaryPath(direction);
     int nMax = IsRomanianEnglish(direction) ? m_nRoProgressMax : m_nEnProgressMax;
     CString strError;
     BOOL bLoaded;
@@ -141,27 +141,30 @@ int CTavDoc::Split(CString strText, CString strSeparator, CStringArray& arrParts
     return static_cast<int>(arrParts.GetSize());
 }
 
-BOOL CTavDoc::AddWord(CString strWord, CString strTranslations) {
+BOOL CTavDoc::AddWord(Direction direction, CString strWord, CString strTranslations) {
     CString strError;
-    const CFilePath path = DictionaryPath();
-    if (AppendEntry(path, strWord, strTranslations, strError, m_listLines.HasTextAfterEndMark()))
+    const CFilePath path = DictionaryPath(direction);
+    // What the load saw of the file holds only for the file it loaded; another
+    // direction's file goes the safe way, through the scratch file.
+    const bool bBeforeEndMark = direction != m_direction || m_listLines.HasTextAfterEndMark();
+    if (AppendEntry(path, strWord, strTranslations, strError, bBeforeEndMark))
         return TRUE;
     SetStatusText(strError);
     return FALSE;
 }
 
-BOOL CTavDoc::ModifyWord(CString strWord, CString strTranslations) {
+BOOL CTavDoc::ModifyWord(Direction direction, CString strWord, CString strTranslations) {
     CString strError;
-    const CFilePath path = DictionaryPath();
+    const CFilePath path = DictionaryPath(direction);
     if (ReplaceEntry(path, GetProgramFilePath(kTempFileName), strWord, strTranslations, strError))
         return TRUE;
     SetStatusText(strError);
     return FALSE;
 }
 
-BOOL CTavDoc::DeleteWord(CString strWord) {
+BOOL CTavDoc::DeleteWord(Direction direction, CString strWord) {
     CString strError;
-    const CFilePath path = DictionaryPath();
+    const CFilePath path = DictionaryPath(direction);
     if (RemoveEntry(path, GetProgramFilePath(kTempFileName), strWord, strError))
         return TRUE;
     SetStatusText(strError);

@@ -45,11 +45,12 @@ public:
     // Appends the pieces of text cut at each separator; returns the new size.
     int Split(CString strText, CString strSeparator, CStringArray& arrParts);
 
-    // The edits change the file of the loaded direction only; on FALSE the
-    // reason is already in the status bar.
-    BOOL AddWord(CString strWord, CString strTranslations);
-    BOOL ModifyWord(CString strWord, CString strTranslations);
-    BOOL DeleteWord(CString strWord);
+    // The edits change the file of the direction they were asked for, which
+    // need not be the one loaded now; on FALSE the reason is already in the
+    // status bar.
+    BOOL AddWord(Direction direction, CString strWord, CString strTranslations);
+    BOOL ModifyWord(Direction direction, CString strWord, CString strTranslations);
+    BOOL DeleteWord(Direction direction, CString strWord);
 
     int m_nRoProgressMax;
     int m_nEnProgressMax;
@@ -69,7 +70,7 @@ protected:
 
 private:
     void SetStatusText(LPCSTR lpszText);
-    CFilePath DictionaryPath() const;
+    static CFilePath DictionaryPath(Direction direction);
 
     DocumentWindows m_windows;
     Direction m_direction = Direction::kEnglishRomanian;  // of the latest load

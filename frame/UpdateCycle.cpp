@@ -10,6 +10,7 @@
 namespace {
 
 const UINT kStepDelay = 2000;
+const DWORD kRunStopWait = 5000;
 
 bool IsRunStep(UpdateStep step) {
     return step == UpdateStep::kEnglishRun || step == UpdateStep::kRomanianRun;
@@ -71,7 +72,7 @@ void CMainFrame::OnUpdateTimer() {
                 if (pWordBox)
                     pWordBox->SendMessage(EM_GETSEL, reinterpret_cast<WPARAM>(&dwStart),
                                           reinterpret_cast<LPARAM>(&dwEnd));
-                SendMessage(WM_LOAD_DICTIONARY, static_cast<WPARAM>(theApp.m_direction));
+                LoadDirection(theApp.m_direction);
                 if (hFocus && ::IsChild(m_hWnd, hFocus) && hFocus != ::GetFocus()) {
                     m_bFocusInWordBox = pWordBox && hFocus == pWordBox->m_hWnd;
                     ::SetFocus(hFocus);
@@ -98,9 +99,8 @@ void CMainFrame::StartUpdateRun(UpdateAction action) {
         m_updateThread.Start();
     } catch (CThreadException* e) {
         strReport = e->GetMessageText();
-        SetMessageText(strReport);
         e->Delete();
-        SendMessage(WM_UPDATE_REPORT, UPDATE_DOWNLOAD_FAILED, reinterpret_cast<LPARAM>(&strReport));
+        EndUpdateRun(UPDATE_DOWNLOAD_FAILED, strReport);
     }
 }
 
@@ -113,19 +113,29 @@ void CMainFrame::EndUpdateCycle() {
         m_trayIcon.StopAnimation();
 }
 
-LRESULT CMainFrame::OnUpdateReport(WPARAM wParam, LPARAM lParam) {
-    int nResult = static_cast<int>(wParam);
-    const CString* pstrReport = reinterpret_cast<const CString*>(lParam);
-    CString strReport = pstrReport ? *pstrReport : CString();
+LRESULT CMainFrame::OnUpdateReport(WPARAM, LPARAM) {
+    // The report comes from the worker, never from the message: a report
+    // nobody's run posted is ignored.
+    int nResult = UPDATE_FAILED;
+    CString strReport;
+    if (!IsRunStep(m_updateStep) || !m_updateThread.TakeReport(nResult, strReport))
+        return 0;
+    EndUpdateRun(nResult, strReport);
+    return 0;
+}
+
+void CMainFrame::EndUpdateRun(int nResult, const CString& strReport) {
     SetMessageText(strReport);
     if (!m_trayIcon.m_bHidden && IsRunStep(m_updateStep)) {
         BOOL bInfo = nResult == UPDATE_NOT_NEEDED || nResult == UPDATE_DONE;
         m_trayIcon.ShowBalloon(strReport, bInfo ? "Info" : "Warning", bInfo ? NIIF_INFO : NIIF_WARNING, 10);
     }
 
+    // The run has reported and only idles now; a run that does not end
+    // within the limit is left to end by itself rather than hang the window.
     DWORD dwExitCode = 0;
     try {
-        m_updateThread.Stop(&dwExitCode, INFINITE);
+        m_updateThread.Stop(&dwExitCode, kRunStopWait);
     } catch (CException* e) {
         e->Delete();
     }
@@ -141,7 +151,6 @@ LRESULT CMainFrame::OnUpdateReport(WPARAM wParam, LPARAM lParam) {
             m_bRomanianUpdated = TRUE;
     }
     SetTimer(ID_TIMER_UPDATE, kStepDelay);
-    return 0;
 }
 
 void CMainFrame::OnHelpUpdate() {

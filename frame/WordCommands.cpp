@@ -21,11 +21,14 @@ BOOL CMainFrame::RefuseWhileUpdating() {
     return FALSE;
 }
 
-void CMainFrame::ReloadAfterEdit() {
+void CMainFrame::ReloadAfterEdit(Direction direction) {
     CWnd* pTranslationList = GetTranslationList();
     if (pTranslationList && ::GetFocus() == pTranslationList->m_hWnd)
         FocusWordBox(FALSE);  // the translation list is about to be emptied
-    LoadWordList("Processing ...");
+    if (direction == theApp.m_direction)
+        LoadWordList("Processing ...");
+    else
+        LoadDirection(direction);  // back to the dictionary the user changed
 }
 
 void CMainFrame::ShowEditedWord(const CString& strWord) {
@@ -68,11 +71,13 @@ void CMainFrame::EditThroughDialog(CAddModDlg& dlg, BOOL bAdd, LPCSTR pszDone) {
     // The dialog takes translations separated by commas; the file keeps "|".
     CString strTranslations = dlg.m_strTranslations;
     strTranslations.Replace(',', '|');
+    // The word goes to the dictionary the dialog was opened for, whatever
+    // the window shows now.
     CTavDoc* pDoc = GetTavDoc();
-    if (!pDoc || !(bAdd ? pDoc->AddWord(dlg.m_strWord, strTranslations)
-                        : pDoc->ModifyWord(dlg.m_strWord, strTranslations)))
+    if (!pDoc || !(bAdd ? pDoc->AddWord(dlg.m_direction, dlg.m_strWord, strTranslations)
+                        : pDoc->ModifyWord(dlg.m_direction, dlg.m_strWord, strTranslations)))
         return;
-    ReloadAfterEdit();
+    ReloadAfterEdit(dlg.m_direction);
     ShowEditedWord(dlg.m_strWord);
     ShowTranslationsSoon();
     SetMessageText(pszDone);
@@ -124,6 +129,7 @@ void CMainFrame::OnDeleteWord() {
         return;
     CString strWord;
     wordList.GetText(nSelected, strWord);
+    const Direction direction = theApp.m_direction;
     CString strQuestion = "Are you sure you want to delete \"" + strWord + "\" expresion ?";
     {
         CEditDialogScope scope(m_nEditDialogs);
@@ -138,9 +144,9 @@ void CMainFrame::OnDeleteWord() {
     }
     m_bDeleteAllowed = FALSE;  // one deletion per unlock
     CTavDoc* pDoc = GetTavDoc();
-    if (!pDoc || !pDoc->DeleteWord(strWord))
+    if (!pDoc || !pDoc->DeleteWord(direction, strWord))
         return;
-    ReloadAfterEdit();
+    ReloadAfterEdit(direction);
     if (m_wndWordBar.IsWindowVisible()) {
         if (CWnd* pWordBox = GetWordBox())
             pWordBox->SetWindowText("");

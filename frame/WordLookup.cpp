@@ -163,7 +163,18 @@ void CMainFrame::FocusWordBox(BOOL bSelectAll) {
     }
 }
 
+void CMainFrame::LoadDirection(Direction direction) {
+    m_bLoadAsked = TRUE;
+    SendMessage(WM_LOAD_DICTIONARY, static_cast<WPARAM>(direction));
+    m_bLoadAsked = FALSE;
+}
+
 LRESULT CMainFrame::OnLoadDictionary(WPARAM wParam, LPARAM) {
+    // Only the window itself asks for a load; another program's message, or
+    // a direction that does not exist, changes nothing.
+    if (!m_bLoadAsked || wParam > static_cast<WPARAM>(Direction::kRomanianEnglish))
+        return static_cast<LRESULT>(theApp.m_direction);
+    m_bLoadAsked = FALSE;
     m_bDeleteAllowed = FALSE;
     theApp.m_direction = static_cast<Direction>(wParam);
     OnUpdateFrameTitle(FALSE);

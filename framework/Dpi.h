@@ -14,6 +14,12 @@ constexpr UINT kDesignDpi = 96;
 
 // The window's dots per inch: its monitor's, or the screen's.
 UINT ForWindow(HWND hWnd);
+// The resolutions monitors have: 100 % to 500 % of the design's.
+constexpr UINT kMinDpi = kDesignDpi;
+constexpr UINT kMaxDpi = 5 * kDesignDpi;
+inline UINT Clamp(UINT nDpi) {
+    return nDpi < kMinDpi ? kMinDpi : nDpi > kMaxDpi ? kMaxDpi : nDpi;
+}
 // The screen's dots per inch as a device context reports it.
 UINT ForScreen();
 // A length designed at 96 dots per inch, at nDpi.

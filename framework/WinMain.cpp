@@ -1,5 +1,6 @@
 // The program's entry point, kept apart from the application code so that
 // test programs can create the application objects themselves.
+#include "framework/MessageGuard.h"
 #include "framework/WinApp.h"
 
 int AfxWinMain(HINSTANCE hInstance, LPSTR lpCmdLine, int nCmdShow) {
@@ -9,6 +10,7 @@ int AfxWinMain(HINSTANCE hInstance, LPSTR lpCmdLine, int nCmdShow) {
     pApp->m_hInstance = hInstance;
     pApp->m_lpCmdLine = lpCmdLine;
     pApp->m_nCmdShow = nCmdShow;
+    messageguard::InstallForThisThread();
     int nResult = -1;
     try {
         if (pApp->InitApplication() && pApp->InitInstance()) {

@@ -2,6 +2,7 @@
 
 #include "framework/FrameWnd.h"
 #include "framework/Gdi.h"
+#include "framework/MessageGuard.h"
 #include "framework/Module.h"
 #include "framework/WideText.h"
 
@@ -401,6 +402,14 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult
         return TRUE;
     }
     if (message == WM_NOTIFY) {
+        // Its header is read only when it comes from the window's own thread
+        // (from elsewhere the address means nothing here), and acted on only
+        // when it names one of the thread's windows (the controls, their
+        // tooltips).
+        if (messageguard::IsSentFromAnotherThread() || !lParam ||
+            ::GetWindowThreadProcessId(reinterpret_cast<const NMHDR*>(lParam)->hwndFrom, nullptr) !=
+                ::GetCurrentThreadId())
+            return FALSE;
         LRESULT lResult = 0;
         if (!OnNotify(wParam, lParam, &lResult))
             return FALSE;

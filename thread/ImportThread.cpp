@@ -10,11 +10,10 @@ BOOL CImportThread::Start(HWND hWndOwner, const CFilePath& source, const CFilePa
                           Direction direction) {
     if (IsRunning())
         return FALSE;
-    m_bCancel = false;
-    m_result = ImportResult();
+    auto pRun = std::make_shared<Run>();
     m_direction = direction;
     try {
-        m_thread = std::thread([this, hWndOwner, source, dictionaryPath] {
+        m_thread = std::thread([pRun, hWndOwner, source, dictionaryPath] {
             int nShown = -1;
             auto onProgress = [&](int nPercent) {
                 if (nPercent != nShown) {
@@ -22,23 +21,36 @@ BOOL CImportThread::Start(HWND hWndOwner, const CFilePath& source, const CFilePa
                     ::PostMessageW(hWndOwner, WM_IMPORT_PROGRESS, static_cast<WPARAM>(nPercent), 0);
                 }
             };
-            m_result = ImportDictionary(source, dictionaryPath, onProgress, m_bCancel);
+            pRun->result = ImportDictionary(source, dictionaryPath, onProgress, pRun->bCancel);
+            pRun->bEnded = true;
             ::PostMessageW(hWndOwner, WM_IMPORT_DONE, 0, 0);
         });
     } catch (const std::system_error&) {
         return FALSE;
     }
+    m_pRun = pRun;
     return TRUE;
 }
 
 void CImportThread::Cancel() {
-    m_bCancel = true;
-    if (m_thread.joinable())
+    if (!m_pRun)
+        return;
+    m_pRun->bCancel = true;
+    const DWORD dwStart = ::GetTickCount();
+    while (!m_pRun->bEnded && ::GetTickCount() - dwStart < kCancelWaitMs)
+        ::Sleep(10);
+    if (m_pRun->bEnded)
         m_thread.join();
+    else
+        m_thread.detach();
+    m_pRun.reset();
 }
 
-const ImportResult& CImportThread::Finish() {
-    if (m_thread.joinable())
-        m_thread.join();
-    return m_result;
+ImportResult CImportThread::Finish() {
+    if (!HasEnded())
+        return ImportResult();
+    m_thread.join();  // it has posted its end and is returning
+    ImportResult result = m_pRun->result;
+    m_pRun.reset();
+    return result;
 }

@@ -125,8 +125,23 @@ void CUpdateThread::DoAction() {
         *m_pstrReport);
     if (!bRan)
         nResult = UPDATE_FAILED;
-    PostMessageA(m_hWndOwner, WM_UPDATE_REPORT, static_cast<WPARAM>(nResult),
-                 reinterpret_cast<LPARAM>(m_pstrReport));
+    {
+        std::lock_guard<std::mutex> lock(m_reportLock);
+        m_bReportWaiting = true;
+        m_nReportResult = nResult;
+        m_strReportWaiting = *m_pstrReport;
+    }
+    PostMessageA(m_hWndOwner, WM_UPDATE_REPORT, static_cast<WPARAM>(nResult), 0);
+}
+
+BOOL CUpdateThread::TakeReport(int& nResult, CString& strReport) {
+    std::lock_guard<std::mutex> lock(m_reportLock);
+    if (!m_bReportWaiting)
+        return FALSE;
+    m_bReportWaiting = false;
+    nResult = m_nReportResult;
+    strReport = m_strReportWaiting;
+    return TRUE;
 }
 
 namespace {

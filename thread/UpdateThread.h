@@ -10,9 +10,11 @@
 #include "framework/String.h"
 #include "thread/Thread.h"
 
-// The report of a run: wParam = result (UPDATE_...), lParam = the address of
-// the thread's report string, valid until the thread object is destroyed
-// and rewritten by its next action.
+#include <mutex>
+
+// The report of a run: wParam = result (UPDATE_...), lParam = 0. The owner
+// takes the report itself with TakeReport: a message nobody's run posted
+// (another program can post anything) finds none and changes nothing.
 const UINT WM_UPDATE_REPORT = WM_APP + 2;
 
 // Results of an action.
@@ -51,6 +53,10 @@ public:
     void Cancel();
     void ResetCancel();
 
+    // On receiving WM_UPDATE_REPORT: TRUE, with the result and the text, for
+    // the report a run has posted and nobody has taken yet; FALSE otherwise.
+    BOOL TakeReport(int& nResult, CString& strReport);
+
 protected:
     DWORD Run() override;
     void DoAction();
@@ -65,5 +71,10 @@ protected:
 private:
     struct CTarget;
     HANDLE m_hCancel;  // manual-reset
+    // The report waiting for the owner, written by the run, taken by the owner.
+    std::mutex m_reportLock;
+    bool m_bReportWaiting = false;
+    int m_nReportResult = UPDATE_FAILED;
+    CString m_strReportWaiting;
     int UpdateDictionary(const CTarget& target, CString* pstrReport);
 };

@@ -361,3 +361,16 @@ int main(int argc, char** argv) {
     }
     return 0;
 }
+    } else if ((verb == "post" || verb == "send") && argc > 4) {
+        // Another program's message: numbers as C literals (0x... allowed).
+        const UINT message = static_cast<UINT>(std::strtoul(argv[2], nullptr, 0));
+        const WPARAM wParam = static_cast<WPARAM>(std::strtoull(argv[3], nullptr, 0));
+        const LPARAM lParam = static_cast<LPARAM>(std::strtoll(argv[4], nullptr, 0));
+        if (verb == "post")
+            return PostMessageA(hMain, message, wParam, lParam) ? 0 : 1;
+        DWORD_PTR result = 0;
+        SendMessageTimeoutA(hMain, message, wParam, lParam, SMTO_ABORTIFHUNG, 2000, &result);
+    } else if (verb == "answers") {
+        // Whether the window still handles what is sent to it.
+        DWORD_PTR result = 0;
+        std::printf("%d\n", SendMessageTimeoutA(hMain, WM_NULL, 0, 0, SMTO_NORMAL, 3000, &result) ? 1 : 0);

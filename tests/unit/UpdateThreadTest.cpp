@@ -78,9 +78,14 @@ protected:
         for (;;) {
             MSG msg;
             if (PeekMessageA(&msg, m_hWnd, WM_UPDATE_REPORT, WM_UPDATE_REPORT, PM_REMOVE)) {
-                // The text is the thread's own string, read while handling the message.
-                EXPECT_EQ(reinterpret_cast<LPARAM>(m_thread.m_pstrReport), msg.lParam);
-                return {static_cast<int>(msg.wParam), reinterpret_cast<const CString*>(msg.lParam)->Str()};
+                // Taken once, as the window takes it; a second take finds none.
+                int nResult = -1;
+                CString strReport;
+                EXPECT_TRUE(m_thread.TakeReport(nResult, strReport));
+                EXPECT_EQ(static_cast<int>(msg.wParam), nResult);
+                int nAgain = -1;
+                EXPECT_FALSE(m_thread.TakeReport(nAgain, strReport));
+                return {nResult, strReport.Str()};
             }
             if (GetTickCount() - dwStart >= dwTimeout)
                 return {};
