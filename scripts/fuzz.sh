@@ -7,7 +7,9 @@
 #   scripts/fuzz.sh build              build only
 #   scripts/fuzz.sh run TARGET [SECS]  run one fuzzer (line_format,
 #                                      line_splitter, entry_rewriter, update_merge,
-#                                      stardict, tab_text, word_forms)
+#                                      stardict, tab_text, word_forms,
+#                                      download_check, dictionary_load,
+#                                      http_answer)
 #
 # Each run starts from the seeds in tests/fuzz/corpus/TARGET (which also
 # hold every input that once found a fault) and from what earlier runs
@@ -17,7 +19,8 @@ set -euo pipefail
 . "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
 FUZZ_BUILD=${TAV_FUZZ_BUILD:-$TAV_BUILD/fuzz}
-TARGETS=(line_format line_splitter entry_rewriter update_merge stardict tab_text word_forms)
+TARGETS=(line_format line_splitter entry_rewriter update_merge stardict tab_text word_forms download_check
+  dictionary_load http_answer)
 
 fuzz_build() {
   local generator=()
@@ -29,13 +32,25 @@ fuzz_build() {
   cmake --build "$FUZZ_BUILD" -j"$(nproc)"
 }
 
+# The readers of whole files and of what the network sends take inputs of
+# megabytes: a cost that grows faster than the input shows only there, and
+# an input that takes seconds is a fault.
+fuzz_limits() {
+  case $1 in
+    download_check | dictionary_load | http_answer) echo "-max_len=4194304 -timeout=5" ;;
+    *) echo "-max_len=16384 -timeout=10" ;;
+  esac
+}
+
 fuzz_run() {
   local target=$1 seconds=${2:-15}
   local work="$FUZZ_BUILD/corpus/$target" artifacts="$FUZZ_BUILD/artifacts"
   mkdir -p "$work" "$artifacts"
+  local limits
+  read -r -a limits <<<"$(fuzz_limits "$target")"
   ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1} UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1} \
-    "$FUZZ_BUILD/fuzz_$target" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
-    -max_len=16384 -print_final_stats=1 -artifact_prefix="$artifacts/$target-" \
+    "$FUZZ_BUILD/fuzz_$target" -max_total_time="$seconds" "${limits[@]}" -rss_limit_mb=2048 \
+    -print_final_stats=1 -artifact_prefix="$artifacts/$target-" \
     "$work" "$TAV_ROOT/tests/fuzz/corpus/$target"
 }
 

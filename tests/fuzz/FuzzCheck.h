@@ -48,3 +48,26 @@ inline std::vector<std::string> PiecesBetweenLineFeeds(std::string_view bytes, b
         pieces.emplace_back(bytes.substr(start));
     return pieces;
 }
+
+// A cost that grows faster than the input shows only on large inputs,
+// which mutation reaches slowly. The input's first byte n and the text
+// after it: the piece between the first two 0xFE bytes of the text is
+// repeated 2^(n % 20) times (the marks dropped), the whole kept under
+// 4 MB; a text without two marks is taken as it is.
+inline std::string Expanded(std::string_view input) {
+    if (input.empty())
+        return std::string();
+    const unsigned exponent = static_cast<unsigned char>(input[0]) % 20;
+    std::string_view text = input.substr(1);
+    const size_t open = text.find('\xFE');
+    const size_t close = open == std::string_view::npos ? open : text.find('\xFE', open + 1);
+    if (close == std::string_view::npos)
+        return std::string(text);
+    const std::string_view unit = text.substr(open + 1, close - open - 1);
+    std::string out(text.substr(0, open));
+    const size_t room = (size_t(4) << 20) - std::min(text.size(), size_t(4) << 20);
+    for (size_t n = size_t(1) << exponent; n > 0 && out.size() + unit.size() <= room; --n)
+        out.append(unit.data(), unit.size());
+    out.append(text.substr(close + 1));
+    return out;
+}
