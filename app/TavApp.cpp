@@ -3,6 +3,7 @@
 #include "app/UpdateSchedule.h"
 #include "frame/ListViews.h"
 #include "frame/MainFrame.h"
+#include "frame/StartWithWindows.h"
 #include "frame/TavDoc.h"
 #include "frame/TavView.h"
 #include "framework/DocTemplate.h"
@@ -73,7 +74,7 @@ BOOL CTavApp::InitInstance() {
     SetRegistryKey("Ordal");
     m_direction = static_cast<Direction>(
         static_cast<int>(GetProfileInt(kSettingsSection, "EnRo", static_cast<int>(m_direction))));
-    BOOL bAutoStart = GetSettingsFlag("AutoStart");
+    const bool bAutoStart = IsStartedWithWindows(m_pszAppName);
     BOOL bHideWhenMinimized = GetSettingsFlag("HideWhenMinimized");
 
     AddDocTemplate(new CSingleDocTemplate(IDR_MAINFRAME, RUNTIME_CLASS(CTavDoc), RUNTIME_CLASS(CMainFrame),

@@ -4,6 +4,7 @@
 #include "app/TavApp.h"
 #include "frame/ListViews.h"
 #include "frame/LookupKey.h"
+#include "frame/StartWithWindows.h"
 #include "frame/TavDoc.h"
 #include "framework/DocTemplate.h"
 #include "framework/Dpi.h"
@@ -187,7 +188,8 @@ int CMainFrame::OnCreate(LPCREATESTRUCT lpcs) {
 
     // An option holding anything but 0 or 1 is taken as missing: shown
     // checked, it would not act (the window hides only for exactly 1).
-    m_bAutoStart = theApp.GetSettingsFlag("AutoStart");
+    // Checked when Windows really starts Tav, whatever the setting says.
+    m_bAutoStart = IsStartedWithWindows(theApp.m_pszAppName) ? TRUE : FALSE;
     m_bHideWhenMinimized = theApp.GetSettingsFlag("HideWhenMinimized");
     m_bAlwaysOnTop = theApp.GetSettingsFlag("AlwaysOnTop");
     m_bHideWhenClose = theApp.GetSettingsFlag("HideWhenClose");

@@ -2,13 +2,10 @@
 // that bring the window back from the notification area or end the program.
 #include "app/TavApp.h"
 #include "frame/MainFrame.h"
+#include "frame/StartWithWindows.h"
+#include "framework/Exception.h"
 #include "framework/Module.h"
-#include "framework/WideText.h"
 #include "res/resource.h"
-
-namespace {
-const char kRunKey[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
-}
 
 void CMainFrame::OnBoxWord() {
     ShowControlBar(&m_wndWordBar, !m_wndWordBar.IsWindowVisible(), FALSE);
@@ -40,25 +37,21 @@ void CMainFrame::OnEscapeClose() {
 }
 
 void CMainFrame::OnStartWithWindows() {
-    BOOL bFormer = m_bAutoStart;
-    m_bAutoStart = !m_bAutoStart;
-    const std::wstring strPath = AfxGetModuleFilePath();
-    HKEY hKey = nullptr;
-    if (RegCreateKeyExA(HKEY_LOCAL_MACHINE, kRunKey, 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS,
-                        nullptr, &hKey, nullptr) != ERROR_SUCCESS) {
-        m_bAutoStart = bFormer;  // no right to change it: the option stays
+    const LONG lResult = SetStartedWithWindows(theApp.m_pszAppName, !m_bAutoStart, AfxGetModuleFilePath());
+    if (lResult != ERROR_SUCCESS) {
+        // The option keeps its mark: it shows what Windows will do.
+        CString strReason = AfxFormatSystemMessage(static_cast<DWORD>(lResult));
+        if (strReason.IsEmpty())
+            strReason.Format("error %ld", static_cast<long>(lResult));
+        SetMessageText("Start with Windows could not be changed: " + strReason);
         return;
     }
-    if (m_bAutoStart) {
-        // The path as it is, whatever letters it holds.
-        if (RegSetValueExW(hKey, WideText(theApp.m_pszAppName).c_str(), 0, REG_SZ,
-                           reinterpret_cast<const BYTE*>(strPath.c_str()),
-                           static_cast<DWORD>((strPath.size() + 1) * sizeof(WCHAR))) != ERROR_SUCCESS)
-            m_bAutoStart = FALSE;
-    } else if (RegDeleteValueA(hKey, theApp.m_pszAppName) != ERROR_SUCCESS) {
-        m_bAutoStart = TRUE;
-    }
-    RegCloseKey(hKey);
+    const BOOL bWanted = !m_bAutoStart;
+    m_bAutoStart = IsStartedWithWindows(theApp.m_pszAppName) ? TRUE : FALSE;
+    if (m_bAutoStart != bWanted)
+        SetMessageText(
+            "Start with Windows stays on: it was set for every account, which only an administrator "
+            "can change");
 }
 
 void CMainFrame::OnRestore() {

@@ -28,9 +28,11 @@
 //   tavprobe reg-clear           deletes HKCU\Software\Ordal\Tav
 //   tavprobe reg-get NAME        a value of ...\Tav\Settings (number, text or hex bytes)
 //   tavprobe reg-set SECTION NAME TYPE HEX   any type and bytes, in ...\Tav\SECTION
+//   tavprobe reg-lock-run 1|0    the user's Run key read-only for everyone, or writable again
 #include <windows.h>
 
 #include <commctrl.h>
+#include <sddl.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -146,6 +148,20 @@ int Registry(int argc, char** argv) {
     if (verb == "reg-clear") {
         RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\Ordal\\Tav");
         return 0;
+    }
+    if (verb == "reg-lock-run" && argc > 2) {
+        // As an account that may not change its own start-up programs finds it.
+        PSECURITY_DESCRIPTOR pSd = nullptr;
+        HKEY hKey = nullptr;
+        if (!ConvertStringSecurityDescriptorToSecurityDescriptorA(
+                std::atoi(argv[2]) ? "D:P(A;;KR;;;WD)" : "D:P(A;;KA;;;WD)", SDDL_REVISION_1, &pSd, nullptr) ||
+            RegOpenKeyExA(HKEY_CURRENT_USER, "Software\\Microsoft\\Windows\\CurrentVersion\\Run", 0,
+                          WRITE_DAC, &hKey))
+            return 1;
+        const LONG lResult = RegSetKeySecurity(hKey, DACL_SECURITY_INFORMATION, pSd);
+        RegCloseKey(hKey);
+        LocalFree(pSd);
+        return lResult == ERROR_SUCCESS ? 0 : 1;
     }
     const bool bSet = verb == "reg-set";
     if (argc < (bSet ? 6 : 3))
@@ -356,11 +372,6 @@ int main(int argc, char** argv) {
         std::printf("%d\n", GetForegroundWindow() == hMain ? 1 : 0);
     } else if (verb == "close") {
         PostMessageA(hMain, WM_CLOSE, 0, 0);
-    } else {
-        return 2;
-    }
-    return 0;
-}
     } else if ((verb == "post" || verb == "send") && argc > 4) {
         // Another program's message: numbers as C literals (0x... allowed).
         const UINT message = static_cast<UINT>(std::strtoul(argv[2], nullptr, 0));
@@ -374,3 +385,8 @@ int main(int argc, char** argv) {
         // Whether the window still handles what is sent to it.
         DWORD_PTR result = 0;
         std::printf("%d\n", SendMessageTimeoutA(hMain, WM_NULL, 0, 0, SMTO_NORMAL, 3000, &result) ? 1 : 0);
+    } else {
+        return 2;
+    }
+    return 0;
+}

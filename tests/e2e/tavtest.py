@@ -41,6 +41,26 @@ def set_setting(name, value, section=SETTINGS, kind=None):
     probe("reg-set", section, name, kind, value.hex())
 
 
+RUN_KEYS = {root: root + r"\Software\Microsoft\Windows\CurrentVersion\Run" for root in ("HKCU", "HKLM")}
+
+
+def reg(*args):
+    """Runs Wine's reg.exe (query, add KEY /v NAME /d DATA /f, delete KEY /v NAME /f); its output."""
+    result = subprocess.run([WINE, "reg", *args], stdin=subprocess.DEVNULL, capture_output=True, timeout=60)
+    return result.stdout.decode("utf-8", "replace")
+
+
+def registry_value(key, name):
+    """The data of a value anywhere in the registry, or None when it is not there."""
+    rows = [line.split(None, 2) for line in reg("query", key, "/v", name).splitlines()]
+    return next((row[2] for row in rows if len(row) == 3 and row[0] == name and row[1].startswith("REG_")), None)
+
+
+def windows_path(path):
+    """Where Wine's programs see a file of this machine (drive Z: is its root)."""
+    return "Z:" + os.path.abspath(path).replace("/", "\\")
+
+
 def dictionary_bytes(lines):
     return b"".join(line.encode(ENCODING) + b"\r\n" for line in lines)
 

@@ -9,7 +9,7 @@ import struct
 import time
 import zlib
 
-from tavtest import ENCODING, ID_ROMANIAN_ENGLISH, TavTestCase, probe
+from tavtest import ENCODING, ID_ROMANIAN_ENGLISH, TavTestCase, probe, windows_path
 
 ID_FILE_IMPORT = 32801
 EN = ["apple:măr", "bank:bancă|mal"]
@@ -44,10 +44,6 @@ def stardict(folder, name, entries, types="h", bits=32, compressed=True, wordcou
     with open(os.path.join(folder, name + (".dict.dz" if compressed else ".dict")), "wb") as f:
         f.write(gzip_member(dict_) if compressed else dict_)
     return os.path.join(folder, name + ".ifo")
-
-
-def windows_path(path):
-    return "Z:" + os.path.abspath(path).replace("/", "\\")
 
 
 class Import(TavTestCase):

@@ -7,11 +7,12 @@ import subprocess
 import time
 import unittest
 
-from tavtest import Keyboard, TavTestCase, probe, tray_icon, xdotool
+from tavtest import RUN_KEYS, Keyboard, TavTestCase, probe, reg, registry_value, tray_icon, windows_path, xdotool
 
 ID_ALWAYS_ON_TOP = 32778
 ID_HIDE_WHEN_CLOSE = 32780
 ID_ESCAPE_MINIMIZE = 32782
+ID_START_WITH_WINDOWS = 32784
 ID_WORD_ADD = 32774
 ID_ABOUT_APPLICATION = 32786
 ID_ABOUT_SYSTEM = 32787
@@ -32,6 +33,29 @@ class Options(TavTestCase):
         self.assertEqual(1, tav.state()["topmost"])
         Keyboard(MAIN).key("Escape")  # now minimises
         self.wait_for(lambda: tav.state()["iconic"] == 1, message="minimised by Escape")
+
+    def test_start_with_windows_is_the_users_own_and_takes_over_an_older_machine_wide_entry(self):
+        def run_values():
+            return [registry_value(RUN_KEYS[root], "Tav") for root in ("HKCU", "HKLM")]
+
+        for root in RUN_KEYS:
+            self.addCleanup(reg, "delete", RUN_KEYS[root], "/v", "Tav", "/f")
+        self.addCleanup(probe, "reg-lock-run", 0)
+        old = r"C:\Old Tav\tav.exe"
+        reg("add", RUN_KEYS["HKLM"], "/v", "Tav", "/d", old, "/f")  # as an older version left it
+        tav = self.launch(en=EN, ro=["casă:house"], subfolder="My Tav")
+        probe("reg-lock-run", 1)
+        probe("command", ID_START_WITH_WINDOWS)
+        self.assertTrue(tav.status().startswith("Start with Windows could not be changed: "), tav.status())
+        self.assertEqual([None, old], run_values())
+        probe("reg-lock-run", 0)
+        probe("command", ID_START_WITH_WINDOWS)  # the old entry counted and still does: now off
+        self.assertEqual([None, None], run_values())
+        probe("command", ID_START_WITH_WINDOWS)
+        # Quoted: unquoted, the blank would make it "C:\...\My" with arguments.
+        self.assertEqual([f'"{windows_path(tav.path("tav.exe"))}"', None], run_values())
+        tav.stop()
+        self.assertEqual(["1"], probe("reg-get", "AutoStart"))
 
     def test_hide_when_closed_then_restore_and_exit_from_the_icon(self):
         tav = self.launch(en=EN, ro=["casă:house"])

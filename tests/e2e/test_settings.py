@@ -50,7 +50,6 @@ class BadSettings(TavTestCase):
 
     def test_values_of_the_wrong_type_or_size_count_as_missing(self):
         set_setting("EnRo", kind=REG_SZ, value=b"1\0")
-        set_setting("AutoStart", kind=REG_SZ, value=b"1\0")
         set_setting("HideWhenMinimized", kind=REG_BINARY, value=b"\1\0\0\0")
         set_setting("HideWhenClose", kind=REG_DWORD, value=b"\1\0")  # two bytes of a number
         set_setting("AlwaysOnTop", kind=REG_QWORD, value=b"\1" + b"\0" * 7)

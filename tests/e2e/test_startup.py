@@ -6,7 +6,7 @@ import subprocess
 import time
 import unittest
 
-from tavtest import WINE, Tav, TavTestCase, probe, tray_icon
+from tavtest import RUN_KEYS, WINE, Tav, TavTestCase, probe, reg, tray_icon
 
 EN = ["house:casă|locuinţă", "bank:bancă|mal", "apple:măr", "Apple:companie", "zebra:zebră", "ţară:x"]
 
@@ -35,8 +35,9 @@ class Startup(TavTestCase):
         self.assertEqual(1, tav.state()["visible"])
 
     def test_a_hidden_start_always_leaves_a_way_back(self):
-        settings = {"AutoStart": 1, "HideWhenMinimized": 1}
-        tav = self.launch(en=EN, settings=settings)  # no stored placement yet
+        reg("add", RUN_KEYS["HKCU"], "/v", "Tav", "/d", "tav.exe", "/f")  # started with Windows
+        self.addCleanup(reg, "delete", RUN_KEYS["HKCU"], "/v", "Tav", "/f")
+        tav = self.launch(en=EN, settings={"HideWhenMinimized": 1})  # no stored placement yet
         self.wait_for(lambda: tav.state()["visible"] == 0, message="hidden")
         self.wait_for(tray_icon, message="the notification icon")
         tav.stop()

@@ -32,7 +32,6 @@ const Row kRows[] = {
     {"", [](CommandSnapshot& s) { s.bWordSelected = true; }, ID_WORD_DELETE, true, -1},
     {"options show their marks", [](CommandSnapshot& s) { s.bHideWhenClose = true; },
      ID_OPTIONS_HIDE_WHEN_CLOSE, true, 1},
-    {"", [](CommandSnapshot&) {}, ID_OPTIONS_START_WITH_WINDOWS, true, 0},
     {"the lookup key shows whether it is held", [](CommandSnapshot& s) { s.bLookupKey = true; },
      ID_OPTIONS_LOOKUP_KEY, true, 1},
     {"escape: one of three", [](CommandSnapshot& s) { s.escape = EscapeFunction::kClose; }, ID_ESCAPE_CLOSE,
