@@ -29,6 +29,7 @@ VIAddVersionKey "FileVersion" "${VERSION}"
 VIAddVersionKey "LegalCopyright" "Copyright (C) Ordal"
 
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Tav"
+!define RUN_KEY "Software\Microsoft\Windows\CurrentVersion\Run"
 
 !insertmacro MUI_PAGE_WELCOME
 !insertmacro MUI_PAGE_LICENSE "${SOURCE_DIR}\LICENSE.txt"
@@ -90,10 +91,20 @@ Section "Uninstall"
   Delete "$INSTDIR\tav.chm"
   Delete "$INSTDIR\README.txt"
   Delete "$INSTDIR\LICENSE.txt"
-  Delete "$INSTDIR\en.tmp"
-  Delete "$INSTDIR\ro.tmp"
   Delete "$INSTDIR\temp.tmp"
   Delete "$INSTDIR\uninstall.exe"
+
+  ; The dictionaries hold every word the user added or changed: they go only
+  ; when the user asks, never in a silent uninstall. Kept, the folder stays
+  ; on record, so that installing again puts Tav back beside them.
+  MessageBox MB_YESNO|MB_ICONQUESTION|MB_DEFBUTTON2 \
+    "Remove the dictionaries too?$\r$\n$\r$\nen.tmp and ro.tmp hold every word you added or changed. \
+Choose No to keep them in $INSTDIR; installing Tav there again uses them." \
+    /SD IDNO IDNO keep_words
+    Delete "$INSTDIR\en.tmp"
+    Delete "$INSTDIR\ro.tmp"
+    DeleteRegKey HKCU "Software\Ordal\Tav\Install"
+  keep_words:
   RMDir "$INSTDIR"
 
   Delete "$SMPROGRAMS\Tav\Tav.lnk"
@@ -101,6 +112,10 @@ Section "Uninstall"
   Delete "$SMPROGRAMS\Tav\Uninstall Tav.lnk"
   RMDir "$SMPROGRAMS\Tav"
 
+  ; Start with Windows, when it names this copy of Tav.
+  ReadRegStr $1 HKCU "${RUN_KEY}" "Tav"
+  StrCmp $1 '"$INSTDIR\tav.exe"' 0 +2
+    DeleteRegValue HKCU "${RUN_KEY}" "Tav"
+
   DeleteRegKey HKCU "${UNINSTALL_KEY}"
-  DeleteRegKey HKCU "Software\Ordal\Tav\Install"
 SectionEnd
