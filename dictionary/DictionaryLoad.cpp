@@ -86,7 +86,8 @@ int CountDictionaryLines(const CFilePath& path) {
 }
 
 BOOL LoadDictionaryFile(const CFilePath& path, HWND hList, dictionary::LoadedLines& lines,
-                        dictionary::WordListIndex& index, CString& strError, const FillProgress& onProgress) {
+                        dictionary::WordListIndex& index, CString& strError, const FillProgress& onProgress,
+                        const OrderWork& besideRows) {
     index.Clear();
     lines.RemoveAll();
     CFile file;
@@ -103,14 +104,25 @@ BOOL LoadDictionaryFile(const CFilePath& path, HWND hList, dictionary::LoadedLin
         bool bIndexed = false;
         auto buildIndex = [&](const std::vector<uint32_t>& order) {
             index.Build(lines, order, TextCaseFold(), TextPlainFold());
+            if (besideRows)
+                besideRows(order);
             bIndexed = true;
         };
         const BOOL bRowsKnown = hList && FillWordList(hList, lines, lineOfRow, onProgress, buildIndex);
         lines.IndexHeadWords();
-        if (!bRowsKnown)
+        if (!bRowsKnown) {
             index.Clear();
-        else if (!bIndexed)
+            if (besideRows) {
+                std::vector<uint32_t> fileOrder(lines.Size());
+                for (size_t i = 0; i < fileOrder.size(); ++i)
+                    fileOrder[i] = static_cast<uint32_t>(i);
+                besideRows(fileOrder);
+            }
+        } else if (!bIndexed) {
+            if (besideRows)
+                besideRows(lineOfRow);
             index.Build(lines, std::move(lineOfRow), TextCaseFold(), TextPlainFold());
+        }
     } catch (const std::bad_alloc&) {
         index.Clear();
         strError = AfxOutOfMemoryText();

@@ -29,6 +29,11 @@ int CountDictionaryLines(const CFilePath& path);
 // with the status text in strError when the file does not open, reading
 // fails part way (the lines read before stay, with their rows) or memory
 // runs out.
+// besideRows, when given, is called once with the lines in the list's order
+// (file order when the list's order cannot be told): on the thread that
+// builds the index, while the list box takes the rows, when the list is
+// long. It may throw std::bad_alloc.
 BOOL LoadDictionaryFile(const CFilePath& path, HWND hList, dictionary::LoadedLines& lines,
                         dictionary::WordListIndex& index, CString& strError,
-                        const FillProgress& onProgress = FillProgress());
+                        const FillProgress& onProgress = FillProgress(),
+                        const OrderWork& besideRows = OrderWork());

@@ -118,7 +118,8 @@ int WordListIndex::FoldedOrder::CompareWithPrefix(std::string_view row, std::str
     return row.size() < folded.size() ? -1 : 0;
 }
 
-size_t WordListIndex::FoldedOrder::Find(const WordListIndex& index, std::string_view text) const {
+size_t WordListIndex::FoldedOrder::Find(const WordListIndex& index, std::string_view text,
+                                        bool bWhole) const {
     const size_t nRows = tree.size() / 2;
     std::string folded(text);
     for (char& c : folded)
@@ -141,6 +142,18 @@ size_t WordListIndex::FoldedOrder::Find(const WordListIndex& index, std::string_
             first = mid + 1;
         else
             end = mid;
+    }
+    if (bWhole) {
+        // In the run the rows that are the text come first: shorter sorts first.
+        size_t whole = low;
+        for (size_t last = end; whole < last;) {
+            const size_t mid = whole + (last - whole) / 2;
+            if (index.Row(tree[nRows + mid]).size() == text.size())
+                whole = mid + 1;
+            else
+                last = mid;
+        }
+        end = whole;
     }
     if (low == end)
         return npos;

@@ -43,6 +43,9 @@ public:
     size_t FindFirstBeginningWith(std::string_view text) const { return m_exact.Find(*this, text); }
     // The same through the table without diacritics.
     size_t FindFirstBeginningWithPlain(std::string_view text) const { return m_plain.Find(*this, text); }
+    // The topmost row that is the text itself, letter case aside; npos when
+    // there is none.
+    size_t FindWhole(std::string_view text) const { return m_exact.Find(*this, text, true); }
     // The word box's search: the first, else the second.
     size_t FindWord(std::string_view text) const {
         const size_t nRow = FindFirstBeginningWith(text);
@@ -58,7 +61,8 @@ private:
         unsigned char fold[256] = {};
 
         void Build(const WordListIndex& index, const CaseFold& table);
-        size_t Find(const WordListIndex& index, std::string_view text) const;
+        // bWhole: only rows that are the text, not longer ones.
+        size_t Find(const WordListIndex& index, std::string_view text, bool bWhole = false) const;
         // Compares the folded row with the folded text cut to the row's
         // length: below 0, 0 when the row begins with the text, above 0.
         int CompareWithPrefix(std::string_view row, std::string_view folded) const;

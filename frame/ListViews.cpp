@@ -21,6 +21,11 @@ ON_WM_KEYDOWN()
 ON_WM_LBUTTONDBLCLK()
 END_MESSAGE_MAP()
 
+BEGIN_MESSAGE_MAP(CList2, CDictionaryListView)
+ON_WM_KEYDOWN()
+ON_WM_LBUTTONDBLCLK()
+END_MESSAGE_MAP()
+
 CDictionaryListView::~CDictionaryListView() = default;
 
 int CDictionaryListView::OnCreate(LPCREATESTRUCT lpCreateStruct) {
@@ -82,5 +87,20 @@ void CList1::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags) {
 void CList1::OnLButtonDblClk(UINT nFlags, CPoint point) {
     if (CMainFrame* pFrame = DynamicDowncast<CMainFrame>(GetParentFrame()))
         pFrame->SendMessage(WM_COMMAND, ID_WORD_MODIFY, 0);
+    CDictionaryListView::OnLButtonDblClk(nFlags, point);
+}
+
+// Enter or a double-click on a word the list suggests looks it up.
+void CList2::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags) {
+    if (nChar == VK_RETURN) {
+        if (CMainFrame* pFrame = DynamicDowncast<CMainFrame>(GetParentFrame()))
+            pFrame->LookUpSuggestion(CListBox(m_hWnd).GetCurSel());
+    }
+    CDictionaryListView::OnKeyDown(nChar, nRepCnt, nFlags);
+}
+
+void CList2::OnLButtonDblClk(UINT nFlags, CPoint point) {
+    if (CMainFrame* pFrame = DynamicDowncast<CMainFrame>(GetParentFrame()))
+        pFrame->LookUpSuggestion(CListBox(m_hWnd).GetCurSel());
     CDictionaryListView::OnLButtonDblClk(nFlags, point);
 }

@@ -48,4 +48,10 @@ public:
     // The same without WS_TABSTOP: Tab never lands here.
     static const DWORD kStyle = 0x50200103;
     CList2() : CDictionaryListView(kStyle) {}
+
+    DECLARE_MESSAGE_MAP()
+
+protected:
+    void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
+    void OnLButtonDblClk(UINT nFlags, CPoint point);
 };

@@ -5,6 +5,8 @@
 
 #include "app/TavApp.h"
 #include "dictionary/DictionaryPaths.h"
+#include "dictionary/EnglishForms.h"
+#include "dictionary/FormsFile.h"
 #include "dictionary/LookupText.h"
 #include "dictionary/TextFold.h"
 #include "dictionary/WordListFill.h"
@@ -173,18 +175,51 @@ std::u16string TakeTextFromFront(HWND hWnd) {
     return selected.empty() ? before : selected;
 }
 
-bool FileHasHeadWord(Direction direction, const std::string& word) {
-    const CFilePath path = GetProgramFilePath(GetDictionaryFileName(direction));
+// The bytes of a file beside the program; empty when it cannot be read.
+std::string ProgramFileBytes(const CFilePath& path) {
+    std::string bytes;
     std::FILE* pFile = ::_wfopen(path.c_str(), L"rb");
     if (!pFile)
-        return false;
-    std::string bytes;
+        return bytes;
     char buffer[1 << 16];
     for (size_t n; (n = std::fread(buffer, 1, sizeof(buffer), pFile)) > 0;)
         bytes.append(buffer, n);
     std::fclose(pFile);
-    return dictionary::ContainsHeadWord(bytes, word, TextCaseFold());
+    return bytes;
 }
+
+// What one direction's dictionary knows of a word: the word itself as a
+// head word, or the word as a form of one of its head words.
+class DirectionKnowledge {
+public:
+    explicit DirectionKnowledge(Direction direction)
+        : m_direction(direction),
+          m_dictionaryPath(GetProgramFilePath(GetDictionaryFileName(direction))),
+          m_bytes(ProgramFileBytes(m_dictionaryPath)) {}
+
+    bool HasHeadWord(const std::string& word) const {
+        return dictionary::ContainsHeadWord(m_bytes, word, TextCaseFold());
+    }
+
+    bool HasForm(const std::string& word) const {
+        dictionary::WordForms forms;
+        CString strError;
+        LoadWordForms(FormsPathBeside(m_dictionaryPath), forms, strError);
+        for (std::string_view headWord : forms.HeadWordsOf(word)) {
+            if (HasHeadWord(std::string(headWord)))
+                return true;
+        }
+        if (IsRomanianEnglish(m_direction))
+            return false;
+        auto isHeadWord = [this](std::string_view candidate) { return HasHeadWord(std::string(candidate)); };
+        return !dictionary::EnglishForms::Candidates(word, isHeadWord).empty();
+    }
+
+private:
+    Direction m_direction;
+    CFilePath m_dictionaryPath;
+    std::string m_bytes;
+};
 
 }  // namespace
 
@@ -254,12 +289,19 @@ void CMainFrame::LookUpFromElsewhere(const CString& strText) {
     }
     if (!m_wndWordBar.IsWindowVisible())
         ShowControlBar(&m_wndWordBar, TRUE, FALSE);
-    // English first when both dictionaries have it; neither keeps the direction.
+    // A head word before a form, English first when both dictionaries have
+    // it; neither keeps the direction.
     Direction direction = theApp.m_direction;
     const std::string word(strText);
-    if (FileHasHeadWord(Direction::kEnglishRomanian, word))
+    const DirectionKnowledge english(Direction::kEnglishRomanian);
+    const DirectionKnowledge romanian(Direction::kRomanianEnglish);
+    if (english.HasHeadWord(word))
         direction = Direction::kEnglishRomanian;
-    else if (FileHasHeadWord(Direction::kRomanianEnglish, word))
+    else if (romanian.HasHeadWord(word))
+        direction = Direction::kRomanianEnglish;
+    else if (english.HasForm(word))
+        direction = Direction::kEnglishRomanian;
+    else if (romanian.HasForm(word))
         direction = Direction::kRomanianEnglish;
     if (CWnd* pWordBox = GetWordBox())
         pWordBox->SetWindowText(strText);

@@ -114,6 +114,7 @@ CMainFrame::CMainFrame()
       m_nDpi(dpi::kDesignDpi),
       m_bFocusInWordBox(TRUE),
       m_bWordFromList(FALSE),
+      m_bFormSaid(FALSE),
       m_bDeleteAllowed(FALSE),
       m_nEditDialogs(0),
       m_bLoadAsked(FALSE),
@@ -387,8 +388,7 @@ void CMainFrame::OnDestroy() {
 void CMainFrame::OnTimer(UINT_PTR nIDEvent) {
     if (nIDEvent == ID_TIMER_TRANSLATIONS) {
         KillTimer(ID_TIMER_TRANSLATIONS);
-        if (CTavDoc* pDoc = GetTavDoc())
-            pDoc->ShowTranslations();
+        ShowLookupResult();
     } else if (nIDEvent == ID_TIMER_UPDATE) {
         OnUpdateTimer();
     }

@@ -60,6 +60,8 @@ public:
     // without searching for it again (the search would go back to the first
     // of several rows that read alike), and arms the translations' display.
     void ShowListWord(const CString& strWord);
+    // Looks up the head word the translation list suggests in its row nRow.
+    void LookUpSuggestion(int nRow);
 
     // The word box, when its bar exists.
     CWnd* GetWordBox() const;
@@ -91,6 +93,13 @@ protected:
 
     // Looking words up.
     void OnWordBoxChange();
+    // Selects the row the word box's text leads to (the head word, a form's
+    // head word, the first beginning with it); FALSE, the selection kept and
+    // the text remembered as having no entry, when there is none.
+    BOOL LookUpWordBoxText();
+    // What the translation list shows a quarter second after a change: the
+    // selected word's translations, or that the text has no entry.
+    void ShowLookupResult();
     LRESULT OnLoadDictionary(WPARAM wParam, LPARAM lParam);
     // Sends WM_LOAD_DICTIONARY: the one way the direction changes.
     void LoadDirection(Direction direction);
@@ -200,6 +209,10 @@ private:
     BOOL m_bFocusInWordBox;
     // Set while the word list's selection writes the word box.
     BOOL m_bWordFromList;
+    // The word box's text when it leads to no word; empty otherwise.
+    CString m_strUnmatched;
+    // The status bar names the head word of a form the text is.
+    BOOL m_bFormSaid;
     BOOL m_bDeleteAllowed;
     // Set while the window sends itself WM_LOAD_DICTIONARY.
     BOOL m_bLoadAsked;

@@ -4,6 +4,8 @@
 #include "dictionary/DictionaryFormat.h"
 #include "dictionary/DictionaryLoad.h"
 #include "dictionary/DictionaryPaths.h"
+#include "dictionary/FormsFile.h"
+#include "dictionary/TextFold.h"
 #include "framework/Controls.h"
 #include "framework/FrameWnd.h"
 #include "framework/StatusBar.h"
@@ -23,6 +25,9 @@ ON_COMMAND(ID_FILE_SAVE, OnFileSave)
 END_MESSAGE_MAP()
 
 namespace {
+
+// How many of the closest head words a text without an entry gets.
+const size_t kSuggestions = 5;
 
 // Files with more lines than this show a progress bar while they load.
 const int kProgressThreshold = 3000;
@@ -97,8 +102,20 @@ BOOL CTavDoc::LoadDictionary(Direction direction, CString strStatusText) {
             }
             PumpPaintMessages();
         };
+        // The forms and the suggestions' index are made beside the rows.
+        m_forms.Clear();
+        m_suggestions.Clear();
+        m_suggestionWords.clear();
+        auto besideRows = [this, &path](const std::vector<uint32_t>& order) {
+            CString strFormsError;  // without its forms the dictionary still works
+            LoadWordForms(FormsPathBeside(path), m_forms, strFormsError);
+            m_suggestionWords.reserve(order.size());
+            for (uint32_t nLine : order)
+                m_suggestionWords.push_back(m_listLines.HeadWordAt(nLine));
+            m_suggestions.Build(m_suggestionWords, TextPlainFold());
+        };
         bLoaded = LoadDictionaryFile(path, m_windows.pWordList ? m_windows.pWordList->m_hWnd : nullptr,
-                                     m_listLines, m_wordIndex, strError, onProgress);
+                                     m_listLines, m_wordIndex, strError, onProgress, besideRows);
     }  // the progress bar goes, and the status pane shows its idle text again
     if (!bLoaded)
         SetStatusText(strError);
@@ -117,6 +134,7 @@ void CTavDoc::ShowTranslations() {
     // updates its scroll bar for every item.
     translationList.SetRedraw(FALSE);
     translationList.ResetContent();
+    m_bShowingSuggestions = false;
     CString strWord;
     wordList.GetText(nSelected, strWord);
 
@@ -131,6 +149,38 @@ void CTavDoc::ShowTranslations() {
     }
     translationList.SetRedraw(TRUE);
     translationList.Invalidate(TRUE);
+}
+
+void CTavDoc::ShowNoEntry(const CString& strText) {
+    if (!m_windows.pTranslationList)
+        return;
+    CListBox translationList(m_windows.pTranslationList->m_hWnd);
+    translationList.SetRedraw(FALSE);
+    translationList.ResetContent();
+    // The list sorts its rows: the suggestions keep their order through
+    // their positions, the message stays first.
+    translationList.InsertString(0, "No entry for \"" + strText + "\"");
+    const std::vector<size_t> closest = m_suggestions.Find(strText.Str(), kSuggestions);
+    for (size_t nPosition : closest) {
+        const std::string word(m_suggestionWords[nPosition]);
+        translationList.InsertString(-1, word.c_str());
+    }
+    m_bShowingSuggestions = !closest.empty();
+    if (m_bShowingSuggestions)
+        translationList.SetCurSel(1);  // the closest, for Enter
+    translationList.SetRedraw(TRUE);
+    translationList.Invalidate(TRUE);
+}
+
+CString CTavDoc::SuggestionAt(int nRow) const {
+    if (!m_bShowingSuggestions || nRow < 1 || !m_windows.pTranslationList)
+        return CString();
+    CListBox translationList(m_windows.pTranslationList->m_hWnd);
+    if (nRow >= translationList.GetCount())
+        return CString();
+    CString strWord;
+    translationList.GetText(nRow, strWord);
+    return strWord;
 }
 
 int CTavDoc::Split(CString strText, CString strSeparator, CStringArray& arrParts) {

@@ -5,10 +5,15 @@
 
 #include "dictionary/Direction.h"
 #include "dictionary/LoadedLines.h"
+#include "dictionary/Suggestions.h"
+#include "dictionary/WordForms.h"
 #include "dictionary/WordListIndex.h"
 #include "framework/Array.h"
 #include "framework/Document.h"
 #include "framework/FilePath.h"
+
+#include <string_view>
+#include <vector>
 
 class CFrameWnd;
 class CWnd;
@@ -42,6 +47,12 @@ public:
     // Fills the translation list with the items of every line whose head
     // word is the word list's selected row.
     void ShowTranslations();
+    // Fills the translation list with the news that the dictionary has no
+    // entry for strText, and below it the head words closest to it.
+    void ShowNoEntry(const CString& strText);
+    // The head word the translation list's row nRow suggests, when it shows
+    // suggestions and the row is one; else empty.
+    CString SuggestionAt(int nRow) const;
     // Appends the pieces of text cut at each separator; returns the new size.
     int Split(CString strText, CString strSeparator, CStringArray& arrParts);
 
@@ -60,6 +71,11 @@ public:
     // The word list's rows as the load left them, for the word box's search;
     // empty when the load could not tell (see FillWordList).
     dictionary::WordListIndex m_wordIndex;
+    // The forms of the loaded dictionary's head words (its forms file), and
+    // the search for the head words closest to a text; both are made on the
+    // thread that builds the word index.
+    dictionary::WordForms m_forms;
+    dictionary::Suggestions m_suggestions;
 
     DECLARE_MESSAGE_MAP()
 
@@ -73,5 +89,9 @@ private:
     static CFilePath DictionaryPath(Direction direction);
 
     DocumentWindows m_windows;
+    // The head words m_suggestions was built from, in the list's order.
+    std::vector<std::string_view> m_suggestionWords;
+    // Whether the translation list shows suggestions, from its second row on.
+    bool m_bShowingSuggestions = false;
     Direction m_direction = Direction::kEnglishRomanian;  // of the latest load
 };

@@ -27,17 +27,75 @@ void CMainFrame::OnWordBoxChange() {
     ShowTranslationsSoon();
     if (m_bWordFromList)
         return;  // the user chose the row; the box only shows it
+    LookUpWordBoxText();
+}
+
+BOOL CMainFrame::LookUpWordBoxText() {
+    m_strUnmatched.Empty();
+    CWnd* pWordBox = GetWordBox();
+    CWnd* pWordList = GetWordList();
+    CTavDoc* pDoc = GetTavDoc();
+    if (!pWordBox || !pWordList || !pDoc)
+        return FALSE;
     CString strText;
     // A letter no dictionary can hold matches no word, as no match keeps
     // the selection.
     const BOOL bStorable = pWordBox->GetWindowText(strText);
-    if (pWordBox->GetWindowTextLength() == 0)
+    if (pWordBox->GetWindowTextLength() == 0) {
         CListBox(pWordList->m_hWnd).SetCurSel(0);
-    else if (bStorable)
-        SelectWordBeginningWith(pWordList->m_hWnd, strText, WordIndexOf(GetTavDoc()));
+        return TRUE;
+    }
+    const dictionary::WordMatch match =
+        bStorable ? SelectLookedUpWord(pWordList->m_hWnd, strText, &pDoc->m_wordIndex, pDoc->m_forms,
+                                       !IsRomanianEnglish(theApp.m_direction))
+                  : dictionary::WordMatch();
+    if (match.kind == dictionary::WordMatch::Kind::kNone) {
+        // Said, never disguised as the translations of the word still
+        // selected: the translation list tells and offers the closest words.
+        m_strUnmatched = strText.IsEmpty() ? CString("?") : strText;
+        return FALSE;
+    }
+    if (match.kind == dictionary::WordMatch::Kind::kForm) {
+        CString strHeadWords;
+        for (const std::string& word : match.headWords)
+            strHeadWords += CString(strHeadWords.IsEmpty() ? "" : ", ") + CString(word.c_str());
+        SetMessageText(strText + ": a form of " + strHeadWords);
+        m_bFormSaid = TRUE;
+    } else if (m_bFormSaid) {
+        SetMessageText(AFX_IDS_IDLEMESSAGE);  // no longer true of the selected word
+        m_bFormSaid = FALSE;
+    }
+    return TRUE;
+}
+
+void CMainFrame::ShowLookupResult() {
+    CTavDoc* pDoc = GetTavDoc();
+    if (!pDoc)
+        return;
+    if (m_strUnmatched.IsEmpty())
+        pDoc->ShowTranslations();
+    else
+        pDoc->ShowNoEntry(m_strUnmatched);
+}
+
+void CMainFrame::LookUpSuggestion(int nRow) {
+    CTavDoc* pDoc = GetTavDoc();
+    const CString strWord = pDoc ? pDoc->SuggestionAt(nRow) : CString();
+    CWnd* pWordBox = GetWordBox();
+    if (strWord.IsEmpty())
+        return;
+    if (pWordBox && m_wndWordBar.IsWindowVisible()) {
+        pWordBox->SetWindowText(strWord);  // its change handling looks it up
+        FocusWordBox(FALSE);
+    } else {
+        m_strUnmatched.Empty();
+        SelectWordBeginningWith(GetWordList()->m_hWnd, strWord, WordIndexOf(pDoc));
+        ShowTranslationsSoon();
+    }
 }
 
 void CMainFrame::ShowTranslationsSoon() {
+    KillTimer(ID_TIMER_HISTORY);  // the word shown until now was not looked at long enough
     KillTimer(ID_TIMER_TRANSLATIONS);
     SetTimer(ID_TIMER_TRANSLATIONS, 250);
 }
@@ -49,6 +107,7 @@ void CMainFrame::PutCaretAtEnd(CWnd* pWordBox) {
 }
 
 void CMainFrame::ShowListWord(const CString& strWord) {
+    m_strUnmatched.Empty();  // the user chose a row: its translations show
     m_bWordFromList = TRUE;
     m_wndWordBar.SetDlgItemText(IDC_WORDBOX, strWord);
     m_bWordFromList = FALSE;
@@ -184,11 +243,10 @@ LRESULT CMainFrame::OnLoadDictionary(WPARAM wParam, LPARAM) {
     FocusWordBox(TRUE);
 
     // The user's word, looked up in the dictionary just loaded.
-    CListBox wordList(GetWordList()->m_hWnd);
-    CString strText;
     CWnd* pWordBox = GetWordBox();
-    if (pWordBox && pWordBox->GetWindowText(strText) && !strText.IsEmpty() &&
-        SelectWordBeginningWith(wordList.m_hWnd, strText, WordIndexOf(GetTavDoc())) != LB_ERR)
+    if (pWordBox && pWordBox->GetWindowTextLength() > 0) {
+        LookUpWordBoxText();
         ShowTranslationsSoon();
+    }
     return static_cast<LRESULT>(theApp.m_direction);
 }

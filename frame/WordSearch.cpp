@@ -39,3 +39,22 @@ int SelectWordBeginningWith(HWND hList, const CString& strText, const dictionary
         CListBox(hList).SetCurSel(nIndex);
     return nIndex;
 }
+
+dictionary::WordMatch SelectLookedUpWord(HWND hList, const CString& strText,
+                                         const dictionary::WordListIndex* pIndex,
+                                         const dictionary::WordForms& forms, bool bEnglish) {
+    CListBox list(hList);
+    dictionary::WordMatch match;
+    if (!pIndex || pIndex->RowCount() != static_cast<size_t>(list.GetCount())) {
+        const int nRow = SelectWordBeginningWith(hList, strText, pIndex);
+        if (nRow != LB_ERR) {
+            match.kind = dictionary::WordMatch::Kind::kBeginning;
+            match.nRow = static_cast<size_t>(nRow);
+        }
+        return match;
+    }
+    match = dictionary::MatchWord(strText.Str(), *pIndex, forms, bEnglish);
+    if (match.kind != dictionary::WordMatch::Kind::kNone)
+        list.SetCurSel(static_cast<int>(match.nRow));
+    return match;
+}

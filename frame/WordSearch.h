@@ -10,11 +10,8 @@
 // holds as many rows as the index, it goes through the list row by row.
 #pragma once
 
+#include "dictionary/WordMatch.h"
 #include "framework/String.h"
-
-namespace dictionary {
-class WordListIndex;
-}
 
 // The row's index, or LB_ERR when no row begins with the text.
 int FindWordBeginningWith(HWND hList, const CString& strText,
@@ -23,3 +20,11 @@ int FindWordBeginningWith(HWND hList, const CString& strText,
 // such row the selection stays as it was and the result is LB_ERR.
 int SelectWordBeginningWith(HWND hList, const CString& strText,
                             const dictionary::WordListIndex* pIndex = nullptr);
+
+// The word box's lookup: with the index, the head word itself, else the
+// head word of a form the text is, else the search above (see WordMatch.h);
+// without it, the search above. The row found is selected; with none the
+// selection stays as it was and the match's kind is kNone.
+dictionary::WordMatch SelectLookedUpWord(HWND hList, const CString& strText,
+                                         const dictionary::WordListIndex* pIndex,
+                                         const dictionary::WordForms& forms, bool bEnglish);

@@ -25,6 +25,10 @@ public:
     void GetText(int nIndex, CString& rString) const;
     // Texts go to and from the list as UTF-16.
     int AddString(LPCSTR lpszItem) { return SendText(LB_ADDSTRING, 0, lpszItem); }
+    // At nIndex (-1: the end) whether or not the list sorts.
+    int InsertString(int nIndex, LPCSTR lpszItem) {
+        return SendText(LB_INSERTSTRING, static_cast<WPARAM>(nIndex), lpszItem);
+    }
     void ResetContent() { SendMessage(LB_RESETCONTENT); }
     int FindString(int nStartAfter, LPCSTR lpszItem) const {
         return SendText(LB_FINDSTRING, static_cast<WPARAM>(nStartAfter), lpszItem);

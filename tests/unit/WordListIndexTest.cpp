@@ -3,6 +3,7 @@
 #include "dictionary/LoadedLines.h"
 #include "dictionary/TextFold.h"
 #include "dictionary/WordListIndex.h"
+#include "dictionary/WordMatch.h"
 #include "framework/CodePage.h"
 
 #include <gtest/gtest.h>
@@ -79,16 +80,50 @@ TEST(WordListIndex, FindsTheTopmostRowThatBeginsWithTheTextWithAndWithoutDiacrit
             ASSERT_EQ(nPlain, index.FindFirstBeginningWithPlain(text)) << "typed " << text;
             ASSERT_EQ(nExact != WordListIndex::npos ? nExact : nPlain, index.FindWord(text))
                 << "typed " << text;
+            size_t nWhole = WordListIndex::npos;
+            for (size_t p = 0; p < rows.size() && nWhole == WordListIndex::npos; ++p) {
+                if (Key(rows[p], false) == Key(text, false))
+                    nWhole = p;
+            }
+            ASSERT_EQ(nWhole, index.FindWhole(text)) << "typed " << text;
         }
     }
 }
 
-// Only the plain form present: typed with diacritics it is still found.
-TEST(WordListIndex, APlainWordIsFoundTypedWithDiacritics) {
-    LoadedLines plain;
-    plain.Assign("tanar:young\r\nsoapta:whisper\r\n");
-    WordListIndex plainIndex;
-    plainIndex.Build(plain, {0, 1}, TextCaseFold(), TextPlainFold());
-    EXPECT_EQ(0u, plainIndex.FindWord("t\xE2n\xE3r"));
-    EXPECT_EQ(1u, plainIndex.FindWord("\xBAoapt\xE3"));
+// The order of a lookup: the head word, a form's head word (a whole form
+// beats a longer head word beginning with the text), the beginning, the
+// beginning without diacritics.
+TEST(WordMatch, TakesTheHeadWordThenAFormThenTheBeginning) {
+    LoadedLines lines;
+    lines.Assign(
+        "Casele Mice\xBAti:village\r\ncas\xE3:house\r\nmerge:go\r\nmerg\xE3tor:walking\r\n"
+        "go:a merge\r\nchild:copil\r\ntanar:young\r\n");
+    WordListIndex index;
+    index.Build(lines, {0, 1, 2, 3, 4, 5, 6}, TextCaseFold(), TextPlainFold());
+    dictionary::WordForms forms;
+    forms.Assign("casele:cas\xE3\r\nmerg:merge\r\nmerg:merg\xE3tor\r\nmerge:merg\xE3tor\r\n", TextCaseFold());
+    using Kind = dictionary::WordMatch::Kind;
+    const struct {
+        const char* text;
+        bool bEnglish;
+        Kind kind;
+        size_t nRow;
+        std::vector<std::string> headWords;
+    } cases[] = {
+        {"MERGE", false, Kind::kHeadWord, 2, {}},  // a head word though also a form
+        {"casele", false, Kind::kForm, 1, {"cas\xE3"}},
+        {"Merg", false, Kind::kForm, 2, {"merge", "merg\xE3tor"}},
+        {"went", true, Kind::kForm, 4, {"go"}},
+        {"went", false, Kind::kNone, WordListIndex::npos, {}},  // English rules for English only
+        {"children", true, Kind::kForm, 5, {"child"}},
+        {"casele m", false, Kind::kBeginning, 0, {}},
+        {"t\xE2n", false, Kind::kWithoutDiacritics, 6, {}},
+        {"casx", false, Kind::kNone, WordListIndex::npos, {}},
+    };
+    for (const auto& c : cases) {
+        const dictionary::WordMatch match = dictionary::MatchWord(c.text, index, forms, c.bEnglish);
+        EXPECT_EQ(c.kind, match.kind) << c.text;
+        EXPECT_EQ(c.nRow, match.nRow) << c.text;
+        EXPECT_EQ(c.headWords, match.headWords) << c.text;
+    }
 }
