@@ -23,6 +23,9 @@ const unsigned kDecidedCommands[] = {
     ID_EDIT_COPY,
     ID_EDIT_PASTE,
     ID_EDIT_SELECT_ALL,
+    ID_HISTORY_BACK,
+    ID_HISTORY_FORWARD,
+    ID_OPTIONS_CLEAR_HISTORY,
 };
 const int kDecidedCommandCount = static_cast<int>(sizeof(kDecidedCommands) / sizeof(kDecidedCommands[0]));
 
@@ -60,6 +63,13 @@ CommandAvailability GetCommandAvailability(unsigned nID, const CommandSnapshot& 
         // Refused with a message while an update runs, like the word commands.
         case ID_FILE_IMPORT:
             return Enabled(!s.bImportRunning);
+        // An entry may be in the other direction, which cannot change then.
+        case ID_HISTORY_BACK:
+            return Enabled(s.bCanGoBack && !s.bUpdateRunning && !s.bImportRunning);
+        case ID_HISTORY_FORWARD:
+            return Enabled(s.bCanGoForward && !s.bUpdateRunning && !s.bImportRunning);
+        case ID_OPTIONS_CLEAR_HISTORY:
+            return Enabled(!s.bHistoryEmpty);
 
         case ID_VIEW_BOX_WORD:
             return Check(s.bWordBarVisible);

@@ -27,6 +27,10 @@ struct CommandSnapshot {
     bool bStartWithWindows = false;
     bool bLookupKey = false;  // the lookup key is registered, not merely wanted
     EscapeFunction escape = EscapeFunction::kResetWord;
+    // The lookup history: entries before and after the current one, any at all.
+    bool bCanGoBack = false;
+    bool bCanGoForward = false;
+    bool bHistoryEmpty = true;
 };
 
 struct CommandAvailability {

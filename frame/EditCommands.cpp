@@ -191,6 +191,9 @@ CommandSnapshot CMainFrame::TakeCommandSnapshot() const {
     s.bStartWithWindows = m_bAutoStart != FALSE;
     s.bLookupKey = m_bLookupKeyHeld != FALSE;
     s.escape = m_escape;
+    s.bCanGoBack = m_history.CanGoBack();
+    s.bCanGoForward = m_history.CanGoForward();
+    s.bHistoryEmpty = m_history.IsEmpty();
     return s;
 }
 

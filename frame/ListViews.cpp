@@ -13,6 +13,7 @@ IMPLEMENT_DYNCREATE(CList2, CDictionaryListView)
 BEGIN_MESSAGE_MAP(CDictionaryListView, CCtrlView)
 ON_WM_CREATE()
 ON_WM_SETFOCUS()
+ON_MESSAGE(WM_MOUSEWHEEL, OnMouseWheel)
 END_MESSAGE_MAP()
 
 BEGIN_MESSAGE_MAP(CList1, CDictionaryListView)
@@ -35,13 +36,20 @@ int CDictionaryListView::OnCreate(LPCREATESTRUCT lpCreateStruct) {
     return 0;
 }
 
-void CDictionaryListView::SetFontForDpi(UINT nDpi) {
+void CDictionaryListView::SetFontForDpi(UINT nDpi, int nPointSize) {
     CFont font;
-    font.Attach(dpi::CreatePointFont(100, "Arial", nDpi));
+    font.Attach(dpi::CreatePointFont(nPointSize, "Arial", nDpi));
     SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(font.GetSafeHandle()), TRUE);
     // The list holds the new font now: the old one may go.
     m_font.DeleteObject();
     m_font.Attach(font.Detach());
+}
+
+LRESULT CDictionaryListView::OnMouseWheel(WPARAM wParam, LPARAM lParam) {
+    CWnd* pFrame = GetParentFrame();
+    if ((GET_KEYSTATE_WPARAM(wParam) & MK_CONTROL) && pFrame)
+        return pFrame->SendMessage(WM_MOUSEWHEEL, wParam, lParam);
+    return Default();
 }
 
 void CDictionaryListView::OnSetFocus(CWnd* pOldWnd) {

@@ -13,8 +13,9 @@ class CDictionaryListView : public CCtrlView {
 public:
     ~CDictionaryListView() override;
     void OnDraw(CDC*) override {}
-    // The lists' font, for a window drawn at nDpi.
-    void SetFontForDpi(UINT nDpi);
+    // The lists' font, for a window drawn at nDpi: nPointSize tenths of a
+    // point (the rows follow its height).
+    void SetFontForDpi(UINT nDpi, int nPointSize = 100);
 
     DECLARE_MESSAGE_MAP()
 
@@ -23,6 +24,8 @@ protected:
 
     int OnCreate(LPCREATESTRUCT lpCreateStruct);
     void OnSetFocus(CWnd* pOldWnd);
+    // Ctrl with the wheel sizes the text (the frame's), instead of scrolling.
+    LRESULT OnMouseWheel(WPARAM wParam, LPARAM lParam);
 
     CFont m_font;
 };

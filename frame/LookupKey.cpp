@@ -308,4 +308,5 @@ void CMainFrame::LookUpFromElsewhere(const CString& strText) {
     if (direction != theApp.m_direction && !IsUpdateRunning())
         LoadDirection(direction);
     FocusWordBox(TRUE);
+    RecordLookup();
 }

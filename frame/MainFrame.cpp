@@ -2,6 +2,7 @@
 #include "frame/MainFrame.h"
 
 #include "app/TavApp.h"
+#include "frame/HistoryStore.h"
 #include "frame/ListViews.h"
 #include "frame/LookupKey.h"
 #include "frame/StartWithWindows.h"
@@ -76,10 +77,17 @@ ON_UPDATE_COMMAND_UI(ID_OPTIONS_LOOKUP_KEY, OnUpdateCommand)
 ON_MESSAGE(WM_HOTKEY, OnHotKey)
 ON_MESSAGE(WM_LOOKUP_KEY_TAKEN, OnLookupKeyTaken)
 ON_MESSAGE(WM_DPICHANGED, OnDpiChanged)
+ON_MESSAGE(WM_MOUSEWHEEL, OnMouseWheel)
 ON_COMMAND(ID_FILE_IMPORT, OnImportDictionary)
 ON_UPDATE_COMMAND_UI(ID_FILE_IMPORT, OnUpdateCommand)
 ON_MESSAGE(WM_IMPORT_PROGRESS, OnImportProgress)
 ON_MESSAGE(WM_IMPORT_DONE, OnImportDone)
+ON_COMMAND(ID_HISTORY_BACK, OnHistoryBack)
+ON_UPDATE_COMMAND_UI(ID_HISTORY_BACK, OnUpdateCommand)
+ON_COMMAND(ID_HISTORY_FORWARD, OnHistoryForward)
+ON_UPDATE_COMMAND_UI(ID_HISTORY_FORWARD, OnUpdateCommand)
+ON_COMMAND(ID_OPTIONS_CLEAR_HISTORY, OnClearHistory)
+ON_UPDATE_COMMAND_UI(ID_OPTIONS_CLEAR_HISTORY, OnUpdateCommand)
 END_MESSAGE_MAP()
 
 namespace {
@@ -106,6 +114,20 @@ BOOL IsUsablePlacement(const BYTE* pData, UINT nBytes) {
     return MonitorFromRect(&rc, MONITOR_DEFAULTTONULL) != nullptr;
 }
 
+// The text size's note in the status bar goes after a while, unless
+// something else has been said since.
+const UINT_PTR ID_TIMER_TEXT_SIZE_NOTE = 110;
+const UINT kTextSizeNoteTime = 2000;
+
+void CALLBACK EndTextSizeNote(HWND hWnd, UINT, UINT_PTR nIDEvent, DWORD) {
+    ::KillTimer(hWnd, nIDEvent);
+    auto* pFrame = DynamicDowncast<CFrameWnd>(CWnd::FromHandlePermanent(hWnd));
+    CWnd* pBar = pFrame ? pFrame->GetMessageBar() : nullptr;
+    CString strText;
+    if (pBar && pBar->GetWindowText(strText) && strText.Find("Text size ") == 0)
+        pFrame->SetMessageText(AFX_IDS_IDLEMESSAGE);
+}
+
 }  // namespace
 
 CMainFrame::CMainFrame()
@@ -130,9 +152,7 @@ CMainFrame::CMainFrame()
       m_bLookupKey(TRUE),
       m_bLookupKeyHeld(FALSE) {}
 
-CMainFrame::~CMainFrame() {
-    m_fontWordBox.DeleteObject();
-}
+CMainFrame::~CMainFrame() = default;
 
 BOOL CMainFrame::PreCreateWindow(CREATESTRUCTA& cs) {
     if (!CFrameWnd::PreCreateWindow(cs))
@@ -181,9 +201,15 @@ int CMainFrame::OnCreate(LPCREATESTRUCT lpcs) {
     rect.OffsetRect(1, 0);
     DockControlBar(&m_wndWordBar, AFX_IDW_DOCKBAR_TOP, &rect);
 
-    m_fontWordBox.Attach(dpi::CreatePointFont(100, "Arial", m_nDpi));
-    if (CWnd* pWordBox = GetWordBox())
-        pWordBox->SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(m_fontWordBox.GetSafeHandle()), TRUE);
+    m_textSize.Load();
+    ApplyFonts(m_nDpi);
+    m_textSize.m_onChange = [this] {
+        ApplyFonts(m_nDpi);
+        CString strNote;
+        strNote.Format("Text size %d %%", m_textSize.Percent());
+        SetMessageText(strNote);
+        SetTimer(ID_TIMER_TEXT_SIZE_NOTE, kTextSizeNoteTime, EndTextSizeNote);
+    };
 
     LoadBarState("BarState");
 
@@ -200,6 +226,7 @@ int CMainFrame::OnCreate(LPCREATESTRUCT lpcs) {
     m_bLookupKey = theApp.GetProfileInt(kSettingsSection, "LookupKey", 1) != 0;
     if (m_bLookupKey && !RegisterLookupKey())
         PostMessage(WM_LOOKUP_KEY_TAKEN);  // said once the dictionary's own start-up texts are shown
+    LoadHistory(m_history);
 
     if (m_bAlwaysOnTop)
         ::SetWindowPos(m_hWnd, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE);
@@ -239,19 +266,31 @@ LRESULT CMainFrame::OnDpiChanged(WPARAM wParam, LPARAM lParam) {
 void CMainFrame::ApplyDpi(UINT nDpi) {
     if (nDpi == 0 || nDpi == m_nDpi)
         return;
-    m_wndWordBar.ScaleLayout(m_nDpi, nDpi);
+    const UINT nFromDpi = m_nDpi;
     m_nDpi = nDpi;
-    CFont font;
-    font.Attach(dpi::CreatePointFont(100, "Arial", nDpi));
-    if (CWnd* pWordBox = GetWordBox())
-        pWordBox->SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(font.GetSafeHandle()), TRUE);
-    m_fontWordBox.DeleteObject();
-    m_fontWordBox.Attach(font.Detach());
+    ApplyFonts(nFromDpi);
+    LoadToolbarImages();
+}
+
+void CMainFrame::ApplyFonts(UINT nFromDpi) {
+    m_wndWordBar.SetTextFont(nFromDpi, m_nDpi, m_textSize.PointSize());
     for (CWnd* pList : {GetWordList(), GetTranslationList()}) {
         if (auto* pView = DynamicDowncast<CDictionaryListView>(pList))
-            pView->SetFontForDpi(nDpi);
+            pView->SetFontForDpi(m_nDpi, m_textSize.PointSize());
     }
-    LoadToolbarImages();
+    RecalcLayout(TRUE);
+}
+
+LRESULT CMainFrame::OnMouseWheel(WPARAM wParam, LPARAM lParam) {
+    if (!(GET_KEYSTATE_WPARAM(wParam) & MK_CONTROL))
+        return CFrameWnd::DefWindowProc(WM_MOUSEWHEEL, wParam, lParam);
+    m_textSize.OnWheel(GET_WHEEL_DELTA_WPARAM(wParam));
+    return 0;
+}
+
+BOOL CMainFrame::OnCmdMsg(UINT nID, int nCode, void* pExtra, void* pHandlerInfo) {
+    return m_textSize.OnCmdMsg(nID, nCode, pExtra, pHandlerInfo) ||
+           CFrameWnd::OnCmdMsg(nID, nCode, pExtra, pHandlerInfo);
 }
 
 BOOL CMainFrame::OnCreateClient(LPCREATESTRUCT, CCreateContext* pContext) {
@@ -368,6 +407,8 @@ void CMainFrame::OnDestroy() {
     theApp.WriteProfileInt(kSettingsSection, "AutoStart", m_bAutoStart);
     theApp.WriteProfileInt(kSettingsSection, "EnRo", static_cast<int>(theApp.m_direction));
     theApp.WriteProfileInt(kSettingsSection, "LookupKey", m_bLookupKey);
+    m_textSize.Save();
+    SaveHistory(m_history);
     if (m_bLookupKeyHeld)
         ::UnregisterHotKey(m_hWnd, kLookupKeyId);
 
@@ -389,6 +430,9 @@ void CMainFrame::OnTimer(UINT_PTR nIDEvent) {
     if (nIDEvent == ID_TIMER_TRANSLATIONS) {
         KillTimer(ID_TIMER_TRANSLATIONS);
         ShowLookupResult();
+        SetTimer(ID_TIMER_HISTORY, 1000);  // shown for a second, the word counts as looked up
+    } else if (nIDEvent == ID_TIMER_HISTORY) {
+        RecordLookup();
     } else if (nIDEvent == ID_TIMER_UPDATE) {
         OnUpdateTimer();
     }

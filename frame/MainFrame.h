@@ -6,6 +6,9 @@
 
 #include "frame/CommandAvailability.h"
 #include "frame/FrameState.h"
+#include "frame/LookupHistory.h"
+#include "frame/TextSize.h"
+#include "frame/WordBar.h"
 #include "framework/DialogBar.h"
 #include "framework/FrameWnd.h"
 #include "framework/Gdi.h"
@@ -30,6 +33,7 @@ const UINT WM_LOOKUP_KEY_TAKEN = WM_APP + 4;  // posted at start when another pr
 // Timers of the frame.
 const UINT_PTR ID_TIMER_TRANSLATIONS = 101;  // 250 ms after the last change: show the translations
 const UINT_PTR ID_TIMER_UPDATE = 102;        // the automatic update, then the update cycle's steps
+const UINT_PTR ID_TIMER_HISTORY = 103;       // the translations stayed shown: the word counts as looked up
 
 class CMainFrame : public CFrameWnd {
     DECLARE_DYNCREATE(CMainFrame)
@@ -40,6 +44,8 @@ public:
     BOOL PreCreateWindow(CREATESTRUCTA& cs) override;
     BOOL PreTranslateMessage(MSG* pMsg) override;
     BOOL OnCreateClient(LPCREATESTRUCT lpcs, CCreateContext* pContext) override;
+    // The text size takes its commands before the frame.
+    BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, void* pHandlerInfo) override;
     void OnUpdateFrameTitle(BOOL bAddToTitle) override;
 
     CWnd* GetWordList() const;
@@ -62,6 +68,11 @@ public:
     void ShowListWord(const CString& strWord);
     // Looks up the head word the translation list suggests in its row nRow.
     void LookUpSuggestion(int nRow);
+    // The user chose the word the word list shows selected (Enter, a
+    // suggestion, the lookup key, or its translations stayed in view): it
+    // goes into the history in the current direction, unless the word box's
+    // text has no entry.
+    void RecordLookup();
 
     // The word box, when its bar exists.
     CWnd* GetWordBox() const;
@@ -136,6 +147,13 @@ protected:
     void OnAppExit();
     void OnAboutApplication();
 
+    // Back and Forward through the words looked up, and forgetting them
+    // (HistoryCommands.cpp).
+    void OnHistoryBack();
+    void OnHistoryForward();
+    void OnClearHistory();
+    void ShowHistoryEntry(const LookedUpWord& entry);
+
     // The lookup key, from any program (LookupKey.cpp).
     BOOL RegisterLookupKey();
     void OnLookupKeyOption();
@@ -150,6 +168,11 @@ protected:
     // The monitor's resolution: images, fonts and bars sized for nDpi.
     LRESULT OnDpiChanged(WPARAM wParam, LPARAM lParam);
     void ApplyDpi(UINT nDpi);
+    // The word box's and the lists' fonts at the text size, for m_nDpi; the
+    // word bar was laid out for nFromDpi.
+    void ApplyFonts(UINT nFromDpi);
+    // Ctrl with the wheel over the word box or a list: the text size.
+    LRESULT OnMouseWheel(WPARAM wParam, LPARAM lParam);
 
     // Edit commands and Escape.
     void OnEditUndo();
@@ -198,9 +221,9 @@ private:
     CStatusBar m_wndStatusBar;
     CImageToolBar m_wndToolBar;
     CSplitterWnd m_wndSplitter;
-    CDialogBar m_wndWordBar;
+    CWordBar m_wndWordBar;
     CSystemTray m_trayIcon;
-    CFont m_fontWordBox;
+    CTextSize m_textSize;
     BOOL m_bSplitterCreated;
     BOOL m_bFirstShow;
     UINT m_nDpi;  // the resolution bars, images and fonts are sized for
@@ -239,4 +262,6 @@ private:
     EscapeFunction m_escape;
     BOOL m_bLookupKey;      // the user's choice: the lookup key on
     BOOL m_bLookupKeyHeld;  // the key is registered (another program may hold it)
+
+    CLookupHistory m_history;
 };

@@ -179,6 +179,12 @@ BOOL CMainFrame::PreTranslateMessage(MSG* pMsg) {
             m_bFocusInWordBox = FALSE;
         else if (hWnd == pWordBox->m_hWnd)
             m_bFocusInWordBox = TRUE;
+    } else if (pMsg->message == WM_KEYDOWN && pMsg->wParam == VK_RETURN && hWnd == pWordBox->m_hWnd) {
+        // Enter: the word now, and it counts as looked up.
+        KillTimer(ID_TIMER_TRANSLATIONS);
+        ShowLookupResult();
+        RecordLookup();
+        return TRUE;
     } else if (pMsg->message == WM_KEYDOWN && pMsg->wParam == VK_TAB) {
         // Tab (with or without Shift) goes word box -> word list -> word box.
         BOOL bBarVisible = m_wndWordBar.IsWindowVisible();

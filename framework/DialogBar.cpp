@@ -45,3 +45,14 @@ void CDialogBar::ScaleLayout(UINT nFromDpi, UINT nToDpi) {
     }
     m_sizeDefault = CSize(scale(m_sizeDefault.cx - GripperSize()) + GripperSize(), scale(m_sizeDefault.cy));
 }
+
+void CDialogBar::GrowControl(UINT nID, int cyBy) {
+    HWND hControl = ::GetDlgItem(m_hWnd, static_cast<int>(nID));
+    if (!hControl || !cyBy)
+        return;
+    CRect rc;
+    ::GetWindowRect(hControl, &rc);
+    ::SetWindowPos(hControl, nullptr, 0, 0, rc.Width(), rc.Height() + cyBy,
+                   SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    m_sizeDefault.cy += cyBy;
+}

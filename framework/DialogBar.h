@@ -16,6 +16,9 @@ public:
     // The bar and its controls, laid out for nFromDpi, made the size they
     // have at nToDpi (the template is laid out only when the bar is made).
     void ScaleLayout(UINT nFromDpi, UINT nToDpi);
+    // Makes control nID cyBy pixels higher (lower when negative), and the
+    // bar with it.
+    void GrowControl(UINT nID, int cyBy);
 
 private:
     CSize m_sizeDefault;

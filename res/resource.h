@@ -86,6 +86,13 @@
 #define ID_ESCAPE 32789
 #define ID_OPTIONS_LOOKUP_KEY 32800
 #define ID_FILE_IMPORT 32801
+// The text's size and the look (View menu).
+#define ID_VIEW_TEXT_LARGER 32840
+#define ID_VIEW_TEXT_SMALLER 32841
+#define ID_VIEW_TEXT_NORMAL 32842
+#define ID_HISTORY_BACK 32820
+#define ID_HISTORY_FORWARD 32821
+#define ID_OPTIONS_CLEAR_HISTORY 32822
 
 // The framework's standard ids that the program uses. framework/AfxRes.h
 // names some of them too: each is defined only once, and spelled exactly as

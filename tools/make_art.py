@@ -212,6 +212,17 @@ def tb_direction(left):
     return c
 
 
+def tb_history(back):
+    """Back and Forward through the words looked up: a plain arrow, as browsers draw it."""
+    c = Canvas(18, 18)
+    c.shape(arrow_pts(1, 16, 8, 7, 3, back), BLUE, NAVY)
+    if back:
+        c.line(9, 6, 14, 6, SKY)
+    else:
+        c.line(3, 6, 8, 6, SKY)
+    return c
+
+
 def tb_word_box():
     c = Canvas(18, 18)
     c.shape(rect_pts(0, 3, 17, 14), WHITE, GREY)
@@ -264,12 +275,13 @@ def tb_about():
     return c
 
 
-TOOLBAR = [lambda: tb_direction(False), lambda: tb_direction(True), tb_word_box,
+TOOLBAR = [lambda: tb_history(True), lambda: tb_history(False),
+           lambda: tb_direction(False), lambda: tb_direction(True), tb_word_box,
            tb_add, tb_modify, tb_delete, tb_on_top, tb_about]
 
 
 def toolbar_strip():
-    strip = Canvas(146, 18)
+    strip = Canvas(18 * len(TOOLBAR) + 2, 18)
     for i, draw in enumerate(TOOLBAR):
         strip.blit(draw(), 18 * i, 0)
     return strip

@@ -13,7 +13,8 @@
 //   tavprobe command ID          sends WM_COMMAND and waits for it
 //   tavprobe post-command ID     posts WM_COMMAND
 //   tavprobe focus               control id and class of the focused window
-//   tavprobe rect words|translations|wordbar|toolbar|status|client
+//   tavprobe rect words|translations|wordbar|wordbox|toolbar|status|client
+//   tavprobe row-height words|translations   the rows' height in pixels
 //   tavprobe show N              ShowWindow(main window, N)
 //   tavprobe windows CLASS       visible top-level windows of a class: "hwnd title"
 //   tavprobe dialog-text TITLE   texts of the controls of the dialog with that title
@@ -353,6 +354,8 @@ int main(int argc, char** argv) {
             hWnd = List(hMain, arg);
         else if (arg == "wordbar")
             hWnd = GetParent(Child(hMain, "Edit", 1000));
+        else if (arg == "wordbox")
+            hWnd = Child(hMain, "Edit", 1000);
         else if (arg == "toolbar")
             hWnd = Child(hMain, TOOLBARCLASSNAMEA);
         else if (arg == "status")
@@ -366,6 +369,8 @@ int main(int argc, char** argv) {
         } else {
             return 1;
         }
+    } else if (verb == "row-height") {
+        std::printf("%d\n", static_cast<int>(SendMessageW(List(hMain, arg), LB_GETITEMHEIGHT, 0, 0)));
     } else if (verb == "show") {
         ShowWindow(hMain, std::atoi(arg.c_str()));
     } else if (verb == "foreground") {

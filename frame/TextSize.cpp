@@ -1,0 +1,87 @@
+#include "frame/TextSize.h"
+
+#include "app/TavApp.h"
+#include "res/resource.h"
+
+#include <algorithm>
+#include <iterator>
+
+BEGIN_MESSAGE_MAP(CTextSize, CCmdTarget)
+ON_COMMAND(ID_VIEW_TEXT_LARGER, OnLarger)
+ON_COMMAND(ID_VIEW_TEXT_SMALLER, OnSmaller)
+ON_COMMAND(ID_VIEW_TEXT_NORMAL, OnNormal)
+ON_UPDATE_COMMAND_UI(ID_VIEW_TEXT_LARGER, OnUpdateLarger)
+ON_UPDATE_COMMAND_UI(ID_VIEW_TEXT_SMALLER, OnUpdateSmaller)
+ON_UPDATE_COMMAND_UI(ID_VIEW_TEXT_NORMAL, OnUpdateNormal)
+END_MESSAGE_MAP()
+
+namespace {
+
+// Close together around the normal size, where a step is most noticed.
+const int kSteps[] = {75, 90, 100, 110, 125, 150, 175, 200, 250, 300};
+const char kEntry[] = "TextSize";
+
+int StepIndex(int nPercent) {
+    const auto* p = std::find(std::begin(kSteps), std::end(kSteps), nPercent);
+    return p == std::end(kSteps) ? -1 : static_cast<int>(p - std::begin(kSteps));
+}
+
+}  // namespace
+
+void CTextSize::Load() {
+    const int nStored = static_cast<int>(theApp.GetProfileInt(kSettingsSection, kEntry, kNormal));
+    m_nPercent = StepIndex(nStored) >= 0 ? nStored : kNormal;
+}
+
+void CTextSize::Save() const {
+    theApp.WriteProfileInt(kSettingsSection, kEntry, m_nPercent);
+}
+
+void CTextSize::OnWheel(int nDelta) {
+    // A wheel turned the other way starts counting afresh.
+    if ((m_nWheel > 0 && nDelta < 0) || (m_nWheel < 0 && nDelta > 0))
+        m_nWheel = 0;
+    m_nWheel += nDelta;
+    const int nSteps = m_nWheel / WHEEL_DELTA;
+    m_nWheel -= nSteps * WHEEL_DELTA;
+    if (nSteps)
+        MoveBy(nSteps);
+}
+
+void CTextSize::MoveBy(int nSteps) {
+    const int nLast = static_cast<int>(std::size(kSteps)) - 1;
+    const int nIndex = std::clamp(StepIndex(m_nPercent) + nSteps, 0, nLast);
+    SetPercent(kSteps[nIndex]);
+}
+
+void CTextSize::SetPercent(int nPercent) {
+    if (nPercent == m_nPercent)
+        return;
+    m_nPercent = nPercent;
+    if (m_onChange)
+        m_onChange();
+}
+
+void CTextSize::OnLarger() {
+    MoveBy(1);
+}
+
+void CTextSize::OnSmaller() {
+    MoveBy(-1);
+}
+
+void CTextSize::OnNormal() {
+    SetPercent(kNormal);
+}
+
+void CTextSize::OnUpdateLarger(CCmdUI* pCmdUI) {
+    pCmdUI->Enable(m_nPercent < kSteps[std::size(kSteps) - 1]);
+}
+
+void CTextSize::OnUpdateSmaller(CCmdUI* pCmdUI) {
+    pCmdUI->Enable(m_nPercent > kSteps[0]);
+}
+
+void CTextSize::OnUpdateNormal(CCmdUI* pCmdUI) {
+    pCmdUI->Enable(m_nPercent != kNormal);
+}

@@ -1,0 +1,47 @@
+// CTextSize: how large the word box and the lists show their text, as a
+// share of the size the monitor's resolution gives it, in steps from 75 %
+// to 300 %. It takes the View menu's commands and Ctrl with the mouse
+// wheel, and tells its owner when the size has changed; it is kept under
+// "Settings" as "TextSize".
+#pragma once
+
+#include "framework/CmdTarget.h"
+
+#include <functional>
+
+class CTextSize : public CCmdTarget {
+public:
+    static const int kNormal = 100;
+
+    int Percent() const { return m_nPercent; }
+    // The text's size in tenths of a point: 10 points at 100 %.
+    int PointSize() const { return 100 * m_nPercent / kNormal; }
+
+    // A stored number that is not one of the steps counts as missing.
+    void Load();
+    void Save() const;
+
+    // A turn of the wheel with Ctrl held: a step per notch, a smooth wheel's
+    // small turns added up until they make one.
+    void OnWheel(int nDelta);
+
+    // Called after every change of the size.
+    std::function<void()> m_onChange;
+
+    DECLARE_MESSAGE_MAP()
+
+protected:
+    void OnLarger();
+    void OnSmaller();
+    void OnNormal();
+    void OnUpdateLarger(CCmdUI* pCmdUI);
+    void OnUpdateSmaller(CCmdUI* pCmdUI);
+    void OnUpdateNormal(CCmdUI* pCmdUI);
+
+private:
+    void MoveBy(int nSteps);
+    void SetPercent(int nPercent);
+
+    int m_nPercent = kNormal;
+    int m_nWheel = 0;  // the part of a notch turned so far
+};

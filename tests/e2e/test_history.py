@@ -1,0 +1,64 @@
+"""The lookup history in the real program, with real keys: words count as
+looked up after a second in view or at once with Enter, Alt+Left and
+Alt+Right walk them in their own directions, a restart keeps them and
+Options > Clear history forgets them."""
+
+import time
+import unittest
+
+from tavtest import Keyboard, TavTestCase, probe
+
+EN = ["house:casă|locuinţă", "bank:bancă|mal", "book:carte"]
+RO = ["casă:house|home", "mal:shore|bank"]
+MAIN = "^(English - Romanian|Romanian - English)$"
+
+
+class History(TavTestCase):
+    def look_up(self, keys, word, translations, enter=False):
+        keys.key("ctrl+a")
+        keys.type(word)
+        self.wait_for(lambda: self.tav.rows("translations") == translations, message=f"{word} shown")
+        if enter:
+            keys.key("Return")
+        else:
+            time.sleep(1.5)  # a second in view counts
+
+    def assert_shows(self, keys, key, word, title):
+        keys.key(key)
+        self.wait_for(lambda: probe("wordbox") == [word] and self.tav.title() == title,
+                      message=f"{key} to {word} in {title}")
+        self.assertEqual(word, self.tav.selection())
+
+    def test_back_and_forward_through_the_words_looked_up_across_a_restart(self):
+        tav = self.launch(en=EN, ro=RO)
+        keys = Keyboard(MAIN)
+        self.look_up(keys, "house", ["casă", "locuinţă"])
+        self.look_up(keys, "book", ["carte"], enter=True)
+        keys.key("ctrl+a")
+        keys.type("ba")  # in view too briefly to count
+        keys.key("ctrl+r")
+        self.wait_for(lambda: tav.title() == "Romanian - English", message="Romanian - English")
+        self.look_up(keys, "mal", ["bank", "shore"], enter=True)
+
+        self.assert_shows(keys, "alt+Left", "book", "English - Romanian")
+        self.assert_shows(keys, "alt+Left", "house", "English - Romanian")
+        self.assert_shows(keys, "alt+Left", "house", "English - Romanian")  # nothing before it
+        self.assert_shows(keys, "alt+Right", "book", "English - Romanian")
+        self.assert_shows(keys, "alt+Right", "mal", "Romanian - English")
+        self.wait_for(lambda: tav.rows("translations") == ["bank", "shore"], message="mal's translations")
+
+        tav.stop()
+        self.assertEqual(["0\thouse", "0\tbook", "1\tmal", ""], probe("reg-get", "History"))
+        tav.start()
+        keys.key("ctrl+e")
+        self.wait_for(lambda: tav.title() == "English - Romanian", message="English - Romanian")
+        self.assert_shows(keys, "alt+Left", "book", "English - Romanian")
+        self.assert_shows(keys, "alt+Right", "mal", "Romanian - English")
+
+        keys.key("alt+o", "h")  # Options > Clear history
+        self.wait_for(lambda: probe("reg-get", "History") == [""], message="history cleared")
+        self.assert_shows(keys, "alt+Left", "mal", "Romanian - English")
+
+
+if __name__ == "__main__":
+    unittest.main(verbosity=2)
