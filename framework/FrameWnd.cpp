@@ -283,9 +283,15 @@ BOOL CFrameWnd::OnCmdMsg(UINT nID, int nCode, void* pExtra, void* pHandlerInfo) 
 BOOL CFrameWnd::PreTranslateMessage(MSG* pMsg) {
     if (CWnd::PreTranslateMessage(pMsg))
         return TRUE;
-    if (pMsg->message >= WM_KEYFIRST && pMsg->message <= WM_KEYLAST && m_hAccelTable)
-        return ::TranslateAcceleratorW(m_hWnd, m_hAccelTable, pMsg);
-    return FALSE;
+    if (pMsg->message < WM_KEYFIRST || pMsg->message > WM_KEYLAST || !m_hAccelTable ||
+        !::TranslateAcceleratorW(m_hWnd, m_hAccelTable, pMsg))
+        return FALSE;
+    // An Alt key taken as a command never reaches a window procedure, and
+    // Wine's then takes Alt's release for Alt pressed alone and opens the
+    // menu, where the letters typed next would go: it is shown the key.
+    if (pMsg->message == WM_SYSKEYDOWN)
+        ::DefWindowProcW(pMsg->hwnd, WM_SYSKEYDOWN, pMsg->wParam, pMsg->lParam);
+    return TRUE;
 }
 
 BOOL CFrameWnd::OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult) {

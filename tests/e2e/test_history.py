@@ -46,6 +46,8 @@ class History(TavTestCase):
         self.assert_shows(keys, "alt+Right", "book", "English - Romanian")
         self.assert_shows(keys, "alt+Right", "mal", "Romanian - English")
         self.wait_for(lambda: tav.rows("translations") == ["bank", "shore"], message="mal's translations")
+        keys.type("qq")  # into the word box, not the menu bar; no entry, so never looked up
+        self.wait_for(lambda: probe("wordbox") == ["qq"], message="typing after Alt+Right")
 
         tav.stop()
         self.assertEqual(["0\thouse", "0\tbook", "1\tmal", ""], probe("reg-get", "History"))
