@@ -1,6 +1,8 @@
 #include "frame/AddModDlg.h"
 
+#include "frame/Theme.h"
 #include "framework/Module.h"
+#include "framework/Palette.h"
 #include "res/resource.h"
 
 IMPLEMENT_DYNAMIC(CAddModDlg, CDialog)
@@ -9,6 +11,10 @@ BEGIN_MESSAGE_MAP(CAddModDlg, CDialog)
 ON_EN_CHANGE(IDC_WORD, OnChangeEdit)
 ON_EN_CHANGE(IDC_TRANSLATIONS, OnChangeEdit)
 ON_WM_CLOSE()
+ON_MESSAGE(WM_CTLCOLOREDIT, OnCtlColorEdit)
+ON_MESSAGE(WM_CTLCOLORSTATIC, OnCtlColorStatic)
+ON_MESSAGE(WM_CTLCOLORDLG, OnCtlColorDlg)
+ON_MESSAGE(WM_CTLCOLORBTN, OnCtlColorBtn)
 END_MESSAGE_MAP()
 
 CAddModDlg::CAddModDlg(Direction direction)
@@ -32,6 +38,8 @@ BOOL CAddModDlg::OnInitDialog() {
     CDialog::OnInitDialog();
     m_hIcon = ::LoadIconW(AfxGetResourceHandle(), MAKEINTRESOURCEW(IDI_WORD));
     SetIcon(m_hIcon, FALSE);
+    if (!palette::IsSystem())
+        CTheme::SetDarkTitleBar(m_hWnd, true);
 
     if (m_bChange) {
         // Changing a word: only its translations can be edited.
@@ -75,4 +83,26 @@ void CAddModDlg::OnOK() {
 
 void CAddModDlg::OnClose() {
     EndDialog(0);
+}
+
+LRESULT CAddModDlg::OnCtlColorEdit(WPARAM wParam, LPARAM) {
+    return Color(wParam, CTLCOLOR_EDIT);
+}
+
+LRESULT CAddModDlg::OnCtlColorStatic(WPARAM wParam, LPARAM) {
+    return Color(wParam, CTLCOLOR_STATIC);
+}
+
+LRESULT CAddModDlg::OnCtlColorDlg(WPARAM wParam, LPARAM) {
+    return Color(wParam, CTLCOLOR_DLG);
+}
+
+LRESULT CAddModDlg::OnCtlColorBtn(WPARAM wParam, LPARAM) {
+    return Color(wParam, CTLCOLOR_BTN);
+}
+
+LRESULT CAddModDlg::Color(WPARAM wParam, UINT nCtlColor) {
+    if (HBRUSH hBrush = palette::ColorControl(reinterpret_cast<HDC>(wParam), nCtlColor))
+        return reinterpret_cast<LRESULT>(hBrush);
+    return Default();
 }

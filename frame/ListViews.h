@@ -16,16 +16,22 @@ public:
     // The lists' font, for a window drawn at nDpi: nPointSize tenths of a
     // point (the rows follow its height).
     void SetFontForDpi(UINT nDpi, int nPointSize = 100);
+    // The rows are drawn here, in the palette's colours (a system list box
+    // draws its selection in the system's).
+    BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
 
     DECLARE_MESSAGE_MAP()
 
 protected:
-    explicit CDictionaryListView(DWORD dwStyle) : CCtrlView("ListBox", dwStyle) {}
+    explicit CDictionaryListView(DWORD dwStyle)
+        : CCtrlView("ListBox", dwStyle | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS) {}
 
     int OnCreate(LPCREATESTRUCT lpCreateStruct);
     void OnSetFocus(CWnd* pOldWnd);
     // Ctrl with the wheel sizes the text (the frame's), instead of scrolling.
     LRESULT OnMouseWheel(WPARAM wParam, LPARAM lParam);
+    HBRUSH CtlColor(CDC* pDC, UINT nCtlColor);
+    void DrawItem(const DRAWITEMSTRUCT& dis) const;
 
     CFont m_font;
 };

@@ -11,6 +11,7 @@
 #include "framework/Dpi.h"
 #include "framework/Module.h"
 #include "framework/MessageGuard.h"
+#include "framework/Palette.h"
 #include "res/resource.h"
 #include "widgets/ProgressBar.h"
 
@@ -78,6 +79,7 @@ ON_MESSAGE(WM_HOTKEY, OnHotKey)
 ON_MESSAGE(WM_LOOKUP_KEY_TAKEN, OnLookupKeyTaken)
 ON_MESSAGE(WM_DPICHANGED, OnDpiChanged)
 ON_MESSAGE(WM_MOUSEWHEEL, OnMouseWheel)
+ON_WM_SETTINGCHANGE()
 ON_COMMAND(ID_FILE_IMPORT, OnImportDictionary)
 ON_UPDATE_COMMAND_UI(ID_FILE_IMPORT, OnUpdateCommand)
 ON_MESSAGE(WM_IMPORT_PROGRESS, OnImportProgress)
@@ -203,6 +205,9 @@ int CMainFrame::OnCreate(LPCREATESTRUCT lpcs) {
 
     m_textSize.Load();
     ApplyFonts(m_nDpi);
+    m_theme.Load();
+    m_theme.m_onChange = [this] { ApplyLook(); };
+    m_theme.Refresh();
     m_textSize.m_onChange = [this] {
         ApplyFonts(m_nDpi);
         CString strNote;
@@ -290,7 +295,22 @@ LRESULT CMainFrame::OnMouseWheel(WPARAM wParam, LPARAM lParam) {
 
 BOOL CMainFrame::OnCmdMsg(UINT nID, int nCode, void* pExtra, void* pHandlerInfo) {
     return m_textSize.OnCmdMsg(nID, nCode, pExtra, pHandlerInfo) ||
+           m_theme.OnCmdMsg(nID, nCode, pExtra, pHandlerInfo) ||
            CFrameWnd::OnCmdMsg(nID, nCode, pExtra, pHandlerInfo);
+}
+
+void CMainFrame::OnSettingChange(UINT uFlags, LPCWSTR lpszSection) {
+    CFrameWnd::OnSettingChange(uFlags, lpszSection);
+    // The section's name is not needed: looking again costs one registry
+    // read, and this way a change of high contrast is seen too.
+    m_theme.Refresh();
+}
+
+void CMainFrame::ApplyLook() {
+    CTheme::SetDarkTitleBar(m_hWnd, m_theme.IsDark());
+    m_wndStatusBar.SendMessage(SB_SETBKCOLOR, 0,
+                               m_theme.IsDark() ? static_cast<LPARAM>(palette::Colors().face) : CLR_DEFAULT);
+    ::RedrawWindow(m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
 }
 
 BOOL CMainFrame::OnCreateClient(LPCREATESTRUCT, CCreateContext* pContext) {
@@ -408,6 +428,7 @@ void CMainFrame::OnDestroy() {
     theApp.WriteProfileInt(kSettingsSection, "EnRo", static_cast<int>(theApp.m_direction));
     theApp.WriteProfileInt(kSettingsSection, "LookupKey", m_bLookupKey);
     m_textSize.Save();
+    m_theme.Save();
     SaveHistory(m_history);
     if (m_bLookupKeyHeld)
         ::UnregisterHotKey(m_hWnd, kLookupKeyId);

@@ -8,6 +8,7 @@
 #include "frame/FrameState.h"
 #include "frame/LookupHistory.h"
 #include "frame/TextSize.h"
+#include "frame/Theme.h"
 #include "frame/WordBar.h"
 #include "framework/DialogBar.h"
 #include "framework/FrameWnd.h"
@@ -44,7 +45,7 @@ public:
     BOOL PreCreateWindow(CREATESTRUCTA& cs) override;
     BOOL PreTranslateMessage(MSG* pMsg) override;
     BOOL OnCreateClient(LPCREATESTRUCT lpcs, CCreateContext* pContext) override;
-    // The text size takes its commands before the frame.
+    // The text size and the look take their commands before the frame.
     BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, void* pHandlerInfo) override;
     void OnUpdateFrameTitle(BOOL bAddToTitle) override;
 
@@ -173,6 +174,10 @@ protected:
     void ApplyFonts(UINT nFromDpi);
     // Ctrl with the wheel over the word box or a list: the text size.
     LRESULT OnMouseWheel(WPARAM wParam, LPARAM lParam);
+    // Windows' colours or app mode may have changed: the look follows.
+    void OnSettingChange(UINT uFlags, LPCWSTR lpszSection);
+    // Every part repainted in the look's colours.
+    void ApplyLook();
 
     // Edit commands and Escape.
     void OnEditUndo();
@@ -224,6 +229,7 @@ private:
     CWordBar m_wndWordBar;
     CSystemTray m_trayIcon;
     CTextSize m_textSize;
+    CTheme m_theme;
     BOOL m_bSplitterCreated;
     BOOL m_bFirstShow;
     UINT m_nDpi;  // the resolution bars, images and fonts are sized for

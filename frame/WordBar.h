@@ -11,6 +11,15 @@ public:
     // for nDpi from the nFromDpi it was laid out for before.
     void SetTextFont(UINT nFromDpi, UINT nDpi, int nPointSize);
 
+    DECLARE_MESSAGE_MAP()
+
+protected:
+    // The bar and its box in the palette's colours.
+    LRESULT OnCtlColorEdit(WPARAM wParam, LPARAM lParam);
+    LRESULT OnCtlColorStatic(WPARAM wParam, LPARAM lParam);
+    LRESULT OnCtlColorDlg(WPARAM wParam, LPARAM lParam);
+    LRESULT Color(WPARAM wParam, UINT nCtlColor);
+
 private:
     CFont m_font;
     // How much higher than its designed height the box is: the height its

@@ -1,6 +1,7 @@
 #include "framework/ControlBar.h"
 
 #include "framework/FrameWnd.h"
+#include "framework/Palette.h"
 
 #include <windowsx.h>
 
@@ -72,7 +73,7 @@ LRESULT CControlBar::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
                 GetWindowRect(&rcWindow);
                 CRect rcGrip = IsHorizontal() ? CRect(0, 0, GripperSize(), rcWindow.Height())
                                               : CRect(0, 0, rcWindow.Width(), GripperSize());
-                FillRect(hDC, &rcGrip, GetSysColorBrush(COLOR_BTNFACE));
+                FillRect(hDC, &rcGrip, palette::FaceBrush());
                 DrawGripper(hDC, rcWindow);
                 ReleaseDC(m_hWnd, hDC);
             }

@@ -5,6 +5,7 @@
 #include "framework/Document.h"
 #include "framework/Gdi.h"
 #include "framework/Module.h"
+#include "framework/Palette.h"
 #include "framework/Splitter.h"
 #include "framework/StatusBar.h"
 #include "framework/View.h"
@@ -183,7 +184,7 @@ BOOL CFrameWnd::OnEraseBkgnd(CDC* pDC) {
     }
     for (const CRect& rc : m_rcDockAreas) {
         if (!rc.IsRectEmpty())
-            FillRect(pDC->m_hDC, &rc, GetSysColorBrush(COLOR_BTNFACE));
+            FillRect(pDC->m_hDC, &rc, palette::FaceBrush());
     }
     RestoreDC(pDC->m_hDC, nSaved);
     return TRUE;

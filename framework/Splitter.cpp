@@ -3,6 +3,7 @@
 #include "framework/DocTemplate.h"
 #include "framework/FrameWnd.h"
 #include "framework/Module.h"
+#include "framework/Palette.h"
 #include "framework/View.h"
 
 #include <algorithm>
@@ -131,7 +132,7 @@ void CSplitterWnd::OnPaint() {
     HDC hDC = BeginPaint(m_hWnd, &ps);
     CRect rcClient;
     GetClientRect(&rcClient);
-    FillRect(hDC, &rcClient, GetSysColorBrush(COLOR_BTNFACE));
+    FillRect(hDC, &rcClient, palette::FaceBrush());
     for (int row = 0; row < GetRowCount(); ++row) {
         for (int col = 0; col < GetColumnCount(); ++col) {
             CRect rc = PaneRectWithBorder(row, col);

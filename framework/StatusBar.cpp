@@ -2,6 +2,7 @@
 
 #include "framework/FrameWnd.h"
 #include "framework/Gdi.h"
+#include "framework/Palette.h"
 #include "framework/WideText.h"
 
 #include <commctrl.h>
@@ -12,6 +13,7 @@ IMPLEMENT_DYNAMIC(CStatusBar, CControlBar)
 
 BEGIN_MESSAGE_MAP(CStatusBar, CControlBar)
 ON_WM_SIZE()
+ON_WM_PAINT()
 END_MESSAGE_MAP()
 
 namespace {
@@ -149,4 +151,39 @@ void CStatusBar::OnUpdateCmdUI(CFrameWnd* pTarget, BOOL) {
         state.m_strDefault = m_panes[i].strDefault;
         state.DoUpdate(pTarget, FALSE);
     }
+}
+
+void CStatusBar::OnPaint() {
+    if (palette::IsSystem()) {
+        Default();
+        return;
+    }
+    PAINTSTRUCT ps;
+    HDC hDC = ::BeginPaint(m_hWnd, &ps);
+    CRect rc;
+    GetClientRect(&rc);
+    ::FillRect(hDC, &rc, palette::FaceBrush());
+    const PaletteColors& colors = palette::Colors();
+    HGDIOBJ hOldFont = ::SelectObject(hDC, reinterpret_cast<HGDIOBJ>(SendMessage(WM_GETFONT)));
+    ::SetTextColor(hDC, colors.faceText);
+    ::SetBkMode(hDC, TRANSPARENT);
+    HPEN hPen = ::CreatePen(PS_SOLID, 1, colors.faceText);
+    HGDIOBJ hOldPen = ::SelectObject(hDC, hPen);
+    for (size_t i = 0; i < m_panes.size(); ++i) {
+        CRect rcPart;
+        if (!SendMessage(SB_GETRECT, i, reinterpret_cast<LPARAM>(&rcPart)))
+            continue;
+        if (i > 0) {
+            ::MoveToEx(hDC, rcPart.left, rcPart.top + 2, nullptr);
+            ::LineTo(hDC, rcPart.left, rcPart.bottom - 2);
+        }
+        rcPart.DeflateRect(4, 0);
+        const std::wstring text = WideText(m_panes[i].strText);
+        ::DrawTextW(hDC, text.c_str(), static_cast<int>(text.size()), &rcPart,
+                    DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS);
+    }
+    ::SelectObject(hDC, hOldPen);
+    ::DeleteObject(hPen);
+    ::SelectObject(hDC, hOldFont);
+    ::EndPaint(m_hWnd, &ps);
 }

@@ -30,6 +30,9 @@ public:
 
 protected:
     void OnSize(UINT nType, int cx, int cy);
+    // In the program's own colours the bar paints itself: the control
+    // draws its text in the system's colour only.
+    void OnPaint();
 
 private:
     struct Pane {

@@ -416,6 +416,12 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult
         *pResult = lResult;
         return TRUE;
     }
+    if (message == WM_DRAWITEM && lParam && !messageguard::IsSentFromAnotherThread()) {
+        // An owner-drawn control may draw itself.
+        CWnd* pChild = FromHandlePermanent(reinterpret_cast<const DRAWITEMSTRUCT*>(lParam)->hwndItem);
+        if (pChild && pChild != this && pChild->OnChildNotify(message, wParam, lParam, pResult))
+            return TRUE;
+    }
     if (message >= WM_CTLCOLORMSGBOX && message <= WM_CTLCOLORSTATIC) {
         // The control may colour itself.
         CWnd* pChild = FromHandlePermanent(reinterpret_cast<HWND>(lParam));

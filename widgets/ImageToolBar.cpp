@@ -2,6 +2,7 @@
 
 #include "framework/Dpi.h"
 #include "framework/Module.h"
+#include "framework/Palette.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -154,6 +155,6 @@ BOOL CImageToolBar::LoadImages(UINT nBitmapID, CImageList& imageList, COLORREF c
 BOOL CImageToolBar::OnEraseBkgnd(CDC* pDC) {
     CRect rc;
     GetClientRect(&rc);
-    ::FillRect(pDC->m_hDC, &rc, ::GetSysColorBrush(COLOR_BTNFACE));
+    ::FillRect(pDC->m_hDC, &rc, palette::FaceBrush());
     return TRUE;
 }

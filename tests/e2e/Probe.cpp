@@ -15,6 +15,7 @@
 //   tavprobe focus               control id and class of the focused window
 //   tavprobe rect words|translations|wordbar|wordbox|toolbar|status|client
 //   tavprobe row-height words|translations   the rows' height in pixels
+//   tavprobe setting-change TEXT  broadcasts WM_SETTINGCHANGE naming TEXT, as Windows does
 //   tavprobe show N              ShowWindow(main window, N)
 //   tavprobe windows CLASS       visible top-level windows of a class: "hwnd title"
 //   tavprobe dialog-text TITLE   texts of the controls of the dialog with that title
@@ -248,6 +249,13 @@ int main(int argc, char** argv) {
             Sleep(static_cast<DWORD>(argc > 2 ? std::atoi(argv[2]) : 5000));
         if (bFree)
             UnregisterHotKey(nullptr, 1);
+        return 0;
+    }
+    if (verb == "setting-change" && argc > 2) {
+        const std::wstring section = FromUtf8(argv[2]);
+        DWORD_PTR result = 0;
+        SendMessageTimeoutW(HWND_BROADCAST, WM_SETTINGCHANGE, 0, reinterpret_cast<LPARAM>(section.c_str()),
+                            SMTO_ABORTIFHUNG, 2000, &result);
         return 0;
     }
     if (verb == "wait-window")

@@ -1,14 +1,19 @@
 """Reading comfort in the real program: the text size from the keys, the
 wheel and the View menu, shown in the status bar and kept across a
-restart."""
+restart; the dark look, chosen or following Windows' app mode while the
+program runs, in colours whose text keeps a contrast of 7:1. The
+screenshots stay in the artefacts."""
 
+import subprocess
 import unittest
 
-from tavtest import Keyboard, TavTestCase, probe, xdotool
+from tavtest import WINE, Keyboard, TavTestCase, probe, xdotool
 
 MAIN = "^(English - Romanian|Romanian - English)$"
 EN = ["house:casă|locuinţă", "bank:bancă|mal", "apple:măr", "book:carte", "water:apă"]
 ID_TEXT_LARGER = 32840
+ID_LOOK_LIGHT, ID_LOOK_DARK = 32843, 32844
+PERSONALIZE = r"HKCU\Software\Microsoft\Windows\CurrentVersion\Themes\Personalize"
 
 
 def row_height():
@@ -47,6 +52,96 @@ class TextSize(TavTestCase):
         for _ in range(12):
             probe("command", ID_TEXT_LARGER)
         self.assertEqual("Text size 300 %", tav.status())
+
+
+def apps_use_light_theme(value):
+    args = ["add", PERSONALIZE, "/v", "AppsUseLightTheme", "/t", "REG_DWORD", "/d", str(value), "/f"]
+    if value is None:
+        args = ["delete", PERSONALIZE, "/v", "AppsUseLightTheme", "/f"]
+    subprocess.run([WINE, "reg", *args], stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
+                   stderr=subprocess.DEVNULL, timeout=60)
+
+
+def luminance(rgb):
+    def channel(c):
+        c /= 255
+        return c / 12.92 if c <= 0.03928 else ((c + 0.055) / 1.055) ** 2.4
+    r, g, b = map(channel, rgb)
+    return 0.2126 * r + 0.7152 * g + 0.0722 * b
+
+
+def contrast(a, b):
+    la, lb = sorted((luminance(a), luminance(b)), reverse=True)
+    return (la + 0.05) / (lb + 0.05)
+
+
+def colours(png, box):
+    """The pixels' colours inside box (left, top, right, bottom) of a screenshot, by count, most first."""
+    left, top, right, bottom = box
+    out = subprocess.run(["convert", png, "-crop", f"{right - left}x{bottom - top}+{left}+{top}", "+repage",
+                          "-format", "%c", "histogram:info:-"], capture_output=True, check=True, timeout=30)
+    counted = []
+    for line in out.stdout.decode().splitlines():
+        count, rest = line.split(":", 1)
+        rgb = tuple(int(v) for v in rest.split("(")[1].split(")")[0].split(",")[:3])
+        counted.append((int(count), rgb))
+    return [rgb for _, rgb in sorted(counted, reverse=True)]
+
+
+def row_box(which, row):
+    """Where a row's text begins, on the screen."""
+    x, y = map(int, probe("row-point", which, row)[0].split())
+    height = int(probe("row-height", which)[0])
+    left, _, right, _ = map(int, probe("rect", which)[0].split())
+    start = x - (right - left) // 2 + 8
+    return start, y - height // 2, start + 3 * height, y + height // 2
+
+
+class Look(TavTestCase):
+    def tearDown(self):
+        apps_use_light_theme(None)
+        super().tearDown()
+
+    def assert_look(self, tav, name, dark):
+        png = tav.screenshot(name)
+        selected = int(probe("selection", "words")[0])
+        for which, row in (("words", selected), ("words", selected - 1), ("translations", 0)):
+            # A row's background is its most common colour, its text the one
+            # furthest from it.
+            found = colours(png, row_box(which, row))
+            background = found[0]
+            text = max(found, key=lambda c: contrast(c, background))
+            if (which, row) == ("words", selected) and not dark:
+                continue  # the system's selection, as it always was
+            if (which, row) != ("words", selected):
+                self.assertEqual(dark, luminance(background) < 0.1, f"{which} {row} in {name}: {background}")
+            self.assertGreaterEqual(contrast(text, background), 7, f"{which} text {text} on {background}")
+
+    def test_dark_is_chosen_or_follows_windows_while_running_and_is_kept(self):
+        apps_use_light_theme(1)
+        tav = self.launch(en=EN, ro=["casă:house"])
+        probe("set-wordbox", "bank")
+        self.wait_for(lambda: tav.rows("translations") == ["bancă", "mal"], message="translations")
+        self.assert_look(tav, "look-light.png", dark=False)
+        # Windows' app mode turns dark while Tav runs.
+        apps_use_light_theme(0)
+        probe("setting-change", "ImmersiveColorSet")
+        self.assert_look(tav, "look-as-windows-dark.png", dark=True)
+        # Chosen light, it stays light whatever Windows says; chosen dark, it is dark.
+        probe("command", ID_LOOK_LIGHT)
+        self.assert_look(tav, "look-chosen-light.png", dark=False)
+        probe("command", ID_LOOK_DARK)
+        apps_use_light_theme(1)
+        probe("setting-change", "ImmersiveColorSet")
+        self.assert_look(tav, "look-dark.png", dark=True)
+        # Kept, and at 300 %.
+        tav.stop()
+        self.assertEqual(["1"], probe("reg-get", "Look"))
+        probe("reg-set", "Settings", "TextSize", 4, "2c010000")
+        tav.start()
+        probe("set-wordbox", "bank")
+        self.wait_for(lambda: tav.rows("translations") == ["bancă", "mal"], message="translations")
+        self.assert_look(tav, "look-dark-text300.png", dark=True)
 
 
 if __name__ == "__main__":

@@ -1,0 +1,44 @@
+// CTheme: the program's look, light or dark, as the user chose it on the
+// View menu: "Light", "Dark" or "As Windows" (the default), which follows
+// the user's app mode in Windows' personalisation settings. High contrast
+// always wins: then the system's colours are used. Kept under "Settings"
+// as "Look"; the palette of the windows follows it.
+#pragma once
+
+#include "framework/CmdTarget.h"
+
+#include <functional>
+
+enum class LookChoice : int { kLight = 0, kDark = 1, kAsWindows = 2 };
+
+class CTheme : public CCmdTarget {
+public:
+    // A stored number out of range counts as missing: As Windows.
+    void Load();
+    void Save() const;
+
+    bool IsDark() const { return m_bDark; }
+    // Looks at the choice and at Windows' settings again; the palette and
+    // m_onChange follow when the look changes.
+    void Refresh();
+
+    // A dark title bar where Windows draws one (the attribute came with
+    // Windows 10; nothing happens elsewhere).
+    static void SetDarkTitleBar(HWND hWnd, bool bDark);
+
+    std::function<void()> m_onChange;
+
+    DECLARE_MESSAGE_MAP()
+
+protected:
+    void OnLight();
+    void OnDark();
+    void OnAsWindows();
+    void OnUpdateLook(CCmdUI* pCmdUI);
+
+private:
+    void Choose(LookChoice choice);
+
+    LookChoice m_choice = LookChoice::kAsWindows;
+    bool m_bDark = false;
+};
