@@ -9,8 +9,8 @@
 #include "frame/TavDoc.h"
 #include "framework/DocTemplate.h"
 #include "framework/Dpi.h"
-#include "framework/Module.h"
 #include "framework/MessageGuard.h"
+#include "framework/Module.h"
 #include "framework/Palette.h"
 #include "res/resource.h"
 #include "widgets/ProgressBar.h"
@@ -140,8 +140,8 @@ CMainFrame::CMainFrame()
       m_bWordFromList(FALSE),
       m_bFormSaid(FALSE),
       m_bDeleteAllowed(FALSE),
-      m_nEditDialogs(0),
       m_bLoadAsked(FALSE),
+      m_nEditDialogs(0),
       m_updateStep(UpdateStep::kIdle),
       m_bEnglishUpdated(FALSE),
       m_bRomanianUpdated(FALSE),

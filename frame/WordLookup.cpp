@@ -92,6 +92,7 @@ void CMainFrame::LookUpSuggestion(int nRow) {
         SelectWordBeginningWith(GetWordList()->m_hWnd, strWord, WordIndexOf(pDoc));
         ShowTranslationsSoon();
     }
+    RecordLookup();  // chosen: it counts as looked up at once
 }
 
 void CMainFrame::ShowTranslationsSoon() {

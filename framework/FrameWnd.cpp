@@ -616,39 +616,58 @@ void CFrameWnd::RecalcLayout(BOOL) {
             std::stable_sort(bars.begin(), bars.end(), [](CControlBar* a, CControlBar* b) {
                 return a->m_nDockOffset < b->m_nDockOffset;
             });
-            int nThickness = 0;
+            // A row of the top or bottom that is wider than the window goes on
+            // below itself, a bar at a time (at a high resolution the toolbar
+            // and the word bar do not fit side by side), so no bar is cut off.
+            std::vector<std::vector<CControlBar*>> lines(1);
+            int nEnd = rc.left;
             for (CControlBar* pBar : bars) {
-                CSize size = pBar->CalcFixedLayout(FALSE, bHorz);
-                nThickness = std::max<int>(nThickness, bHorz ? size.cy : size.cx);
-            }
-            int nPos = bHorz ? rc.left : rc.top;
-            for (CControlBar* pBar : bars) {
-                CSize size = pBar->CalcFixedLayout(FALSE, bHorz);
-                if (bHorz) {
-                    nPos = std::max<int>(nPos, rc.left + pBar->m_nDockOffset);
-                    int y = nSide == kTop ? rc.top : rc.bottom - nThickness;
-                    place(pBar, nPos, y, size.cx, nThickness);
-                    nPos += size.cx;
+                const int cx = pBar->CalcFixedLayout(FALSE, bHorz).cx;
+                const int x = std::max<int>(nEnd, rc.left + pBar->m_nDockOffset);
+                if (bHorz && !lines.back().empty() && x + cx > rc.right) {
+                    lines.emplace_back();
+                    nEnd = rc.left + cx;
                 } else {
-                    nPos = std::max<int>(nPos, rc.top + pBar->m_nDockOffset);
-                    int x = nSide == kLeft ? rc.left : rc.right - nThickness;
-                    place(pBar, x, nPos, nThickness, size.cy);
-                    nPos += size.cy;
+                    nEnd = x + cx;
                 }
+                lines.back().push_back(pBar);
             }
-            switch (nSide) {
-                case kTop:
-                    rc.top += nThickness;
-                    break;
-                case kBottom:
-                    rc.bottom -= nThickness;
-                    break;
-                case kLeft:
-                    rc.left += nThickness;
-                    break;
-                default:
-                    rc.right -= nThickness;
-                    break;
+            for (size_t nLine = 0; nLine < lines.size(); ++nLine) {
+                int nThickness = 0;
+                for (CControlBar* pBar : lines[nLine]) {
+                    CSize size = pBar->CalcFixedLayout(FALSE, bHorz);
+                    nThickness = std::max<int>(nThickness, bHorz ? size.cy : size.cx);
+                }
+                int nPos = bHorz ? rc.left : rc.top;
+                for (CControlBar* pBar : lines[nLine]) {
+                    CSize size = pBar->CalcFixedLayout(FALSE, bHorz);
+                    if (bHorz) {
+                        if (nLine == 0)
+                            nPos = std::max<int>(nPos, rc.left + pBar->m_nDockOffset);
+                        int y = nSide == kTop ? rc.top : rc.bottom - nThickness;
+                        place(pBar, nPos, y, size.cx, nThickness);
+                        nPos += size.cx;
+                    } else {
+                        nPos = std::max<int>(nPos, rc.top + pBar->m_nDockOffset);
+                        int x = nSide == kLeft ? rc.left : rc.right - nThickness;
+                        place(pBar, x, nPos, nThickness, size.cy);
+                        nPos += size.cy;
+                    }
+                }
+                switch (nSide) {
+                    case kTop:
+                        rc.top += nThickness;
+                        break;
+                    case kBottom:
+                        rc.bottom -= nThickness;
+                        break;
+                    case kLeft:
+                        rc.left += nThickness;
+                        break;
+                    default:
+                        rc.right -= nThickness;
+                        break;
+                }
             }
         }
         switch (nSide) {
