@@ -6,13 +6,13 @@
 
 namespace {
 
-const char kTestKey[] = "Software\\Classes\\TavTests\\HelpControl";
-const char kTestKeyUnderRoot[] = "TavTests\\HelpControl";
+// Under the classes root itself: Wine does not show the user's classes there.
+const char kTestKey[] = "TavTests\\HelpControl";
 
 // A class registration of our own that names the given file.
 void RegisterControl(const char* file) {
     HKEY hKey = nullptr;
-    RegCreateKeyExA(HKEY_CURRENT_USER, kTestKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &hKey, nullptr);
+    RegCreateKeyExA(HKEY_CLASSES_ROOT, kTestKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &hKey, nullptr);
     RegSetValueExA(hKey, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(file),
                    static_cast<DWORD>(strlen(file) + 1));
     RegCloseKey(hKey);
@@ -38,17 +38,26 @@ protected:
     void TearDown() override {
         CloseViewers();
         ResetHtmlHelpLoader();
-        RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\Classes\\TavTests");
+        RegDeleteTreeA(HKEY_CLASSES_ROOT, "TavTests");
         ProgramTest::TearDown();
     }
 };
 
-TEST_F(HelpTest, ARegistrationNamingAMissingFileFallsBackToTheSearchPath) {
+// The control is the one the class registration names; a registration naming
+// a missing file falls back to the search path.
+TEST_F(HelpTest, TheRegisteredControlOpensTheHelpAndAMissingOneFallsBack) {
     WriteDictionary(kEn, "a:b\r\n");
-    RegisterControl("C:\\nowhere\\missing.ocx");
-    ResetHtmlHelpLoader(kTestKeyUnderRoot);
     const CFilePath strChm = GetProgramFilePath("..\\..\\help\\tav.chm");
-    HWND hViewer = HtmlHelpW(nullptr, strChm.c_str(), 0, 0);
-    EXPECT_NE(nullptr, hViewer);
+    // A module without the help's entry point (this program): help does nothing.
+    char self[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, self, MAX_PATH);
+    RegisterControl(self);
+    ResetHtmlHelpLoader(kTestKey);
+    EXPECT_EQ(nullptr, HtmlHelpW(nullptr, strChm.c_str(), 0, 0));
+    EXPECT_EQ(nullptr, HelpViewer());
+
+    RegisterControl("C:\\nowhere\\missing.ocx");
+    ResetHtmlHelpLoader(kTestKey);
+    EXPECT_NE(nullptr, HtmlHelpW(nullptr, strChm.c_str(), 0, 0));
     EXPECT_TRUE(PumpUntil([] { return HelpViewer() != nullptr; }));
 }
