@@ -137,27 +137,6 @@ class Words(TavTestCase):
         self.assertEqual(expected, self.tav.read("en.tmp"))
         self.assertFalse(os.path.exists(self.tav.path("temp.tmp")))
 
-    def test_delete_once_after_the_unlock(self):
-        original = self.tav.read("en.tmp")
-        self.keys.type("book")
-        self.keys.key("ctrl+shift+k")
-        self.wait_for(lambda: self.tav.status() == "Now you can delete words", message="unlock")
-        self.keys.key("Tab", "Delete")
-        confirm = self.dialog("Confirm Word Delete")
-        confirm.key("Return")          # Yes is the default button
-        self.wait_for(lambda: self.tav.status() == "The deletion has been successfully completed",
-                      message="deletion message")
-        expected = original.replace(b"book:carte\r\n", b"").replace(b"\r\n", b"\n")
-        self.assertEqual(expected, self.tav.read("en.tmp"))
-        self.assertEqual("", probe("wordbox")[0] if probe("wordbox") else "")
-
-        # A second delete is refused again (the focus is still in the list).
-        self.assertEqual("listbox", probe("focus")[0].split()[1].lower())
-        self.keys.key("Delete")
-        self.dialog("Confirm Word Delete").key("Return")
-        self.wait_for(lambda: self.tav.status().startswith("You can not delete words."), message="refusal")
-        self.assertEqual(expected, self.tav.read("en.tmp"))
-
 
 if __name__ == "__main__":
     unittest.main(verbosity=2)
