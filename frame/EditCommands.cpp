@@ -199,9 +199,9 @@ CommandSnapshot CMainFrame::TakeCommandSnapshot() const {
 
 FrameState CMainFrame::State() const {
     FrameState s;
-    s.step = m_updateStep;
-    s.bEnglishUpdated = m_bEnglishUpdated != FALSE;
-    s.bRomanianUpdated = m_bRomanianUpdated != FALSE;
+    s.step = m_updateCycle.Step();
+    s.bEnglishUpdated = m_updateCycle.EnglishUpdated();
+    s.bRomanianUpdated = m_updateCycle.RomanianUpdated();
     s.bDeleteAllowed = m_bDeleteAllowed != FALSE;
     s.escape = m_escape;
     return s;

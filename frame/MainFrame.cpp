@@ -1,4 +1,5 @@
-// The main window's creation, layout, showing, closing and destruction.
+// The main window's creation, layout, showing, closing and destruction, its
+// timers, and the entry points of the update cycle it owns.
 #include "frame/MainFrame.h"
 
 #include "app/TavApp.h"
@@ -142,10 +143,7 @@ CMainFrame::CMainFrame()
       m_bDeleteAllowed(FALSE),
       m_bLoadAsked(FALSE),
       m_nEditDialogs(0),
-      m_updateStep(UpdateStep::kIdle),
-      m_bEnglishUpdated(FALSE),
-      m_bRomanianUpdated(FALSE),
-      m_bAnimating(FALSE),
+      m_updateCycle(m_trayIcon, MakeUpdateCycleHost()),
       m_bAutoStart(FALSE),
       m_bAlwaysOnTop(FALSE),
       m_bHideWhenClose(FALSE),
@@ -243,7 +241,7 @@ int CMainFrame::OnCreate(LPCREATESTRUCT lpcs) {
     m_trayIcon.SetMenuDefaultItem(2, TRUE);  // "&Restore", also the icon's double-click
     m_trayIcon.SetNotifyTarget(this);
 
-    m_updateThread.m_hWndOwner = m_hWnd;
+    m_updateCycle.Attach(m_hWnd, ID_TIMER_UPDATE);
     return 0;
 }
 
@@ -436,15 +434,7 @@ void CMainFrame::OnDestroy() {
     // An import is given up: nothing of it is merged.
     m_importThread.Cancel();
     m_pImportProgress.reset();
-    // A download in progress is given up (nothing of it is merged); a merge
-    // in progress is local and short, and is waited for: nothing may be lost.
-    m_updateThread.Cancel();
-    DWORD dwExitCode = 0;
-    try {
-        m_updateThread.Stop(&dwExitCode, INFINITE);
-    } catch (CException* e) {
-        e->Delete();
-    }
+    m_updateCycle.GiveUp();
 }
 
 void CMainFrame::OnTimer(UINT_PTR nIDEvent) {
@@ -458,4 +448,45 @@ void CMainFrame::OnTimer(UINT_PTR nIDEvent) {
         OnUpdateTimer();
     }
     CFrameWnd::OnTimer(nIDEvent);
+}
+
+void CMainFrame::OnUpdateTimer() {
+    m_updateCycle.OnTick();
+}
+
+LRESULT CMainFrame::OnUpdateReport(WPARAM, LPARAM) {
+    m_updateCycle.OnReport();
+    return 0;
+}
+
+void CMainFrame::OnHelpUpdate() {
+    m_updateCycle.Begin();
+}
+
+UpdateCycleHost CMainFrame::MakeUpdateCycleHost() {
+    UpdateCycleHost host;
+    host.say = [this](LPCSTR pszText) { SetMessageText(pszText); };
+    host.openEditDialogs = [this] { return m_nEditDialogs; };
+    host.direction = [] { return theApp.m_direction; };
+    host.reloadKeepingFocus = [this] {
+        HWND hFocus = ::GetFocus();
+        DWORD dwStart = 0, dwEnd = 0;
+        CWnd* pWordBox = GetWordBox();
+        if (pWordBox)
+            pWordBox->SendMessage(EM_GETSEL, reinterpret_cast<WPARAM>(&dwStart),
+                                  reinterpret_cast<LPARAM>(&dwEnd));
+        LoadDirection(theApp.m_direction);
+        if (hFocus && ::IsChild(m_hWnd, hFocus) && hFocus != ::GetFocus()) {
+            m_bFocusInWordBox = pWordBox && hFocus == pWordBox->m_hWnd;
+            ::SetFocus(hFocus);
+        }
+        if (pWordBox)
+            pWordBox->SendMessage(EM_SETSEL, dwStart, static_cast<LPARAM>(dwEnd));
+    };
+    host.holdTranslations = [this] { KillTimer(ID_TIMER_TRANSLATIONS); };
+    host.showTranslationsSoon = [this] { ShowTranslationsSoon(); };
+    host.recordAttempt = [](LPCSTR pszWhen) {
+        theApp.WriteProfileString(kSettingsSection, "LastUpdate", pszWhen);
+    };
+    return host;
 }

@@ -9,6 +9,7 @@
 #include "frame/LookupHistory.h"
 #include "frame/TextSize.h"
 #include "frame/Theme.h"
+#include "frame/UpdateCycle.h"
 #include "frame/WordBar.h"
 #include "framework/DialogBar.h"
 #include "framework/FrameWnd.h"
@@ -16,7 +17,7 @@
 #include "framework/Splitter.h"
 #include "framework/StatusBar.h"
 #include "thread/ImportThread.h"
-#include "thread/UpdateThread.h"
+#include "thread/PrivateMessages.h"
 #include "widgets/ImageToolBar.h"
 #include "widgets/SystemTray.h"
 
@@ -25,11 +26,6 @@
 class CAddModDlg;
 class CProgressBar;
 class CTavDoc;
-
-// The program's own messages (the update report is the worker's).
-const UINT WM_LOAD_DICTIONARY = WM_APP + 1;   // wParam: the direction to load; sent, never posted
-const UINT WM_TRAY_NOTIFY = WM_APP + 3;       // the notification-area icon's callback
-const UINT WM_LOOKUP_KEY_TAKEN = WM_APP + 4;  // posted at start when another program holds the lookup key
 
 // Timers of the frame.
 const UINT_PTR ID_TIMER_TRANSLATIONS = 101;  // 250 ms after the last change: show the translations
@@ -85,7 +81,7 @@ public:
     FrameState State() const;
     // For the tests: the update runs fetch from pszHost, giving up on a
     // silent server after dwTimeout ms.
-    void UseUpdateServer(LPCSTR pszHost, DWORD dwTimeout);
+    void UseUpdateServer(LPCSTR pszHost, DWORD dwTimeout) { m_updateCycle.UseServer(pszHost, dwTimeout); }
 
     DECLARE_MESSAGE_MAP()
 
@@ -126,14 +122,12 @@ protected:
     void OnEnglishRomanian();
     void OnRomanianEnglish();
 
-    // The update cycle.
+    // The update cycle's entry points (see CUpdateCycle), and what it may
+    // ask of the window.
     void OnUpdateTimer();
-    void StartUpdateRun(UpdateAction action);
-    void EndUpdateCycle();
     LRESULT OnUpdateReport(WPARAM wParam, LPARAM lParam);
-    // Shows a run's report, stops the run and arms the cycle's next step.
-    void EndUpdateRun(int nResult, const CString& strReport);
     void OnHelpUpdate();
+    UpdateCycleHost MakeUpdateCycleHost();
 
     // Options, and the way back from the notification area.
     void OnBoxWord();
@@ -219,7 +213,7 @@ protected:
     BOOL IsImportRunning() const;
 
     // Whether an update cycle is running (connecting to reloading).
-    BOOL IsUpdateRunning() const { return IsUpdateStepRunning(m_updateStep); }
+    BOOL IsUpdateRunning() const { return m_updateCycle.IsRunning() ? TRUE : FALSE; }
 
 private:
     // The bars and the lists.
@@ -249,12 +243,8 @@ private:
     // waits for them to close before it takes a step.
     int m_nEditDialogs;
 
-    // The update cycle and its worker.
-    UpdateStep m_updateStep;
-    BOOL m_bEnglishUpdated;
-    BOOL m_bRomanianUpdated;
-    BOOL m_bAnimating;
-    CUpdateThread m_updateThread;
+    // The update cycle; after m_trayIcon, which it animates.
+    CUpdateCycle m_updateCycle;
 
     // The import and its progress bar (while it runs).
     CImportThread m_importThread;

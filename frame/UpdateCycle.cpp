@@ -1,11 +1,11 @@
-// The dictionary update cycle: one step per two-second tick of timer 102,
-// the two worker runs in between, their reports in the status bar and, while
-// the window sits in the notification area, in balloons over an animated icon.
-#include "app/TavApp.h"
-#include "frame/MainFrame.h"
+#include "frame/UpdateCycle.h"
+
 #include "framework/OleDateTime.h"
 #include "res/resource.h"
 #include "thread/ThreadException.h"
+#include "widgets/SystemTray.h"
+
+#include <utility>
 
 namespace {
 
@@ -18,80 +18,93 @@ bool IsRunStep(UpdateStep step) {
 
 }  // namespace
 
-void CMainFrame::OnUpdateTimer() {
-    if (m_nEditDialogs > 0) {
+CUpdateCycle::CUpdateCycle(CSystemTray& tray, UpdateCycleHost host) : m_tray(tray), m_host(std::move(host)) {}
+
+void CUpdateCycle::Attach(HWND hWnd, UINT_PTR nStepTimer) {
+    m_hWnd = hWnd;
+    m_nStepTimer = nStepTimer;
+    m_updateThread.m_hWndOwner = hWnd;
+}
+
+void CUpdateCycle::ArmNextStep() {
+    ::SetTimer(m_hWnd, m_nStepTimer, kStepDelay, nullptr);
+}
+
+void CUpdateCycle::StopTicks() {
+    m_host.holdTranslations();
+    ::KillTimer(m_hWnd, m_nStepTimer);
+}
+
+void CUpdateCycle::Begin() {
+    StopTicks();
+    m_updateStep = UpdateStep::kConnecting;
+    m_bEnglishUpdated = FALSE;
+    m_bRomanianUpdated = FALSE;
+    m_host.say("Connecting ...");
+    ArmNextStep();
+}
+
+void CUpdateCycle::OnTick() {
+    if (m_host.openEditDialogs() > 0) {
         // The user is adding, changing or deleting a word: the cycle takes
         // its next step once the dialog has closed.
-        SetTimer(ID_TIMER_UPDATE, kStepDelay);
+        ArmNextStep();
         return;
     }
-    KillTimer(ID_TIMER_TRANSLATIONS);  // a pending display waits for the end of the cycle
-    KillTimer(ID_TIMER_UPDATE);
+    StopTicks();
     m_updateStep = NextUpdateStep(m_updateStep);
 
     // At every tick, so that hiding the window during a cycle starts it too.
-    if (!m_bAnimating && !m_trayIcon.m_bHidden) {
+    if (!m_bAnimating && !m_tray.m_bHidden) {
         m_bAnimating = TRUE;
-        m_trayIcon.SetIconList(IDI_ANIM_FIRST, IDI_ANIM_LAST);
-        m_trayIcon.Animate(50, 30);
+        m_tray.SetIconList(IDI_ANIM_FIRST, IDI_ANIM_LAST);
+        m_tray.Animate(50, 30);
     }
 
     switch (m_updateStep) {
         case UpdateStep::kConnecting:
-            SetMessageText("Connecting ...");
-            SetTimer(ID_TIMER_UPDATE, kStepDelay);
+            m_host.say("Connecting ...");
+            ArmNextStep();
             break;
         case UpdateStep::kRecordingAttempt:
-            SetMessageText("Connect to update server ...");
+            m_host.say("Connect to update server ...");
             // The attempt is recorded before anything is downloaded.
-            theApp.WriteProfileString(kSettingsSection, "LastUpdate",
-                                      COleDateTime::GetCurrentTime().Format("%Y-%m-%d %H:%M:%S"));
-            SetTimer(ID_TIMER_UPDATE, kStepDelay);
+            m_host.recordAttempt(COleDateTime::GetCurrentTime().Format("%Y-%m-%d %H:%M:%S"));
+            ArmNextStep();
             break;
         case UpdateStep::kCheckingEnglish:
-            SetMessageText("Checking english database ...");
-            SetTimer(ID_TIMER_UPDATE, kStepDelay);
+            m_host.say("Checking english database ...");
+            ArmNextStep();
             break;
         case UpdateStep::kEnglishRun:
-            StartUpdateRun(UpdateAction::kEnglish);  // the report arms the timer again
+            StartRun(UpdateAction::kEnglish);  // the report arms the timer again
             break;
         case UpdateStep::kRomanianRun:
-            StartUpdateRun(UpdateAction::kRomanian);
+            StartRun(UpdateAction::kRomanian);
             break;
         case UpdateStep::kCheckingRomanian:
-            SetMessageText("Checking romanian database ...");
-            SetTimer(ID_TIMER_UPDATE, kStepDelay);
+            m_host.say("Checking romanian database ...");
+            ArmNextStep();
             break;
-        case UpdateStep::kReload:
-            if (IsRomanianEnglish(theApp.m_direction) ? m_bRomanianUpdated : m_bEnglishUpdated) {
-                // The user may be typing: the focus and the word box's
-                // selection stay as they were.
-                HWND hFocus = ::GetFocus();
-                DWORD dwStart = 0, dwEnd = 0;
-                CWnd* pWordBox = GetWordBox();
-                if (pWordBox)
-                    pWordBox->SendMessage(EM_GETSEL, reinterpret_cast<WPARAM>(&dwStart),
-                                          reinterpret_cast<LPARAM>(&dwEnd));
-                LoadDirection(theApp.m_direction);
-                if (hFocus && ::IsChild(m_hWnd, hFocus) && hFocus != ::GetFocus()) {
-                    m_bFocusInWordBox = pWordBox && hFocus == pWordBox->m_hWnd;
-                    ::SetFocus(hFocus);
-                }
-                if (pWordBox)
-                    pWordBox->SendMessage(EM_SETSEL, dwStart, static_cast<LPARAM>(dwEnd));
-                SetMessageText(IsRomanianEnglish(theApp.m_direction) ? IDS_ROMANIAN_UPDATED
-                                                                     : IDS_ENGLISH_UPDATED);
+        case UpdateStep::kReload: {
+            const bool bRomanian = IsRomanianEnglish(m_host.direction());
+            if (bRomanian ? m_bRomanianUpdated : m_bEnglishUpdated) {
+                m_host.reloadKeepingFocus();
+                CString strDone;
+                strDone.LoadString(bRomanian ? IDS_ROMANIAN_UPDATED : IDS_ENGLISH_UPDATED);
+                m_host.say(strDone);
             }
-            SetTimer(ID_TIMER_UPDATE, kStepDelay);
+            ArmNextStep();
             break;
+        }
         case UpdateStep::kIdle:
         case UpdateStep::kDone:
-            EndUpdateCycle();
+            EndCycle();
             break;
     }
 }
 
-void CMainFrame::StartUpdateRun(UpdateAction action) {
+void CUpdateCycle::StartRun(UpdateAction action) {
     CString strReport("Unknown error");
     m_updateThread.m_action = action;
     m_updateThread.ResetCancel();
@@ -100,35 +113,31 @@ void CMainFrame::StartUpdateRun(UpdateAction action) {
     } catch (CThreadException* e) {
         strReport = e->GetMessageText();
         e->Delete();
-        EndUpdateRun(UPDATE_DOWNLOAD_FAILED, strReport);
+        EndRun(UPDATE_DOWNLOAD_FAILED, strReport);
     }
 }
 
-void CMainFrame::EndUpdateCycle() {
+void CUpdateCycle::EndCycle() {
     m_bAnimating = FALSE;
     m_bEnglishUpdated = FALSE;
     m_bRomanianUpdated = FALSE;
-    ShowTranslationsSoon();  // show the selected word's translations again
-    if (!m_trayIcon.m_bHidden)
-        m_trayIcon.StopAnimation();
+    m_host.showTranslationsSoon();  // the selected word's translations again
+    if (!m_tray.m_bHidden)
+        m_tray.StopAnimation();
 }
 
-LRESULT CMainFrame::OnUpdateReport(WPARAM, LPARAM) {
-    // The report comes from the worker, never from the message: a report
-    // nobody's run posted is ignored.
+void CUpdateCycle::OnReport() {
     int nResult = UPDATE_FAILED;
     CString strReport;
-    if (!IsRunStep(m_updateStep) || !m_updateThread.TakeReport(nResult, strReport))
-        return 0;
-    EndUpdateRun(nResult, strReport);
-    return 0;
+    if (IsRunStep(m_updateStep) && m_updateThread.TakeReport(nResult, strReport))
+        EndRun(nResult, strReport);
 }
 
-void CMainFrame::EndUpdateRun(int nResult, const CString& strReport) {
-    SetMessageText(strReport);
-    if (!m_trayIcon.m_bHidden && IsRunStep(m_updateStep)) {
+void CUpdateCycle::EndRun(int nResult, const CString& strReport) {
+    m_host.say(strReport);
+    if (!m_tray.m_bHidden && IsRunStep(m_updateStep)) {
         BOOL bInfo = nResult == UPDATE_NOT_NEEDED || nResult == UPDATE_DONE;
-        m_trayIcon.ShowBalloon(strReport, bInfo ? "Info" : "Warning", bInfo ? NIIF_INFO : NIIF_WARNING, 10);
+        m_tray.ShowBalloon(strReport, bInfo ? "Info" : "Warning", bInfo ? NIIF_INFO : NIIF_WARNING, 10);
     }
 
     // The run has reported and only idles now; a run that does not end
@@ -150,20 +159,20 @@ void CMainFrame::EndUpdateRun(int nResult, const CString& strReport) {
         else if (m_updateStep == UpdateStep::kRomanianRun)
             m_bRomanianUpdated = TRUE;
     }
-    SetTimer(ID_TIMER_UPDATE, kStepDelay);
+    ArmNextStep();
 }
 
-void CMainFrame::OnHelpUpdate() {
-    KillTimer(ID_TIMER_TRANSLATIONS);
-    KillTimer(ID_TIMER_UPDATE);
-    m_updateStep = UpdateStep::kConnecting;
-    m_bEnglishUpdated = FALSE;
-    m_bRomanianUpdated = FALSE;
-    SetMessageText("Connecting ...");
-    SetTimer(ID_TIMER_UPDATE, kStepDelay);
+void CUpdateCycle::GiveUp() {
+    m_updateThread.Cancel();
+    DWORD dwExitCode = 0;
+    try {
+        m_updateThread.Stop(&dwExitCode, INFINITE);
+    } catch (CException* e) {
+        e->Delete();
+    }
 }
 
-void CMainFrame::UseUpdateServer(LPCSTR pszHost, DWORD dwTimeout) {
+void CUpdateCycle::UseServer(LPCSTR pszHost, DWORD dwTimeout) {
     m_updateThread.m_strServer = pszHost;
     m_updateThread.m_dwTimeout = dwTimeout;
 }

@@ -7,15 +7,13 @@
 #include "dictionary/DictionaryImport.h"
 #include "dictionary/Direction.h"
 #include "framework/FilePath.h"
+#include "thread/PrivateMessages.h"
 
 #include <windows.h>
 
 #include <atomic>
 #include <memory>
 #include <thread>
-
-const UINT WM_IMPORT_PROGRESS = WM_APP + 5;  // wParam: how far, 0 to 100
-const UINT WM_IMPORT_DONE = WM_APP + 6;      // the import has ended; see Finish
 
 class CImportThread {
 public:

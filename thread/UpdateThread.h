@@ -8,14 +8,10 @@
 #include "framework/Array.h"
 #include "framework/FilePath.h"
 #include "framework/String.h"
+#include "thread/PrivateMessages.h"
 #include "thread/Thread.h"
 
 #include <mutex>
-
-// The report of a run: wParam = result (UPDATE_...), lParam = 0. The owner
-// takes the report itself with TakeReport: a message nobody's run posted
-// (another program can post anything) finds none and changes nothing.
-const UINT WM_UPDATE_REPORT = WM_APP + 2;
 
 // Results of an action.
 const int UPDATE_FAILED = 0;           // empty update file, local file error, undefined action
