@@ -1,7 +1,8 @@
 #include "RescanMerge.h"
 
+#include "StdioFile.h"
+
 #include "dictionary/DictionaryEdits.h"
-#include "framework/StdioFile.h"
 
 namespace {
 

@@ -1,8 +1,9 @@
 #include "Straightforward.h"
 
+#include "StdioFile.h"
+
 #include "dictionary/DictionaryFormat.h"
 #include "framework/Controls.h"
-#include "framework/StdioFile.h"
 
 namespace {
 

@@ -5,9 +5,10 @@
 // reference the tests compare the program with.
 #pragma once
 
+#include "StringList.h"
+
 #include "framework/FilePath.h"
 #include "framework/String.h"
-#include "framework/StringList.h"
 
 #include <string>
 #include <vector>

@@ -14,7 +14,6 @@ template <class T>
 class CArray : public CObject {
 public:
     INT_PTR GetSize() const { return static_cast<INT_PTR>(m_items.size()); }
-    INT_PTR GetCount() const { return GetSize(); }
     INT_PTR GetUpperBound() const { return GetSize() - 1; }
     BOOL IsEmpty() const { return m_items.empty(); }
 
@@ -24,10 +23,8 @@ public:
     }
 
     const T& GetAt(INT_PTR nIndex) const { return m_items.at(static_cast<size_t>(nIndex)); }
-    T& ElementAt(INT_PTR nIndex) { return m_items.at(static_cast<size_t>(nIndex)); }
-    void SetAt(INT_PTR nIndex, const T& value) { ElementAt(nIndex) = value; }
     const T& operator[](INT_PTR nIndex) const { return GetAt(nIndex); }
-    T& operator[](INT_PTR nIndex) { return ElementAt(nIndex); }
+    T& operator[](INT_PTR nIndex) { return m_items.at(static_cast<size_t>(nIndex)); }
 
     INT_PTR Add(const T& value) {
         Guard([&] { m_items.push_back(value); });

@@ -25,7 +25,6 @@ public:
     void SetBarStyle(DWORD dwStyle) { m_dwStyle = dwStyle; }
     BOOL IsVisible() const;
     BOOL IsHorizontal() const { return (m_dwStyle & CBRS_ORIENT_HORZ) != 0 || m_nDockSide < 0; }
-    int GetCount() const { return m_nCount; }
 
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
@@ -46,7 +45,6 @@ protected:
     void DrawGripper(HDC hDC, const CRect& rcWindow) const;
 
     DWORD m_dwStyle = 0;
-    int m_nCount = 0;
     // The frame that lays the bar out. Bars are often members of their
     // frame and die before it; each leaves the frame's list as it goes.
     CFrameWnd* m_pDockFrame = nullptr;

@@ -25,12 +25,10 @@ CDocument* CDocTemplate::CreateNewDocument() {
     return pDoc;
 }
 
-CFrameWnd* CDocTemplate::CreateNewFrame(CDocument* pDoc, CFrameWnd* pOther) {
+CFrameWnd* CDocTemplate::CreateNewFrame(CDocument* pDoc) {
     CCreateContext context;
-    context.m_pCurrentFrame = pOther;
     context.m_pCurrentDoc = pDoc;
     context.m_pNewViewClass = m_pViewClass;
-    context.m_pNewDocTemplate = this;
 
     CObject* pObject = m_pFrameClass ? m_pFrameClass->CreateObject() : nullptr;
     auto* pFrame = DynamicDowncast<CFrameWnd>(pObject);
@@ -63,7 +61,7 @@ CDocument* CSingleDocTemplate::OpenDocumentFile(LPCSTR, BOOL bMakeVisible) {
     if (!pDoc)
         return nullptr;
     m_pOnlyDoc = pDoc;
-    CFrameWnd* pFrame = CreateNewFrame(pDoc, nullptr);
+    CFrameWnd* pFrame = CreateNewFrame(pDoc);
     if (!pFrame) {
         delete pDoc;
         return nullptr;

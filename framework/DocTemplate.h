@@ -6,15 +6,11 @@
 
 class CDocument;
 class CFrameWnd;
-class CView;
 
 // What a frame and its views need to know while they are being created.
 struct CCreateContext {
     const CRuntimeClass* m_pNewViewClass = nullptr;
     CDocument* m_pCurrentDoc = nullptr;
-    class CDocTemplate* m_pNewDocTemplate = nullptr;
-    CView* m_pLastView = nullptr;
-    CFrameWnd* m_pCurrentFrame = nullptr;
 };
 
 class CDocTemplate : public CCmdTarget {
@@ -29,7 +25,7 @@ public:
     virtual void RemoveDocument(CDocument* pDoc) = 0;
 
     CDocument* CreateNewDocument();
-    CFrameWnd* CreateNewFrame(CDocument* pDoc, CFrameWnd* pOther);
+    CFrameWnd* CreateNewFrame(CDocument* pDoc);
 
     UINT m_nIDResource;
     const CRuntimeClass* m_pDocClass;

@@ -24,13 +24,10 @@ public:
     void AddView(CView* pView);
     void RemoveView(CView* pView);
     const std::vector<CView*>& GetViews() const { return m_views; }
-    const CString& GetTitle() const { return m_strTitle; }
-    virtual void SetTitle(LPCSTR lpszTitle) { m_strTitle = lpszTitle; }
 
     CDocTemplate* m_pDocTemplate = nullptr;
 
 protected:
-    CString m_strTitle;
     BOOL m_bAutoDelete = TRUE;
     std::vector<CView*> m_views;
 };

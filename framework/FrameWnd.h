@@ -25,10 +25,8 @@ public:
                            CWnd* pParentWnd = nullptr, CCreateContext* pContext = nullptr);
     virtual BOOL OnCreateClient(LPCREATESTRUCT lpcs, CCreateContext* pContext);
     CWnd* CreateView(CCreateContext* pContext, UINT nID = AFX_IDW_PANE_FIRST);
+    // Shows the frame's title (the application's name when it has none).
     virtual void OnUpdateFrameTitle(BOOL bAddToTitle);
-    void UpdateFrameTitleForDocument(LPCSTR lpszDocName);
-    const CString& GetTitle() const { return m_strTitle; }
-    void SetTitle(LPCSTR lpszTitle) { m_strTitle = lpszTitle; }
 
     // Lays out the bars and the client pane in the client area.
     virtual void RecalcLayout(BOOL bNotify = TRUE);
@@ -44,7 +42,7 @@ public:
     void SetMessageText(UINT nID);
     CWnd* GetMessageBar() const;
 
-    // Control bars.
+    // Control bars, docked in rows along the sides (FrameDocking.cpp).
     void EnableDocking(DWORD dwDockStyle) { m_dwDockStyle |= dwDockStyle & CBRS_ALIGN_ANY; }
     // Docks the bar on the side of nDockBarID (0: the first side it may
     // use); at lpRect (screen co-ordinates) when given, else on a new row.

@@ -44,7 +44,7 @@ CRuntimeClassRegistration::CRuntimeClassRegistration(const CRuntimeClass* pClass
 }
 
 const CRuntimeClass* CObject::GetThisClass() {
-    static const CRuntimeClass rc = {"CObject", static_cast<int>(sizeof(CObject)), nullptr, nullptr};
+    static const CRuntimeClass rc = {"CObject", nullptr, nullptr};
     return &rc;
 }
 

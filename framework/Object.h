@@ -8,7 +8,6 @@ class CObject;
 
 struct CRuntimeClass {
     LPCSTR m_lpszClassName;
-    int m_nObjectSize;
     CObject* (*m_pfnCreateObject)();  // null when the class cannot be created by name
     const CRuntimeClass* m_pBaseClass;
 
@@ -49,14 +48,13 @@ public:                                         \
     DECLARE_DYNAMIC(class_name)       \
     static CObject* CreateObject();
 
-#define IMPLEMENT_RUNTIMECLASS_(class_name, base_name, pfnCreate)                                      \
-    const CRuntimeClass* class_name::GetThisClass() {                                                  \
-        static const CRuntimeClass rc = {#class_name, static_cast<int>(sizeof(class_name)), pfnCreate, \
-                                         RUNTIME_CLASS(base_name)};                                    \
-        return &rc;                                                                                    \
-    }                                                                                                  \
-    const CRuntimeClass* class_name::GetRuntimeClass() const {                                         \
-        return class_name::GetThisClass();                                                             \
+#define IMPLEMENT_RUNTIMECLASS_(class_name, base_name, pfnCreate)                           \
+    const CRuntimeClass* class_name::GetThisClass() {                                       \
+        static const CRuntimeClass rc = {#class_name, pfnCreate, RUNTIME_CLASS(base_name)}; \
+        return &rc;                                                                         \
+    }                                                                                       \
+    const CRuntimeClass* class_name::GetRuntimeClass() const {                              \
+        return class_name::GetThisClass();                                                  \
     }
 
 #define IMPLEMENT_DYNAMIC(class_name, base_name) IMPLEMENT_RUNTIMECLASS_(class_name, base_name, nullptr)

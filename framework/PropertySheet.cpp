@@ -156,13 +156,6 @@ CPropertyPage* CPropertySheet::GetPage(int nPage) const {
     return m_pages[static_cast<size_t>(nPage)];
 }
 
-int CPropertySheet::GetActiveIndex() const {
-    if (!m_hWnd)
-        return -1;
-    LRESULT hWndPage = SendMessage(PSM_GETCURRENTPAGEHWND);
-    return static_cast<int>(SendMessage(PSM_HWNDTOINDEX, static_cast<WPARAM>(hWndPage)));
-}
-
 INT_PTR CPropertySheet::DoModal() {
     if (m_hWnd || m_pages.empty())
         return -1;

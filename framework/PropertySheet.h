@@ -54,8 +54,6 @@ public:
     void AddPage(CPropertyPage* pPage);
     int GetPageCount() const { return static_cast<int>(m_pages.size()); }
     CPropertyPage* GetPage(int nPage) const;
-    // The index of the page shown; -1 while the sheet is closed.
-    int GetActiveIndex() const;
 
     // Shows the sheet and returns PropertySheet's result: a positive value
     // when OK or Apply saved changes, 0 when closed otherwise, -1 when the

@@ -65,7 +65,6 @@ BOOL CStatusBar::SetIndicators(const UINT* lpIDArray, int nIDCount) {
         m_panes.push_back(pane);
     }
     dc.SelectObject(hOldFont);
-    m_nCount = nIDCount;
     UpdateParts();
     return bResult;
 }
@@ -116,19 +115,6 @@ CString CStatusBar::GetPaneText(int nIndex) const {
 void CStatusBar::GetItemRect(int nIndex, LPRECT lpRect) const {
     if (!SendMessage(SB_GETRECT, static_cast<WPARAM>(nIndex), reinterpret_cast<LPARAM>(lpRect)))
         SetRectEmpty(lpRect);
-}
-
-UINT CStatusBar::GetItemID(int nIndex) const {
-    return nIndex >= 0 && nIndex < static_cast<int>(m_panes.size()) ? m_panes[static_cast<size_t>(nIndex)].nID
-                                                                    : 0;
-}
-
-int CStatusBar::CommandToIndex(UINT nID) const {
-    for (size_t i = 0; i < m_panes.size(); ++i) {
-        if (m_panes[i].nID == nID)
-            return static_cast<int>(i);
-    }
-    return -1;
 }
 
 CSize CStatusBar::CalcFixedLayout(BOOL, BOOL) {

@@ -20,8 +20,6 @@ public:
     BOOL SetPaneText(int nIndex, LPCSTR lpszNewText, BOOL bUpdate = TRUE);
     CString GetPaneText(int nIndex) const;
     void GetItemRect(int nIndex, LPRECT lpRect) const;
-    UINT GetItemID(int nIndex) const;
-    int CommandToIndex(UINT nID) const;
 
     CSize CalcFixedLayout(BOOL bStretch, BOOL bHorz) override;
     void OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHandler) override;

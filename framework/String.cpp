@@ -74,10 +74,6 @@ int CString::CompareNoCase(LPCSTR psz) const {
     return CollateNoCase(psz);
 }
 
-int CString::Collate(LPCSTR psz) const {
-    return CompareTextByLocale(m_str.c_str(), psz ? psz : "", 0) - CSTR_EQUAL;
-}
-
 int CString::CollateNoCase(LPCSTR psz) const {
     return CompareTextByLocale(m_str.c_str(), psz ? psz : "", NORM_IGNORECASE) - CSTR_EQUAL;
 }

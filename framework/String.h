@@ -47,8 +47,7 @@ public:
     // Byte-wise comparison (as the C runtime compares in a single-byte code page).
     int Compare(LPCSTR psz) const;
     int CompareNoCase(LPCSTR psz) const;
-    // Comparison by the user's locale (CompareNoCase as well).
-    int Collate(LPCSTR psz) const;
+    // Comparison by the user's locale, letter case aside.
     int CollateNoCase(LPCSTR psz) const;
 
     CString Mid(int nFirst) const;

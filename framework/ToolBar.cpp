@@ -88,28 +88,18 @@ BOOL CToolBar::SetButtons(const UINT* lpIDArray, int nIDCount) {
         buttons.push_back(button);
     }
     m_ids.assign(lpIDArray, lpIDArray + nIDCount);
-    m_nCount = nIDCount;
     return nIDCount == 0 ||
            SendMessage(TB_ADDBUTTONSA, buttons.size(), reinterpret_cast<LPARAM>(buttons.data())) != 0;
 }
 
 void CToolBar::SetSizes(SIZE sizeButton, SIZE sizeImage) {
     m_sizeButton = CSize(sizeButton.cx, sizeButton.cy);
-    m_sizeImage = CSize(sizeImage.cx, sizeImage.cy);
     SendMessage(TB_SETBITMAPSIZE, 0, MAKELPARAM(sizeImage.cx, sizeImage.cy));
     SendMessage(TB_SETBUTTONSIZE, 0, MAKELPARAM(sizeButton.cx, sizeButton.cy));
 }
 
 UINT CToolBar::GetItemID(int nIndex) const {
     return nIndex >= 0 && nIndex < static_cast<int>(m_ids.size()) ? m_ids[static_cast<size_t>(nIndex)] : 0;
-}
-
-int CToolBar::CommandToIndex(UINT nID) const {
-    for (size_t i = 0; i < m_ids.size(); ++i) {
-        if (m_ids[i] == nID)
-            return static_cast<int>(i);
-    }
-    return -1;
 }
 
 void CToolBar::GetItemRect(int nIndex, LPRECT lpRect) const {

@@ -22,7 +22,6 @@ public:
     void SetSizes(SIZE sizeButton, SIZE sizeImage);
 
     UINT GetItemID(int nIndex) const;
-    int CommandToIndex(UINT nID) const;
     void GetItemRect(int nIndex, LPRECT lpRect) const;
 
     CSize CalcFixedLayout(BOOL bStretch, BOOL bHorz) override;
@@ -38,7 +37,6 @@ private:
     void SetOrientation(BOOL bHorz);
 
     CSize m_sizeButton = CSize(23, 22);
-    CSize m_sizeImage = CSize(16, 15);
     std::vector<UINT> m_ids;
     UINT m_nIDFlyby = 0;  // the button whose prompt the status bar shows
     BOOL m_bVertical = FALSE;

@@ -84,7 +84,6 @@ public:
     LPCSTR m_pszRegistryKey = nullptr;
     LPCSTR m_pszProfileName = nullptr;
     HINSTANCE m_hInstance = nullptr;
-    LPSTR m_lpCmdLine = nullptr;
     int m_nCmdShow = SW_SHOWNORMAL;
 
     DECLARE_MESSAGE_MAP()
@@ -104,4 +103,4 @@ CWnd* AfxGetMainWnd();
 BOOL AfxOleInit();
 
 // Starts the application object: the program's entry point calls it.
-int AfxWinMain(HINSTANCE hInstance, LPSTR lpCmdLine, int nCmdShow);
+int AfxWinMain(HINSTANCE hInstance, int nCmdShow);

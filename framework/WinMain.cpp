@@ -3,12 +3,11 @@
 #include "framework/MessageGuard.h"
 #include "framework/WinApp.h"
 
-int AfxWinMain(HINSTANCE hInstance, LPSTR lpCmdLine, int nCmdShow) {
+int AfxWinMain(HINSTANCE hInstance, int nCmdShow) {
     CWinApp* pApp = AfxGetApp();
     if (!pApp)
         return -1;
     pApp->m_hInstance = hInstance;
-    pApp->m_lpCmdLine = lpCmdLine;
     pApp->m_nCmdShow = nCmdShow;
     messageguard::InstallForThisThread();
     int nResult = -1;
@@ -27,6 +26,6 @@ int AfxWinMain(HINSTANCE hInstance, LPSTR lpCmdLine, int nCmdShow) {
     return nResult;
 }
 
-int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE, LPSTR lpCmdLine, int nCmdShow) {
-    return AfxWinMain(hInstance, lpCmdLine, nCmdShow);
+int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE, LPSTR, int nCmdShow) {
+    return AfxWinMain(hInstance, nCmdShow);
 }

@@ -158,7 +158,6 @@ protected:
     BOOL OnEraseBkgnd(CDC*) { return static_cast<BOOL>(Default()); }
     BOOL OnSetCursor(CWnd*, UINT, UINT) { return static_cast<BOOL>(Default()); }
     void OnSetFocus(CWnd*) { Default(); }
-    void OnKillFocus(CWnd*) { Default(); }
     void OnSettingChange(UINT, LPCWSTR) { Default(); }
 
     // Keeps the reflected notifications of a child in its own object.
@@ -175,7 +174,6 @@ private:
     // Calls the right thunk for a window message entry.
     LRESULT CallEntry(const AFX_MSGMAP_ENTRY* pEntry, UINT message, WPARAM wParam, LPARAM lParam);
 
-    MSG m_currentMsg = {};  // the message being handled, for Default()
     BOOL m_bTemporary = FALSE;
 };
 

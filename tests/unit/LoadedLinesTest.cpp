@@ -1,10 +1,10 @@
 #include "RandomDictionary.h"
 #include "TempDir.h"
 
+#include "bench/StdioFile.h"
 #include "dictionary/DictionaryFormat.h"
 #include "dictionary/DictionaryLoad.h"
 #include "dictionary/LoadedLines.h"
-#include "framework/StdioFile.h"
 
 #include <gtest/gtest.h>
 

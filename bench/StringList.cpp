@@ -1,4 +1,4 @@
-#include "framework/StringList.h"
+#include "StringList.h"
 
 #include "framework/Exception.h"
 

@@ -1,4 +1,4 @@
-#include "framework/StdioFile.h"
+#include "StdioFile.h"
 
 #include <cstring>
 #include <new>

@@ -1,5 +1,5 @@
 // CStringList: a doubly linked list of strings walked with POSITION values.
-// Nodes are carved from blocks of nBlockSize, as the loader adds many lines.
+// Nodes are carved from blocks of nBlockSize, as a loader adds many lines.
 #pragma once
 
 #include "framework/Object.h"
