@@ -11,14 +11,12 @@ BEGIN_MESSAGE_MAP(CAddModDlg, CDialog)
 ON_EN_CHANGE(IDC_WORD, OnChangeEdit)
 ON_EN_CHANGE(IDC_TRANSLATIONS, OnChangeEdit)
 ON_WM_CLOSE()
-ON_MESSAGE(WM_CTLCOLOREDIT, OnCtlColorEdit)
-ON_MESSAGE(WM_CTLCOLORSTATIC, OnCtlColorStatic)
-ON_MESSAGE(WM_CTLCOLORDLG, OnCtlColorDlg)
-ON_MESSAGE(WM_CTLCOLORBTN, OnCtlColorBtn)
 END_MESSAGE_MAP()
 
 CAddModDlg::CAddModDlg(Direction direction)
-    : CDialog(IDD_ADDMOD), m_direction(direction), m_hIcon(nullptr), m_bChange(FALSE) {}
+    : CDialog(IDD_ADDMOD), m_direction(direction), m_hIcon(nullptr), m_bChange(FALSE) {
+    m_bPaletteColours = TRUE;  // in the palette's colours, like the main window
+}
 
 CAddModDlg::CAddModDlg(Direction direction, CString strWord, CString strTranslations)
     : CDialog(IDD_ADDMOD),
@@ -26,7 +24,9 @@ CAddModDlg::CAddModDlg(Direction direction, CString strWord, CString strTranslat
       m_strTranslations(std::move(strTranslations)),
       m_direction(direction),
       m_hIcon(nullptr),
-      m_bChange(TRUE) {}
+      m_bChange(TRUE) {
+    m_bPaletteColours = TRUE;
+}
 
 void CAddModDlg::DoDataExchange(CDataExchange* pDX) {
     CDialog::DoDataExchange(pDX);
@@ -83,26 +83,4 @@ void CAddModDlg::OnOK() {
 
 void CAddModDlg::OnClose() {
     EndDialog(0);
-}
-
-LRESULT CAddModDlg::OnCtlColorEdit(WPARAM wParam, LPARAM) {
-    return Color(wParam, CTLCOLOR_EDIT);
-}
-
-LRESULT CAddModDlg::OnCtlColorStatic(WPARAM wParam, LPARAM) {
-    return Color(wParam, CTLCOLOR_STATIC);
-}
-
-LRESULT CAddModDlg::OnCtlColorDlg(WPARAM wParam, LPARAM) {
-    return Color(wParam, CTLCOLOR_DLG);
-}
-
-LRESULT CAddModDlg::OnCtlColorBtn(WPARAM wParam, LPARAM) {
-    return Color(wParam, CTLCOLOR_BTN);
-}
-
-LRESULT CAddModDlg::Color(WPARAM wParam, UINT nCtlColor) {
-    if (HBRUSH hBrush = palette::ColorControl(reinterpret_cast<HDC>(wParam), nCtlColor))
-        return reinterpret_cast<LRESULT>(hBrush);
-    return Default();
 }

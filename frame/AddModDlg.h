@@ -31,10 +31,4 @@ public:
 protected:
     void OnChangeEdit();
     void OnClose();
-    // In the palette's colours, like the main window.
-    LRESULT OnCtlColorEdit(WPARAM wParam, LPARAM lParam);
-    LRESULT OnCtlColorStatic(WPARAM wParam, LPARAM lParam);
-    LRESULT OnCtlColorDlg(WPARAM wParam, LPARAM lParam);
-    LRESULT OnCtlColorBtn(WPARAM wParam, LPARAM lParam);
-    LRESULT Color(WPARAM wParam, UINT nCtlColor);
 };

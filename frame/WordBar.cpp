@@ -1,14 +1,7 @@
 #include "frame/WordBar.h"
 
 #include "framework/Dpi.h"
-#include "framework/Palette.h"
 #include "res/resource.h"
-
-BEGIN_MESSAGE_MAP(CWordBar, CDialogBar)
-ON_MESSAGE(WM_CTLCOLOREDIT, OnCtlColorEdit)
-ON_MESSAGE(WM_CTLCOLORSTATIC, OnCtlColorStatic)
-ON_MESSAGE(WM_CTLCOLORDLG, OnCtlColorDlg)
-END_MESSAGE_MAP()
 
 namespace {
 
@@ -26,24 +19,6 @@ int TextHeight(HWND hWnd, HFONT hFont) {
 }
 
 }  // namespace
-
-LRESULT CWordBar::OnCtlColorEdit(WPARAM wParam, LPARAM) {
-    return Color(wParam, CTLCOLOR_EDIT);
-}
-
-LRESULT CWordBar::OnCtlColorStatic(WPARAM wParam, LPARAM) {
-    return Color(wParam, CTLCOLOR_STATIC);
-}
-
-LRESULT CWordBar::OnCtlColorDlg(WPARAM wParam, LPARAM) {
-    return Color(wParam, CTLCOLOR_DLG);
-}
-
-LRESULT CWordBar::Color(WPARAM wParam, UINT nCtlColor) {
-    if (HBRUSH hBrush = palette::ColorControl(reinterpret_cast<HDC>(wParam), nCtlColor))
-        return reinterpret_cast<LRESULT>(hBrush);
-    return Default();
-}
 
 void CWordBar::SetTextFont(UINT nFromDpi, UINT nDpi, int nPointSize) {
     HWND hBox = ::GetDlgItem(m_hWnd, IDC_WORDBOX);

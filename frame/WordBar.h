@@ -11,14 +11,8 @@ public:
     // for nDpi from the nFromDpi it was laid out for before.
     void SetTextFont(UINT nFromDpi, UINT nDpi, int nPointSize);
 
-    DECLARE_MESSAGE_MAP()
-
-protected:
     // The bar and its box in the palette's colours.
-    LRESULT OnCtlColorEdit(WPARAM wParam, LPARAM lParam);
-    LRESULT OnCtlColorStatic(WPARAM wParam, LPARAM lParam);
-    LRESULT OnCtlColorDlg(WPARAM wParam, LPARAM lParam);
-    LRESULT Color(WPARAM wParam, UINT nCtlColor);
+    CWordBar() { m_bPaletteColours = TRUE; }
 
 private:
     CFont m_font;

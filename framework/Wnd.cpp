@@ -4,6 +4,7 @@
 #include "framework/Gdi.h"
 #include "framework/MessageGuard.h"
 #include "framework/Module.h"
+#include "framework/Palette.h"
 #include "framework/WideText.h"
 
 #include <memory>
@@ -427,6 +428,13 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult
         CWnd* pChild = FromHandlePermanent(reinterpret_cast<HWND>(lParam));
         if (pChild && pChild != this && pChild->OnChildNotify(message, wParam, lParam, pResult))
             return TRUE;
+        if (m_bPaletteColours && !AfxFindMessageEntry(GetMessageMap(), message, 0, 0)) {
+            HBRUSH hBrush = palette::ColorControl(reinterpret_cast<HDC>(wParam), message - WM_CTLCOLORMSGBOX);
+            if (!hBrush)
+                return FALSE;
+            *pResult = reinterpret_cast<LRESULT>(hBrush);
+            return TRUE;
+        }
     }
     const AFX_MSGMAP_ENTRY* pEntry = AfxFindMessageEntry(GetMessageMap(), message, 0, 0);
     if (!pEntry)

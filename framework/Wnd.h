@@ -164,6 +164,9 @@ protected:
     BOOL ReflectChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
 
     WNDPROC m_pfnSuper = nullptr;  // the procedure our subclass passes unhandled messages to
+    // The window and its controls take the palette's colours (a dark look)
+    // where no handler colours them.
+    BOOL m_bPaletteColours = FALSE;
     HWND m_hWndOwner = nullptr;
 
 private:

@@ -39,16 +39,6 @@ class WordForms(TavTestCase):
         self.tav = self.launch(en=EN, ro=RO)
         self.keys = Keyboard(MAIN)
 
-    def look_up(self, text):
-        """Types the text over the word box's. A letter xdotool maps afresh
-        now and then never reaches Wine: the typing is repeated then."""
-        for _ in range(6):
-            probe("set-wordbox", "")
-            self.keys.type(text)
-            if probe("wordbox") == [text]:
-                return
-        self.fail(f"could not type {text}")
-
     def shows(self, selected, translations, status=None):
         self.wait_for(lambda: self.tav.selection() == selected and self.tav.rows("translations") == translations
                       and (status is None or self.tav.status() == status),
@@ -76,17 +66,17 @@ class WordForms(TavTestCase):
                                  "merg:mergător"]), sorted(forms.decode(ENCODING).split("\r\n")[:-1]))
 
         # A whole form beats a longer head word that begins with the text.
-        self.look_up("casele")
+        self.type_word(self.keys, "casele")
         self.shows("casă", ["home (n.)", "house (n.)"], "casele: a form of casă")
-        self.look_up("merg")
+        self.type_word(self.keys, "merg")
         self.shows("merge", ["to go (v.)", "to walk (v.)"], "merg: a form of merge, mergător")
-        self.look_up("cărți")                    # comma below, as keyboards type it
+        self.type_word(self.keys, "cărți")                    # comma below, as keyboards type it
         self.shows("carte", ["book (n.)"], "cărţi: a form of carte")
-        self.look_up("Casele M")                 # no form: the beginning, as before
+        self.type_word(self.keys, "Casele M")                 # no form: the beginning, as before
         self.shows("Casele Miceşti", ["A village in Cluj (name)"], "Ready")
 
         # Nothing matches: the list keeps its place, the translations say so.
-        self.look_up("merx")
+        self.type_word(self.keys, "merx")
         self.shows("mergător", ['No entry for "merx"', "mare", "merge"])
         self.keys.key("F6", "F6", "Down", "Return")   # the second closest
         self.shows("merge", ["to go (v.)", "to walk (v.)"])
@@ -95,7 +85,7 @@ class WordForms(TavTestCase):
     def test_english_forms_need_no_data_and_the_lookup_key_counts_forms(self):
         for text, head in (("went", "go"), ("children", "child"), ("studies", "study"), ("knives", "knife")):
             with self.subTest(text):
-                self.look_up(text)
+                self.type_word(self.keys, text)
                 line = next(line for line in EN if line.startswith(head + ":"))
                 self.shows(head, sorted(line.split(":")[1].split("|")), f"{text}: a form of {head}")
         # A form of each dictionary: the lookup key goes to the one that has it.
