@@ -5,12 +5,12 @@
 
 void CMainFrame::OnEnglishRomanian() {
     if (IsRomanianEnglish(theApp.m_direction))
-        LoadDirection(Direction::kEnglishRomanian);
+        m_lookup.LoadDirection(Direction::kEnglishRomanian);
 }
 
 void CMainFrame::OnRomanianEnglish() {
     if (!IsRomanianEnglish(theApp.m_direction))
-        LoadDirection(Direction::kRomanianEnglish);
+        m_lookup.LoadDirection(Direction::kRomanianEnglish);
 }
 
 void CMainFrame::OnUpdateFrameTitle(BOOL) {

@@ -10,15 +10,16 @@
 #include <cstring>
 #include <string>
 
-BOOL CMainFrame::IsEditControl(CWnd* pWnd) {
+namespace {
+
+// Whether the window is an edit control (class "Edit" in any case).
+BOOL IsEditControl(CWnd* pWnd) {
     if (!pWnd || !pWnd->m_hWnd)
         return FALSE;
     char className[6] = {};
     GetClassNameA(pWnd->m_hWnd, className, sizeof(className));
     return lstrcmpiA(className, "Edit") == 0;
 }
-
-namespace {
 
 CWnd* FocusWindow() {
     return CWnd::FromHandle(::GetFocus());
@@ -30,10 +31,6 @@ void GetEditSelection(CWnd* pEdit, int& nStart, int& nEnd) {
     nStart = LOWORD(dwSel);
     nEnd = HIWORD(dwSel);
 }
-
-}  // namespace
-
-namespace {
 
 // A movable block holding nBytes of pData, for the clipboard; null when
 // there is no memory for it.
@@ -62,6 +59,42 @@ std::string AnsiText(const std::wstring& text) {
 
 BOOL CanPaste() {
     return IsClipboardFormatAvailable(CF_UNICODETEXT) || IsClipboardFormatAvailable(CF_TEXT);
+}
+
+// Puts a zero-terminated text on the clipboard, owned by hOwner; on
+// failure, says why.
+CString CopyToClipboard(HWND hOwner, const CString& strText) {
+    // Zero-terminated blocks, whole whatever the text's length: Unicode text
+    // for today's programs and ANSI text for old ones.
+    const std::wstring wide = WideText(strText);
+    const std::string ansi = AnsiText(wide);
+    HGLOBAL hWide = ClipboardBlock(wide.c_str(), (wide.size() + 1) * sizeof(WCHAR));
+    HGLOBAL hAnsi = hWide ? ClipboardBlock(ansi.c_str(), ansi.size()) : nullptr;
+    if (!hAnsi) {
+        if (hWide)
+            GlobalFree(hWide);
+        return CMemoryException().GetErrorText();
+    }
+    if (!OpenClipboard(hOwner)) {
+        const DWORD dwError = GetLastError();
+        GlobalFree(hWide);
+        GlobalFree(hAnsi);
+        return AfxFormatSystemMessage(dwError);
+    }
+    EmptyClipboard();
+    if (!SetClipboardData(CF_UNICODETEXT, hWide)) {
+        DWORD dwError = GetLastError();
+        CloseClipboard();
+        GlobalFree(hWide);
+        GlobalFree(hAnsi);
+        return AfxFormatSystemMessage(dwError);
+    }
+    // The clipboard owns the Unicode block now; without the ANSI one the
+    // system still makes ANSI text from it for whoever asks.
+    if (!SetClipboardData(CF_TEXT, hAnsi))
+        GlobalFree(hAnsi);
+    CloseClipboard();
+    return CString();
 }
 
 }  // namespace
@@ -97,8 +130,9 @@ void CMainFrame::OnEditCopy() {
         return;
     CString strText;
     list.GetText(nSelected, strText);
-    if (!strText.IsEmpty())
-        CopyToClipboard(strText);
+    const CString strFailure = strText.IsEmpty() ? CString() : CopyToClipboard(m_hWnd, strText);
+    if (!strFailure.IsEmpty())
+        SetMessageText(strFailure.Left(254));
 }
 
 void CMainFrame::OnEditPaste() {
@@ -115,43 +149,6 @@ void CMainFrame::OnEditSelectAll() {
     pFocus->SendMessage(EM_SCROLLCARET);
 }
 
-BOOL CMainFrame::CopyToClipboard(const CString& strText) {
-    // Zero-terminated blocks, whole whatever the text's length: Unicode text
-    // for today's programs and ANSI text for old ones.
-    const std::wstring wide = WideText(strText);
-    const std::string ansi = AnsiText(wide);
-    HGLOBAL hWide = ClipboardBlock(wide.c_str(), (wide.size() + 1) * sizeof(WCHAR));
-    HGLOBAL hAnsi = hWide ? ClipboardBlock(ansi.c_str(), ansi.size()) : nullptr;
-    if (!hAnsi) {
-        if (hWide)
-            GlobalFree(hWide);
-        SetMessageText(CMemoryException().GetErrorText().Left(254));
-        return FALSE;
-    }
-    if (!OpenClipboard(m_hWnd)) {
-        const DWORD dwError = GetLastError();
-        GlobalFree(hWide);
-        GlobalFree(hAnsi);
-        SetMessageText(AfxFormatSystemMessage(dwError).Left(254));
-        return FALSE;
-    }
-    EmptyClipboard();
-    if (!SetClipboardData(CF_UNICODETEXT, hWide)) {
-        DWORD dwError = GetLastError();
-        CloseClipboard();
-        GlobalFree(hWide);
-        GlobalFree(hAnsi);
-        SetMessageText(AfxFormatSystemMessage(dwError).Left(254));
-        return FALSE;
-    }
-    // The clipboard owns the Unicode block now; without the ANSI one the
-    // system still makes ANSI text from it for whoever asks.
-    if (!SetClipboardData(CF_TEXT, hAnsi))
-        GlobalFree(hAnsi);
-    CloseClipboard();
-    return TRUE;
-}
-
 void CMainFrame::OnEscape() {
     if (m_escape == EscapeFunction::kMinimize) {
         ShowWindow(SW_MINIMIZE);
@@ -160,17 +157,17 @@ void CMainFrame::OnEscape() {
             OnClose();
     } else {
         m_wndWordBar.SetDlgItemText(IDC_WORDBOX, "");
-        ShowTranslationsSoon();
+        m_lookup.ShowTranslationsSoon();
     }
 }
 
 CommandSnapshot CMainFrame::TakeCommandSnapshot() const {
     CommandSnapshot s;
-    s.bUpdateRunning = IsUpdateRunning() != FALSE;
+    s.bUpdateRunning = m_updateCycle.IsRunning();
     CWnd* pWordList = GetWordList();
     s.bWordSelected = pWordList && pWordList->SendMessage(LB_GETCURSEL) != LB_ERR;
     s.bRomanianEnglish = IsRomanianEnglish(theApp.m_direction);
-    s.bImportRunning = IsImportRunning() != FALSE;
+    s.bImportRunning = m_import.IsRunning() != FALSE;
     s.bWordBarVisible = m_wndWordBar.m_hWnd && m_wndWordBar.IsWindowVisible();
     CWnd* pWordBox = GetWordBox();
     s.bWordBoxCanUndo = pWordBox && pWordBox->SendMessage(EM_CANUNDO);
@@ -189,11 +186,11 @@ CommandSnapshot CMainFrame::TakeCommandSnapshot() const {
     s.bHideWhenMinimized = m_bHideWhenMinimized != FALSE;
     s.bHideWhenClose = m_bHideWhenClose != FALSE;
     s.bStartWithWindows = m_bAutoStart != FALSE;
-    s.bLookupKey = m_bLookupKeyHeld != FALSE;
+    s.bLookupKey = m_lookupKey.IsHeld() != FALSE;
     s.escape = m_escape;
-    s.bCanGoBack = m_history.CanGoBack();
-    s.bCanGoForward = m_history.CanGoForward();
-    s.bHistoryEmpty = m_history.IsEmpty();
+    s.bCanGoBack = m_history.History().CanGoBack();
+    s.bCanGoForward = m_history.History().CanGoForward();
+    s.bHistoryEmpty = m_history.History().IsEmpty();
     return s;
 }
 

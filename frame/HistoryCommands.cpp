@@ -1,21 +1,34 @@
-// The lookup history in the window: what counts as a lookup, Back and
-// Forward (each entry in its own direction), and forgetting it all.
+// The lookup history in the window.
+#include "frame/HistoryCommands.h"
+
 #include "app/TavApp.h"
 #include "frame/HistoryStore.h"
 #include "frame/MainFrame.h"
-#include "frame/TavDoc.h"
-#include "frame/WordSearch.h"
 #include "framework/Controls.h"
 #include "res/resource.h"
 
-void CMainFrame::RecordLookup() {
-    KillTimer(ID_TIMER_HISTORY);
-    CWnd* pWordList = GetWordList();
-    CWnd* pWordBox = GetWordBox();
-    if (!pWordList || !m_strUnmatched.IsEmpty())
+BEGIN_MESSAGE_MAP(CHistoryCommands, CCmdTarget)
+ON_COMMAND(ID_HISTORY_BACK, OnHistoryBack)
+ON_COMMAND(ID_HISTORY_FORWARD, OnHistoryForward)
+ON_COMMAND(ID_OPTIONS_CLEAR_HISTORY, OnClearHistory)
+END_MESSAGE_MAP()
+
+void CHistoryCommands::Load() {
+    LoadHistory(m_history);
+}
+
+void CHistoryCommands::Save() const {
+    SaveHistory(m_history);
+}
+
+void CHistoryCommands::RecordLookup() {
+    m_frame.KillTimer(ID_TIMER_HISTORY);
+    CWnd* pWordList = m_frame.GetWordList();
+    if (!pWordList || !m_frame.m_lookup.HasEntry())
         return;
     // An empty word box selects the first row without the user asking for it.
-    if (pWordBox && m_wndWordBar.IsWindowVisible() && pWordBox->GetWindowTextLength() == 0)
+    CWnd* pWordBox = m_frame.GetShownWordBox();
+    if (pWordBox && pWordBox->GetWindowTextLength() == 0)
         return;
     CListBox wordList(pWordList->m_hWnd);
     const int nSelected = wordList.GetCurSel();
@@ -26,40 +39,32 @@ void CMainFrame::RecordLookup() {
     m_history.Record(strWord.Str(), theApp.m_direction);
 }
 
-void CMainFrame::OnHistoryBack() {
+void CHistoryCommands::OnHistoryBack() {
     // The keys come here even while the command shows disabled.
-    if (m_history.CanGoBack() && !RefuseWhileUpdating())
-        ShowHistoryEntry(m_history.GoBack());
+    if (m_history.CanGoBack() && !m_frame.RefuseWhileUpdating())
+        ShowEntry(m_history.GoBack());
 }
 
-void CMainFrame::OnHistoryForward() {
-    if (m_history.CanGoForward() && !RefuseWhileUpdating())
-        ShowHistoryEntry(m_history.GoForward());
+void CHistoryCommands::OnHistoryForward() {
+    if (m_history.CanGoForward() && !m_frame.RefuseWhileUpdating())
+        ShowEntry(m_history.GoForward());
 }
 
-void CMainFrame::ShowHistoryEntry(const LookedUpWord& entry) {
+void CHistoryCommands::ShowEntry(const LookedUpWord& entry) {
     if (entry.direction != theApp.m_direction)
-        LoadDirection(entry.direction);
-    const CString strWord(entry.word.c_str());
-    CWnd* pWordBox = GetWordBox();
-    if (pWordBox && m_wndWordBar.IsWindowVisible()) {
-        pWordBox->SetWindowText(strWord);  // its change handling selects the word, as typing it would
-    } else {
-        CTavDoc* pDoc = GetTavDoc();
-        m_strUnmatched.Empty();
-        SelectWordBeginningWith(GetWordList()->m_hWnd, strWord, pDoc ? &pDoc->m_wordIndex : nullptr);
-    }
+        m_frame.m_lookup.LoadDirection(entry.direction);
+    m_frame.m_lookup.PutWord(CString(entry.word.c_str()));
     // Shown at once and never armed to count as a lookup: going through the
     // history leaves it as it is.
-    KillTimer(ID_TIMER_TRANSLATIONS);
-    KillTimer(ID_TIMER_HISTORY);
-    ShowLookupResult();
-    FocusWordBox(TRUE);
+    m_frame.KillTimer(ID_TIMER_TRANSLATIONS);
+    m_frame.KillTimer(ID_TIMER_HISTORY);
+    m_frame.m_lookup.ShowLookupResult();
+    m_frame.FocusWordBox(TRUE);
 }
 
-void CMainFrame::OnClearHistory() {
+void CHistoryCommands::OnClearHistory() {
     m_history.Clear();
-    KillTimer(ID_TIMER_HISTORY);
+    m_frame.KillTimer(ID_TIMER_HISTORY);
     // Gone at once, not only when the window closes.
     SaveHistory(m_history);
 }

@@ -1,9 +1,10 @@
-// File > Import dictionary: the words of another dictionary file merged into
-// the current direction's dictionary, on a thread of its own.
-#include "frame/MainFrame.h"
+// File > Import dictionary.
+#include "frame/ImportCommand.h"
 
 #include "app/TavApp.h"
 #include "dictionary/DictionaryPaths.h"
+#include "frame/MainFrame.h"
+#include "res/resource.h"
 #include "widgets/ProgressBar.h"
 
 #include <commdlg.h>
@@ -18,21 +19,28 @@ const wchar_t kImportFilter[] =
 
 }  // namespace
 
-BOOL CMainFrame::IsImportRunning() const {
-    return m_importThread.IsRunning();
+BEGIN_MESSAGE_MAP(CImportCommand, CCmdTarget)
+ON_COMMAND(ID_FILE_IMPORT, OnImportDictionary)
+ON_MESSAGE(WM_IMPORT_PROGRESS, OnImportProgress)
+ON_MESSAGE(WM_IMPORT_DONE, OnImportDone)
+END_MESSAGE_MAP()
+
+CImportCommand::CImportCommand(CMainFrame& frame) : m_frame(frame) {}
+
+CImportCommand::~CImportCommand() = default;
+
+void CImportCommand::Cancel() {
+    m_importThread.Cancel();
+    m_pProgress.reset();
 }
 
-void CMainFrame::OnImportDictionary() {
-    if (RefuseWhileUpdating())
+void CImportCommand::OnImportDictionary() {
+    if (m_frame.RefuseWhileUpdating())
         return;
-    if (IsImportRunning()) {
-        SetMessageText("Please wait until the import is done");
-        return;
-    }
     wchar_t szFile[MAX_PATH * 4] = L"";
     OPENFILENAMEW ofn = {};
     ofn.lStructSize = sizeof(ofn);
-    ofn.hwndOwner = m_hWnd;
+    ofn.hwndOwner = m_frame.m_hWnd;
     ofn.lpstrFilter = kImportFilter;
     ofn.nFilterIndex = 1;
     ofn.lpstrFile = szFile;
@@ -41,42 +49,42 @@ void CMainFrame::OnImportDictionary() {
                                                            : L"Import into the English - Romanian dictionary";
     ofn.Flags = OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_EXPLORER;
     // The update waits while the dialog is open, as it does for the edits.
-    ++m_nEditDialogs;
+    ++m_frame.m_nEditDialogs;
     const BOOL bChosen = ::GetOpenFileNameW(&ofn);
-    --m_nEditDialogs;
-    if (!bChosen || RefuseWhileUpdating())
+    --m_frame.m_nEditDialogs;
+    if (!bChosen || m_frame.RefuseWhileUpdating())
         return;
 
     const Direction direction = theApp.m_direction;
-    if (!m_importThread.Start(m_hWnd, CFilePath(szFile), GetProgramFilePath(GetDictionaryFileName(direction)),
-                              direction)) {
-        SetMessageText("The import could not start");
+    if (!m_importThread.Start(m_frame.m_hWnd, CFilePath(szFile),
+                              GetProgramFilePath(GetDictionaryFileName(direction)), direction)) {
+        m_frame.SetMessageText("The import could not start");
         return;
     }
     // The update cycle waits for the import as for an edit.
-    ++m_nEditDialogs;
-    m_pImportProgress.reset(new CProgressBar("Importing ...", 40, 100, TRUE, 0, &m_wndStatusBar));
+    ++m_frame.m_nEditDialogs;
+    m_pProgress.reset(new CProgressBar("Importing ...", 40, 100, TRUE, 0, &m_frame.m_wndStatusBar));
 }
 
-LRESULT CMainFrame::OnImportProgress(WPARAM wParam, LPARAM) {
-    if (IsImportRunning() && m_pImportProgress && m_pImportProgress->m_hWnd && wParam <= 100)
-        m_pImportProgress->SetPos(static_cast<int>(wParam));
+LRESULT CImportCommand::OnImportProgress(WPARAM wParam, LPARAM) {
+    if (IsRunning() && m_pProgress && m_pProgress->m_hWnd && wParam <= 100)
+        m_pProgress->SetPos(static_cast<int>(wParam));
     return 0;
 }
 
-LRESULT CMainFrame::OnImportDone(WPARAM, LPARAM) {
+LRESULT CImportCommand::OnImportDone(WPARAM, LPARAM) {
     // Only an import that has ended is finished; the message alone (another
     // program may post it) does nothing.
     if (!m_importThread.HasEnded())
         return 0;
     const ImportResult result = m_importThread.Finish();
     const Direction direction = m_importThread.GetDirection();
-    --m_nEditDialogs;
-    m_pImportProgress.reset();  // the status pane gets its text back
+    --m_frame.m_nEditDialogs;
+    m_pProgress.reset();  // the status pane gets its text back
     // The list shows the new words when it shows that dictionary; the
     // direction stays as the user left it.
     if (result.bMerged && result.nImported > 0 && direction == theApp.m_direction)
-        ReloadAfterEdit(direction);
-    SetMessageText(result.strText);
+        m_frame.m_lookup.ReloadAfterEdit(direction);
+    m_frame.SetMessageText(result.strText);
     return 0;
 }

@@ -110,7 +110,8 @@ LRESULT CDictionaryListView::OnMouseWheel(WPARAM wParam, LPARAM lParam) {
 void CDictionaryListView::OnSetFocus(CWnd* pOldWnd) {
     CCtrlView::OnSetFocus(pOldWnd);
     if (auto* pFrame = DynamicDowncast<CMainFrame>(GetParentFrame())) {
-        if (CWnd* pWordBox = pFrame->GetWordBoxForTyping())
+        CWnd* pWordBox = pFrame->GetShownWordBox();
+        if (pWordBox && pFrame->m_bFocusInWordBox)
             pWordBox->SetFocus();
     }
 }
@@ -122,7 +123,7 @@ void CList1::OnSelchange() {
     CListBox list(m_hWnd);
     CString strWord;
     list.GetText(list.GetCurSel(), strWord);
-    pFrame->ShowListWord(strWord);
+    pFrame->m_lookup.ShowListWord(strWord);
 }
 
 void CList1::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags) {
@@ -157,13 +158,13 @@ void CList1::OnLButtonDblClk(UINT nFlags, CPoint point) {
 void CList2::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags) {
     if (nChar == VK_RETURN) {
         if (CMainFrame* pFrame = DynamicDowncast<CMainFrame>(GetParentFrame()))
-            pFrame->LookUpSuggestion(CListBox(m_hWnd).GetCurSel());
+            pFrame->m_lookup.LookUpSuggestion(CListBox(m_hWnd).GetCurSel());
     }
     CDictionaryListView::OnKeyDown(nChar, nRepCnt, nFlags);
 }
 
 void CList2::OnLButtonDblClk(UINT nFlags, CPoint point) {
     if (CMainFrame* pFrame = DynamicDowncast<CMainFrame>(GetParentFrame()))
-        pFrame->LookUpSuggestion(CListBox(m_hWnd).GetCurSel());
+        pFrame->m_lookup.LookUpSuggestion(CListBox(m_hWnd).GetCurSel());
     CDictionaryListView::OnLButtonDblClk(nFlags, point);
 }

@@ -221,34 +221,61 @@ private:
     std::string m_bytes;
 };
 
-}  // namespace
-
-BOOL CMainFrame::RegisterLookupKey() {
-    m_bLookupKeyHeld = ::RegisterHotKey(m_hWnd, kLookupKeyId, kLookupKeyModifiers, kLookupKeyVirtualKey);
-    return m_bLookupKeyHeld;
+// Shown and not minimised, wherever the window was.
+void ComeForward(CWnd& wnd) {
+    if (!wnd.IsWindowVisible())
+        wnd.ShowWindow(SW_SHOW);
+    if (wnd.IsIconic())
+        wnd.ShowWindow(SW_RESTORE);
 }
 
-LRESULT CMainFrame::OnLookupKeyTaken(WPARAM, LPARAM) {
-    SetMessageText(CString(kLookupKeyName) + " is used by another program: Look up from any program is off");
+}  // namespace
+
+BEGIN_MESSAGE_MAP(CLookupKey, CCmdTarget)
+ON_COMMAND(ID_OPTIONS_LOOKUP_KEY, OnLookupKeyOption)
+ON_MESSAGE(WM_HOTKEY, OnHotKey)
+ON_MESSAGE(WM_LOOKUP_KEY_TAKEN, OnLookupKeyTaken)
+END_MESSAGE_MAP()
+
+void CLookupKey::Start(BOOL bWanted) {
+    m_bWanted = bWanted;
+    if (m_bWanted && !Register())
+        m_frame.PostMessage(WM_LOOKUP_KEY_TAKEN);  // said once the dictionary's own start-up texts are shown
+}
+
+void CLookupKey::Stop() {
+    if (m_bHeld)
+        ::UnregisterHotKey(m_frame.m_hWnd, kLookupKeyId);
+    m_bHeld = FALSE;
+}
+
+BOOL CLookupKey::Register() {
+    m_bHeld = ::RegisterHotKey(m_frame.m_hWnd, kLookupKeyId, kLookupKeyModifiers, kLookupKeyVirtualKey);
+    return m_bHeld;
+}
+
+LRESULT CLookupKey::OnLookupKeyTaken(WPARAM, LPARAM) {
+    m_frame.SetMessageText(CString(kLookupKeyName) +
+                           " is used by another program: Look up from any program is off");
     return 0;
 }
 
-void CMainFrame::OnLookupKeyOption() {
-    if (m_bLookupKeyHeld) {
-        ::UnregisterHotKey(m_hWnd, kLookupKeyId);
-        m_bLookupKeyHeld = FALSE;
-        m_bLookupKey = FALSE;
+void CLookupKey::OnLookupKeyOption() {
+    if (m_bHeld) {
+        Stop();
+        m_bWanted = FALSE;
         return;
     }
-    m_bLookupKey = TRUE;
-    if (!RegisterLookupKey())
+    m_bWanted = TRUE;
+    if (!Register())
         OnLookupKeyTaken(0, 0);
 }
 
-LRESULT CMainFrame::OnHotKey(WPARAM wParam, LPARAM) {
+LRESULT CLookupKey::OnHotKey(WPARAM wParam, LPARAM) {
     if (static_cast<int>(wParam) != kLookupKeyId)
         return 0;
-    if (!IsWindowEnabled()) {
+    const HWND hWnd = m_frame.m_hWnd;
+    if (!::IsWindowEnabled(hWnd)) {
         // A dialog of the window's is open (a word being added, changed or
         // deleted among them): what it was opened for stays as it is, and it
         // comes to the front instead.
@@ -257,9 +284,9 @@ LRESULT CMainFrame::OnHotKey(WPARAM wParam, LPARAM) {
     }
     std::u16string text;
     // In front already, the user means the word box's text or the clipboard.
-    if (::GetForegroundWindow() != m_hWnd)
-        text = TakeTextFromFront(m_hWnd);
-    else if (OpenClipboardSoon(m_hWnd)) {
+    if (::GetForegroundWindow() != hWnd)
+        text = TakeTextFromFront(hWnd);
+    else if (OpenClipboardSoon(hWnd)) {
         text = ClipboardText();
         ::CloseClipboard();
     }
@@ -269,26 +296,18 @@ LRESULT CMainFrame::OnHotKey(WPARAM wParam, LPARAM) {
     return 0;
 }
 
-void CMainFrame::BringOpenDialogToFront() {
-    if (!IsWindowVisible())
-        ShowWindow(SW_SHOW);
-    if (IsIconic())
-        ShowWindow(SW_RESTORE);
-    ::SetForegroundWindow(::GetLastActivePopup(m_hWnd));
+void CLookupKey::BringOpenDialogToFront() {
+    ComeForward(m_frame);
+    ::SetForegroundWindow(::GetLastActivePopup(m_frame.m_hWnd));
 }
 
-void CMainFrame::LookUpFromElsewhere(const CString& strText) {
-    if (!IsWindowVisible())
-        ShowWindow(SW_SHOW);
-    if (IsIconic())
-        ShowWindow(SW_RESTORE);
-    SetForegroundWindow();
+void CLookupKey::LookUpFromElsewhere(const CString& strText) {
+    ComeForward(m_frame);
+    m_frame.SetForegroundWindow();
     if (strText.IsEmpty()) {
-        FocusWordBox(TRUE);
+        m_frame.FocusWordBox(TRUE);
         return;
     }
-    if (!m_wndWordBar.IsWindowVisible())
-        ShowControlBar(&m_wndWordBar, TRUE, FALSE);
     // A head word before a form, English first when both dictionaries have
     // it; neither keeps the direction.
     Direction direction = theApp.m_direction;
@@ -303,10 +322,12 @@ void CMainFrame::LookUpFromElsewhere(const CString& strText) {
         direction = Direction::kEnglishRomanian;
     else if (romanian.HasForm(word))
         direction = Direction::kRomanianEnglish;
-    if (CWnd* pWordBox = GetWordBox())
+    if (!m_frame.GetShownWordBox())
+        m_frame.ShowControlBar(&m_frame.m_wndWordBar, TRUE, FALSE);
+    if (CWnd* pWordBox = m_frame.GetWordBox())
         pWordBox->SetWindowText(strText);
-    if (direction != theApp.m_direction && !IsUpdateRunning())
-        LoadDirection(direction);
-    FocusWordBox(TRUE);
-    RecordLookup();
+    if (direction != theApp.m_direction && !m_frame.m_updateCycle.IsRunning())
+        m_frame.m_lookup.LoadDirection(direction);
+    m_frame.FocusWordBox(TRUE);
+    m_frame.m_history.RecordLookup();
 }

@@ -72,24 +72,10 @@ ON_COMMAND(ID_EDIT_UNDO, OnEditUndo)
 ON_UPDATE_COMMAND_UI(ID_EDIT_UNDO, OnUpdateCommand)
 ON_COMMAND(ID_APP_EXIT, OnAppExit)
 ON_COMMAND(ID_RESTORE, OnRestore)
-ON_COMMAND(ID_NEXT_PANE, OnNextPane)
-ON_COMMAND(ID_PREV_PANE, OnPrevPane)
-ON_COMMAND(ID_OPTIONS_LOOKUP_KEY, OnLookupKeyOption)
 ON_UPDATE_COMMAND_UI(ID_OPTIONS_LOOKUP_KEY, OnUpdateCommand)
-ON_MESSAGE(WM_HOTKEY, OnHotKey)
-ON_MESSAGE(WM_LOOKUP_KEY_TAKEN, OnLookupKeyTaken)
-ON_MESSAGE(WM_DPICHANGED, OnDpiChanged)
-ON_MESSAGE(WM_MOUSEWHEEL, OnMouseWheel)
-ON_WM_SETTINGCHANGE()
-ON_COMMAND(ID_FILE_IMPORT, OnImportDictionary)
 ON_UPDATE_COMMAND_UI(ID_FILE_IMPORT, OnUpdateCommand)
-ON_MESSAGE(WM_IMPORT_PROGRESS, OnImportProgress)
-ON_MESSAGE(WM_IMPORT_DONE, OnImportDone)
-ON_COMMAND(ID_HISTORY_BACK, OnHistoryBack)
 ON_UPDATE_COMMAND_UI(ID_HISTORY_BACK, OnUpdateCommand)
-ON_COMMAND(ID_HISTORY_FORWARD, OnHistoryForward)
 ON_UPDATE_COMMAND_UI(ID_HISTORY_FORWARD, OnUpdateCommand)
-ON_COMMAND(ID_OPTIONS_CLEAR_HISTORY, OnClearHistory)
 ON_UPDATE_COMMAND_UI(ID_OPTIONS_CLEAR_HISTORY, OnUpdateCommand)
 END_MESSAGE_MAP()
 
@@ -99,8 +85,6 @@ namespace {
 const DWORD kTopBarStyle = 0x50402834;
 // WS_CHILD | WS_VISIBLE | CBRS_BOTTOM
 const DWORD kStatusBarStyle = 0x50008200;
-// The toolbar bitmaps' background, transparent on the buttons.
-const COLORREF kToolbarMaskColor = RGB(254, 255, 1);
 
 const UINT kIndicators[] = {ID_SEPARATOR, ID_INDICATOR_CAPS, ID_INDICATOR_NUM, ID_INDICATOR_SCRL};
 
@@ -117,40 +101,29 @@ BOOL IsUsablePlacement(const BYTE* pData, UINT nBytes) {
     return MonitorFromRect(&rc, MONITOR_DEFAULTTONULL) != nullptr;
 }
 
-// The text size's note in the status bar goes after a while, unless
-// something else has been said since.
-const UINT_PTR ID_TIMER_TEXT_SIZE_NOTE = 110;
-const UINT kTextSizeNoteTime = 2000;
-
-void CALLBACK EndTextSizeNote(HWND hWnd, UINT, UINT_PTR nIDEvent, DWORD) {
-    ::KillTimer(hWnd, nIDEvent);
-    auto* pFrame = DynamicDowncast<CFrameWnd>(CWnd::FromHandlePermanent(hWnd));
-    CWnd* pBar = pFrame ? pFrame->GetMessageBar() : nullptr;
-    CString strText;
-    if (pBar && pBar->GetWindowText(strText) && strText.Find("Text size ") == 0)
-        pFrame->SetMessageText(AFX_IDS_IDLEMESSAGE);
-}
-
 }  // namespace
 
 CMainFrame::CMainFrame()
-    : m_bSplitterCreated(FALSE),
-      m_bFirstShow(TRUE),
-      m_nDpi(dpi::kDesignDpi),
-      m_bFocusInWordBox(TRUE),
-      m_bWordFromList(FALSE),
-      m_bFormSaid(FALSE),
-      m_bDeleteAllowed(FALSE),
-      m_bLoadAsked(FALSE),
+    : m_bFocusInWordBox(TRUE),
       m_nEditDialogs(0),
+      m_lookup(*this),
+      m_history(*this),
+      m_lookupKey(*this),
+      m_import(*this),
+      m_appearance(*this),
       m_updateCycle(m_trayIcon, MakeUpdateCycleHost()),
+      m_bSplitterCreated(FALSE),
+      m_bFirstShow(TRUE),
+      m_bDeleteAllowed(FALSE),
       m_bAutoStart(FALSE),
       m_bAlwaysOnTop(FALSE),
       m_bHideWhenClose(FALSE),
       m_bHideWhenMinimized(FALSE),
-      m_escape(EscapeFunction::kResetWord),
-      m_bLookupKey(TRUE),
-      m_bLookupKeyHeld(FALSE) {}
+      m_escape(EscapeFunction::kResetWord) {
+    for (CCmdTarget* pPart :
+         std::initializer_list<CCmdTarget*>{&m_lookup, &m_history, &m_lookupKey, &m_import, &m_appearance})
+        AddPart(pPart);
+}
 
 CMainFrame::~CMainFrame() = default;
 
@@ -178,8 +151,6 @@ int CMainFrame::OnCreate(LPCREATESTRUCT lpcs) {
     if (!m_wndToolBar.CreateEx(this, TBSTYLE_FLAT, kTopBarStyle, CRect(0, 0, 0, 0), AFX_IDW_TOOLBAR) ||
         !m_wndToolBar.LoadToolBar(IDR_MAINFRAME))
         return -1;
-    m_nDpi = dpi::ForWindow(m_hWnd);
-    LoadToolbarImages();
 
     if (!m_wndStatusBar.Create(this, kStatusBarStyle, AFX_IDW_STATUS_BAR) ||
         !m_wndStatusBar.SetIndicators(kIndicators,
@@ -188,6 +159,7 @@ int CMainFrame::OnCreate(LPCREATESTRUCT lpcs) {
 
     if (!m_wndWordBar.Create(this, IDD_WORDBAR, kTopBarStyle, IDD_WORDBAR))
         return -1;
+    m_appearance.Apply();
 
     // The word bar joins the toolbar's row, right of it.
     m_wndToolBar.EnableDocking(CBRS_ALIGN_ANY);
@@ -201,19 +173,6 @@ int CMainFrame::OnCreate(LPCREATESTRUCT lpcs) {
     rect.OffsetRect(1, 0);
     DockControlBar(&m_wndWordBar, AFX_IDW_DOCKBAR_TOP, &rect);
 
-    m_textSize.Load();
-    ApplyFonts(m_nDpi);
-    m_theme.Load();
-    m_theme.m_onChange = [this] { ApplyLook(); };
-    m_theme.Refresh();
-    m_textSize.m_onChange = [this] {
-        ApplyFonts(m_nDpi);
-        CString strNote;
-        strNote.Format("Text size %d %%", m_textSize.Percent());
-        SetMessageText(strNote);
-        SetTimer(ID_TIMER_TEXT_SIZE_NOTE, kTextSizeNoteTime, EndTextSizeNote);
-    };
-
     LoadBarState("BarState");
 
     // An option holding anything but 0 or 1 is taken as missing: shown
@@ -226,10 +185,8 @@ int CMainFrame::OnCreate(LPCREATESTRUCT lpcs) {
     m_escape = static_cast<EscapeFunction>(static_cast<int>(
         theApp.GetProfileInt(kSettingsSection, "EscapeFunction", static_cast<int>(m_escape))));
     // On unless stored as 0: anything else counts as missing.
-    m_bLookupKey = theApp.GetProfileInt(kSettingsSection, "LookupKey", 1) != 0;
-    if (m_bLookupKey && !RegisterLookupKey())
-        PostMessage(WM_LOOKUP_KEY_TAKEN);  // said once the dictionary's own start-up texts are shown
-    LoadHistory(m_history);
+    m_lookupKey.Start(theApp.GetProfileInt(kSettingsSection, "LookupKey", 1) != 0);
+    m_history.Load();
 
     if (m_bAlwaysOnTop)
         ::SetWindowPos(m_hWnd, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE);
@@ -243,72 +200,6 @@ int CMainFrame::OnCreate(LPCREATESTRUCT lpcs) {
 
     m_updateCycle.Attach(m_hWnd, ID_TIMER_UPDATE);
     return 0;
-}
-
-void CMainFrame::LoadToolbarImages() {
-    m_wndToolBar.SetNormalImages(IDB_TOOLBAR, kToolbarMaskColor, m_nDpi);
-    m_wndToolBar.SetDisabledImages(IDB_TOOLBAR_DISABLED, kToolbarMaskColor, m_nDpi);
-    RecalcLayout(TRUE);
-}
-
-LRESULT CMainFrame::OnDpiChanged(WPARAM wParam, LPARAM lParam) {
-    // Whatever the message says, images and fonts are sized for a
-    // resolution some monitor has.
-    ApplyDpi(dpi::Clamp(HIWORD(wParam)));
-    // The system's suggestion keeps the window where the user dragged it; it
-    // is taken only from the system, and only when it lies on a monitor.
-    const auto* pRect =
-        messageguard::IsSentFromAnotherThread() ? nullptr : reinterpret_cast<const RECT*>(lParam);
-    if (pRect && pRect->right > pRect->left && pRect->bottom > pRect->top &&
-        ::MonitorFromRect(pRect, MONITOR_DEFAULTTONULL))
-        ::SetWindowPos(m_hWnd, nullptr, pRect->left, pRect->top, pRect->right - pRect->left,
-                       pRect->bottom - pRect->top, SWP_NOZORDER | SWP_NOACTIVATE);
-    return 0;
-}
-
-void CMainFrame::ApplyDpi(UINT nDpi) {
-    if (nDpi == 0 || nDpi == m_nDpi)
-        return;
-    const UINT nFromDpi = m_nDpi;
-    m_nDpi = nDpi;
-    ApplyFonts(nFromDpi);
-    LoadToolbarImages();
-}
-
-void CMainFrame::ApplyFonts(UINT nFromDpi) {
-    m_wndWordBar.SetTextFont(nFromDpi, m_nDpi, m_textSize.PointSize());
-    for (CWnd* pList : {GetWordList(), GetTranslationList()}) {
-        if (auto* pView = DynamicDowncast<CDictionaryListView>(pList))
-            pView->SetFontForDpi(m_nDpi, m_textSize.PointSize());
-    }
-    RecalcLayout(TRUE);
-}
-
-LRESULT CMainFrame::OnMouseWheel(WPARAM wParam, LPARAM lParam) {
-    if (!(GET_KEYSTATE_WPARAM(wParam) & MK_CONTROL))
-        return CFrameWnd::DefWindowProc(WM_MOUSEWHEEL, wParam, lParam);
-    m_textSize.OnWheel(GET_WHEEL_DELTA_WPARAM(wParam));
-    return 0;
-}
-
-BOOL CMainFrame::OnCmdMsg(UINT nID, int nCode, void* pExtra, void* pHandlerInfo) {
-    return m_textSize.OnCmdMsg(nID, nCode, pExtra, pHandlerInfo) ||
-           m_theme.OnCmdMsg(nID, nCode, pExtra, pHandlerInfo) ||
-           CFrameWnd::OnCmdMsg(nID, nCode, pExtra, pHandlerInfo);
-}
-
-void CMainFrame::OnSettingChange(UINT uFlags, LPCWSTR lpszSection) {
-    CFrameWnd::OnSettingChange(uFlags, lpszSection);
-    // The section's name is not needed: looking again costs one registry
-    // read, and this way a change of high contrast is seen too.
-    m_theme.Refresh();
-}
-
-void CMainFrame::ApplyLook() {
-    CTheme::SetDarkTitleBar(m_hWnd, m_theme.IsDark());
-    m_wndStatusBar.SendMessage(SB_SETBKCOLOR, 0,
-                               m_theme.IsDark() ? static_cast<LPARAM>(palette::Colors().face) : CLR_DEFAULT);
-    ::RedrawWindow(m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
 }
 
 BOOL CMainFrame::OnCreateClient(LPCREATESTRUCT, CCreateContext* pContext) {
@@ -344,8 +235,8 @@ CWnd* CMainFrame::GetWordBox() const {
     return m_wndWordBar.m_hWnd ? m_wndWordBar.GetDlgItem(IDC_WORDBOX) : nullptr;
 }
 
-CWnd* CMainFrame::GetWordBoxForTyping() const {
-    return m_bFocusInWordBox && m_wndWordBar.IsVisible() ? GetWordBox() : nullptr;
+CWnd* CMainFrame::GetShownWordBox() const {
+    return m_wndWordBar.m_hWnd && m_wndWordBar.IsWindowVisible() ? GetWordBox() : nullptr;
 }
 
 CTavDoc* CMainFrame::GetTavDoc() const {
@@ -424,34 +315,26 @@ void CMainFrame::OnDestroy() {
     theApp.WriteProfileInt(kSettingsSection, "EscapeFunction", static_cast<int>(m_escape));
     theApp.WriteProfileInt(kSettingsSection, "AutoStart", m_bAutoStart);
     theApp.WriteProfileInt(kSettingsSection, "EnRo", static_cast<int>(theApp.m_direction));
-    theApp.WriteProfileInt(kSettingsSection, "LookupKey", m_bLookupKey);
-    m_textSize.Save();
-    m_theme.Save();
-    SaveHistory(m_history);
-    if (m_bLookupKeyHeld)
-        ::UnregisterHotKey(m_hWnd, kLookupKeyId);
+    theApp.WriteProfileInt(kSettingsSection, "LookupKey", m_lookupKey.IsWanted());
+    m_appearance.Save();
+    m_history.Save();
+    m_lookupKey.Stop();
 
-    // An import is given up: nothing of it is merged.
-    m_importThread.Cancel();
-    m_pImportProgress.reset();
+    m_import.Cancel();
     m_updateCycle.GiveUp();
 }
 
 void CMainFrame::OnTimer(UINT_PTR nIDEvent) {
     if (nIDEvent == ID_TIMER_TRANSLATIONS) {
         KillTimer(ID_TIMER_TRANSLATIONS);
-        ShowLookupResult();
+        m_lookup.ShowLookupResult();
         SetTimer(ID_TIMER_HISTORY, 1000);  // shown for a second, the word counts as looked up
     } else if (nIDEvent == ID_TIMER_HISTORY) {
-        RecordLookup();
+        m_history.RecordLookup();
     } else if (nIDEvent == ID_TIMER_UPDATE) {
-        OnUpdateTimer();
+        m_updateCycle.OnTick();
     }
     CFrameWnd::OnTimer(nIDEvent);
-}
-
-void CMainFrame::OnUpdateTimer() {
-    m_updateCycle.OnTick();
 }
 
 LRESULT CMainFrame::OnUpdateReport(WPARAM, LPARAM) {
@@ -475,7 +358,7 @@ UpdateCycleHost CMainFrame::MakeUpdateCycleHost() {
         if (pWordBox)
             pWordBox->SendMessage(EM_GETSEL, reinterpret_cast<WPARAM>(&dwStart),
                                   reinterpret_cast<LPARAM>(&dwEnd));
-        LoadDirection(theApp.m_direction);
+        m_lookup.LoadDirection(theApp.m_direction);
         if (hFocus && ::IsChild(m_hWnd, hFocus) && hFocus != ::GetFocus()) {
             m_bFocusInWordBox = pWordBox && hFocus == pWordBox->m_hWnd;
             ::SetFocus(hFocus);
@@ -484,9 +367,107 @@ UpdateCycleHost CMainFrame::MakeUpdateCycleHost() {
             pWordBox->SendMessage(EM_SETSEL, dwStart, static_cast<LPARAM>(dwEnd));
     };
     host.holdTranslations = [this] { KillTimer(ID_TIMER_TRANSLATIONS); };
-    host.showTranslationsSoon = [this] { ShowTranslationsSoon(); };
+    host.showTranslationsSoon = [this] { m_lookup.ShowTranslationsSoon(); };
     host.recordAttempt = [](LPCSTR pszWhen) {
         theApp.WriteProfileString(kSettingsSection, "LastUpdate", pszWhen);
     };
     return host;
+}
+
+void CMainFrame::OnWordBoxChange() {
+    m_lookup.OnWordBoxChange();
+}
+
+BOOL CMainFrame::PreTranslateMessage(MSG* pMsg) {
+    CWnd* pWordList = GetWordList();
+    CWnd* pTranslationList = GetTranslationList();
+    CWnd* pWordBox = GetWordBox();
+    if (!pWordList || !pTranslationList || !pWordBox)
+        return CFrameWnd::PreTranslateMessage(pMsg);
+
+    HWND hWnd = pMsg->hwnd;
+    BOOL bInList = hWnd == pWordList->m_hWnd || hWnd == pTranslationList->m_hWnd;
+    if (pMsg->message == WM_LBUTTONDOWN) {
+        if (bInList)
+            m_bFocusInWordBox = FALSE;
+        else if (hWnd == pWordBox->m_hWnd)
+            m_bFocusInWordBox = TRUE;
+    } else if (pMsg->message == WM_KEYDOWN && pMsg->wParam == VK_RETURN && hWnd == pWordBox->m_hWnd) {
+        // Enter: the word now, and it counts as looked up.
+        m_lookup.ShowLookupResultNow();
+        return TRUE;
+    } else if (pMsg->message == WM_KEYDOWN && pMsg->wParam == VK_TAB) {
+        // Tab (with or without Shift) goes word box -> word list -> word box.
+        BOOL bBarVisible = m_wndWordBar.IsWindowVisible();
+        if (hWnd == pWordBox->m_hWnd) {
+            m_bFocusInWordBox = FALSE;
+            pWordList->SetFocus();
+            return TRUE;
+        }
+        if (bInList && bBarVisible) {
+            m_bFocusInWordBox = TRUE;
+            pWordBox->SetFocus();
+            CWordLookup::PutCaretAtEnd(pWordBox);
+            return TRUE;
+        }
+        if (hWnd == pWordList->m_hWnd)
+            return FALSE;  // the list takes Tab as an ordinary key
+        if (hWnd == pTranslationList->m_hWnd) {
+            m_bFocusInWordBox = FALSE;
+            pWordList->SetFocus();
+            return TRUE;
+        }
+    }
+    return CFrameWnd::PreTranslateMessage(pMsg);
+}
+
+void CMainFrame::FocusWordBox(BOOL bSelectAll) {
+    if (CWnd* pWordBox = GetShownWordBox()) {
+        m_bFocusInWordBox = TRUE;
+        pWordBox->SetFocus();
+        if (bSelectAll) {
+            pWordBox->SendMessage(EM_SETSEL, 0, -1);
+            pWordBox->SendMessage(EM_SCROLLCARET);
+        } else {
+            CWordLookup::PutCaretAtEnd(pWordBox);
+        }
+    } else {
+        m_bFocusInWordBox = FALSE;
+        if (CWnd* pWordList = GetWordList())
+            pWordList->SetFocus();
+    }
+}
+
+LRESULT CMainFrame::OnLoadDictionary(WPARAM wParam, LPARAM) {
+    // Only the window itself asks for a load; another program's message, or
+    // a direction that does not exist, changes nothing.
+    if (!m_lookup.TakeLoadRequest() || wParam > static_cast<WPARAM>(Direction::kRomanianEnglish))
+        return static_cast<LRESULT>(theApp.m_direction);
+    m_bDeleteAllowed = FALSE;
+    theApp.m_direction = static_cast<Direction>(wParam);
+    OnUpdateFrameTitle(FALSE);
+    if (!GetWordList() || !GetTranslationList())
+        return static_cast<LRESULT>(theApp.m_direction);
+    m_lookup.LoadWordList("Loading ...");
+    FocusWordBox(TRUE);
+
+    // The user's word, looked up in the dictionary just loaded.
+    CWnd* pWordBox = GetWordBox();
+    if (pWordBox && pWordBox->GetWindowTextLength() > 0) {
+        m_lookup.LookUpWordBoxText();
+        m_lookup.ShowTranslationsSoon();
+    }
+    return static_cast<LRESULT>(theApp.m_direction);
+}
+
+BOOL CMainFrame::RefuseWhileUpdating() {
+    if (m_updateCycle.IsRunning()) {
+        SetMessageText("Please wait until update process is done");
+        return TRUE;
+    }
+    if (m_import.IsRunning()) {
+        SetMessageText("Please wait until the import is done");
+        return TRUE;
+    }
+    return FALSE;
 }

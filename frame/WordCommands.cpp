@@ -9,39 +9,6 @@
 #include "framework/WideText.h"
 #include "res/resource.h"
 
-BOOL CMainFrame::RefuseWhileUpdating() {
-    if (IsUpdateRunning()) {
-        SetMessageText("Please wait until update process is done");
-        return TRUE;
-    }
-    if (IsImportRunning()) {
-        SetMessageText("Please wait until the import is done");
-        return TRUE;
-    }
-    return FALSE;
-}
-
-void CMainFrame::ReloadAfterEdit(Direction direction) {
-    CWnd* pTranslationList = GetTranslationList();
-    if (pTranslationList && ::GetFocus() == pTranslationList->m_hWnd)
-        FocusWordBox(FALSE);  // the translation list is about to be emptied
-    if (direction == theApp.m_direction)
-        LoadWordList("Processing ...");
-    else
-        LoadDirection(direction);  // back to the dictionary the user changed
-}
-
-void CMainFrame::ShowEditedWord(const CString& strWord) {
-    CWnd* pWordBox = GetWordBox();
-    if (pWordBox && m_wndWordBar.IsWindowVisible()) {
-        pWordBox->SetWindowText(strWord);  // its change handling selects the word
-        PutCaretAtEnd(pWordBox);
-    } else {
-        CTavDoc* pDoc = GetTavDoc();
-        SelectWordBeginningWith(GetWordList()->m_hWnd, strWord, pDoc ? &pDoc->m_wordIndex : nullptr);
-    }
-}
-
 namespace {
 
 // Counts an open edit dialog or confirmation for as long as it is open.
@@ -77,9 +44,11 @@ void CMainFrame::EditThroughDialog(CAddModDlg& dlg, BOOL bAdd, LPCSTR pszDone) {
     if (!pDoc || !(bAdd ? pDoc->AddWord(dlg.m_direction, dlg.m_strWord, strTranslations)
                         : pDoc->ModifyWord(dlg.m_direction, dlg.m_strWord, strTranslations)))
         return;
-    ReloadAfterEdit(dlg.m_direction);
-    ShowEditedWord(dlg.m_strWord);
-    ShowTranslationsSoon();
+    m_lookup.ReloadAfterEdit(dlg.m_direction);
+    m_lookup.PutWord(dlg.m_strWord);
+    if (CWnd* pWordBox = GetShownWordBox())
+        CWordLookup::PutCaretAtEnd(pWordBox);
+    m_lookup.ShowTranslationsSoon();
     SetMessageText(pszDone);
 }
 
@@ -146,11 +115,9 @@ void CMainFrame::OnDeleteWord() {
     CTavDoc* pDoc = GetTavDoc();
     if (!pDoc || !pDoc->DeleteWord(direction, strWord))
         return;
-    ReloadAfterEdit(direction);
-    if (m_wndWordBar.IsWindowVisible()) {
-        if (CWnd* pWordBox = GetWordBox())
-            pWordBox->SetWindowText("");
-    }
+    m_lookup.ReloadAfterEdit(direction);
+    if (CWnd* pWordBox = GetShownWordBox())
+        pWordBox->SetWindowText("");
     SetMessageText("The deletion has been successfully completed");
 }
 

@@ -45,6 +45,17 @@ BOOL CCmdTarget::OnCmdMsg(UINT nID, int nCode, void* pExtra, void* pHandlerInfo)
     return TRUE;
 }
 
+BOOL CCmdTarget::OnTargetMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) {
+    if (message == WM_COMMAND || message == WM_NOTIFY)
+        return FALSE;
+    const AFX_MSGMAP_ENTRY* pEntry = AfxFindMessageEntry(GetMessageMap(), message, 0, 0);
+    if (!pEntry)
+        return FALSE;
+    AFX_MSG_CALL call = {message, wParam, lParam, nullptr};
+    *pResult = pEntry->pfn(this, call);
+    return TRUE;
+}
+
 void CCmdUI::Enable(BOOL bOn) {
     if (m_hMenu) {
         EnableMenuItem(m_hMenu, m_nIndex, MF_BYPOSITION | (bOn ? MF_ENABLED : (MF_DISABLED | MF_GRAYED)));

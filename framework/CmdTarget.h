@@ -13,6 +13,9 @@ public:
     // handler (CN_UPDATE_COMMAND_UI, pExtra the CCmdUI) or a control
     // notification. With pHandlerInfo set, only reports whether one exists.
     virtual BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, void* pHandlerInfo);
+    // Calls the map's handler of a window message (not a command or a
+    // notification); FALSE when the map has none.
+    BOOL OnTargetMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
 
     static const AFX_MSGMAP* GetThisMessageMap();
 

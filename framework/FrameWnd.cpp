@@ -260,12 +260,24 @@ void CFrameWnd::SetMessageText(UINT nID) {
 }
 
 BOOL CFrameWnd::OnCmdMsg(UINT nID, int nCode, void* pExtra, void* pHandlerInfo) {
+    for (CCmdTarget* pPart : m_parts) {
+        if (pPart->OnCmdMsg(nID, nCode, pExtra, pHandlerInfo))
+            return TRUE;
+    }
     if (m_pViewActive && m_pViewActive->OnCmdMsg(nID, nCode, pExtra, pHandlerInfo))
         return TRUE;
     if (CWnd::OnCmdMsg(nID, nCode, pExtra, pHandlerInfo))
         return TRUE;
     CWinApp* pApp = AfxGetApp();
     return pApp && pApp->OnCmdMsg(nID, nCode, pExtra, pHandlerInfo);
+}
+
+BOOL CFrameWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) {
+    for (CCmdTarget* pPart : m_parts) {
+        if (pPart->OnTargetMessage(message, wParam, lParam, pResult))
+            return TRUE;
+    }
+    return CWnd::OnWndMsg(message, wParam, lParam, pResult);
 }
 
 BOOL CFrameWnd::PreTranslateMessage(MSG* pMsg) {

@@ -1,7 +1,8 @@
 // CFrameWnd: a top-level frame with a menu, accelerators, control bars
 // docked in rows along its sides, a client pane (a view or a splitter), an
-// active view and a status bar for messages. Commands go to the active view
-// (and its document), then the frame, then the application.
+// active view and a status bar for messages. Commands go to the frame's
+// parts, the active view (and its document), then the frame, then the
+// application.
 #pragma once
 
 #include "framework/AfxRes.h"
@@ -57,6 +58,10 @@ public:
     void AddControlBar(CControlBar* pBar);
     void RemoveControlBar(CControlBar* pBar);
 
+    // A part of the frame: an object the frame owns that takes its commands
+    // and its window messages (ON_MESSAGE and the like) before the frame.
+    void AddPart(CCmdTarget* pPart) { m_parts.push_back(pPart); }
+
     // Idle time: bars show the state the update handlers decide.
     void OnIdleUpdateCmdUI();
 
@@ -64,6 +69,7 @@ public:
     BOOL PreTranslateMessage(MSG* pMsg) override;
     BOOL PreCreateWindow(CREATESTRUCTA& cs) override;
     BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
+    BOOL OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
     void PostNcDestroy() override;
 
     HACCEL m_hAccelTable = nullptr;
@@ -100,6 +106,7 @@ private:
 
     CView* m_pViewActive = nullptr;
     std::vector<CControlBar*> m_bars;
+    std::vector<CCmdTarget*> m_parts;
     DWORD m_dwDockStyle = 0;
     CRect m_rcDockAreas[4];  // where each side's rows were laid out, in client co-ordinates
     BOOL m_bInRecalcLayout = FALSE;

@@ -63,7 +63,7 @@ class UpdateCycleTest : public ProgramTest {
 protected:
     void StartWith(const std::string& host) {
         StartProgram();
-        m_pFrame->UseUpdateServer(host.c_str(), 3000);
+        m_pFrame->m_updateCycle.UseServer(host.c_str(), 3000);
     }
 
     // One tick; waits for the worker's report when the step starts a run.
