@@ -25,13 +25,6 @@ CWnd* FocusWindow() {
     return CWnd::FromHandle(::GetFocus());
 }
 
-// The selection of an edit control: start and end.
-void GetEditSelection(CWnd* pEdit, int& nStart, int& nEnd) {
-    DWORD dwSel = static_cast<DWORD>(pEdit->SendMessage(EM_GETSEL));
-    nStart = LOWORD(dwSel);
-    nEnd = HIWORD(dwSel);
-}
-
 // A movable block holding nBytes of pData, for the clipboard; null when
 // there is no memory for it.
 HGLOBAL ClipboardBlock(const void* pData, size_t nBytes) {
@@ -161,39 +154,6 @@ void CMainFrame::OnEscape() {
     }
 }
 
-CommandSnapshot CMainFrame::TakeCommandSnapshot() const {
-    CommandSnapshot s;
-    s.bUpdateRunning = m_updateCycle.IsRunning();
-    CWnd* pWordList = GetWordList();
-    s.bWordSelected = pWordList && pWordList->SendMessage(LB_GETCURSEL) != LB_ERR;
-    s.bRomanianEnglish = IsRomanianEnglish(theApp.m_direction);
-    s.bImportRunning = m_import.IsRunning() != FALSE;
-    s.bWordBarVisible = m_wndWordBar.m_hWnd && m_wndWordBar.IsWindowVisible();
-    CWnd* pWordBox = GetWordBox();
-    s.bWordBoxCanUndo = pWordBox && pWordBox->SendMessage(EM_CANUNDO);
-    CWnd* pFocus = FocusWindow();
-    if (IsEditControl(pFocus)) {
-        int nStart = 0, nEnd = 0;
-        GetEditSelection(pFocus, nStart, nEnd);
-        const int nLength = pFocus->GetWindowTextLength();
-        s.bFocusInEdit = true;
-        s.bFocusReadOnly = (pFocus->GetStyle() & ES_READONLY) != 0;
-        s.bFocusHasSelection = nStart != nEnd;
-        s.bFocusAllSelected = nLength == 0 || (nStart == 0 && nEnd == nLength);
-    }
-    s.bClipboardHasText = CanPaste() != FALSE;
-    s.bAlwaysOnTop = m_bAlwaysOnTop != FALSE;
-    s.bHideWhenMinimized = m_bHideWhenMinimized != FALSE;
-    s.bHideWhenClose = m_bHideWhenClose != FALSE;
-    s.bStartWithWindows = m_bAutoStart != FALSE;
-    s.bLookupKey = m_lookupKey.IsHeld() != FALSE;
-    s.escape = m_escape;
-    s.bCanGoBack = m_history.History().CanGoBack();
-    s.bCanGoForward = m_history.History().CanGoForward();
-    s.bHistoryEmpty = m_history.History().IsEmpty();
-    return s;
-}
-
 FrameState CMainFrame::State() const {
     FrameState s;
     s.step = m_updateCycle.Step();
@@ -202,15 +162,4 @@ FrameState CMainFrame::State() const {
     s.bDeleteAllowed = m_bDeleteAllowed != FALSE;
     s.escape = m_escape;
     return s;
-}
-
-void CMainFrame::OnUpdateCommand(CCmdUI* pCmdUI) {
-    const CommandAvailability a = GetCommandAvailability(pCmdUI->m_nID, TakeCommandSnapshot());
-    pCmdUI->Enable(a.bEnabled);
-    if (a.nCheck < 0)
-        return;
-    if (a.bRadio)
-        pCmdUI->SetRadio(a.nCheck == 1);
-    else
-        pCmdUI->SetCheck(a.nCheck);
 }

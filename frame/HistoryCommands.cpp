@@ -7,12 +7,6 @@
 #include "framework/Controls.h"
 #include "res/resource.h"
 
-BEGIN_MESSAGE_MAP(CHistoryCommands, CCmdTarget)
-ON_COMMAND(ID_HISTORY_BACK, OnHistoryBack)
-ON_COMMAND(ID_HISTORY_FORWARD, OnHistoryForward)
-ON_COMMAND(ID_OPTIONS_CLEAR_HISTORY, OnClearHistory)
-END_MESSAGE_MAP()
-
 void CHistoryCommands::Load() {
     LoadHistory(m_history);
 }
@@ -40,13 +34,12 @@ void CHistoryCommands::RecordLookup() {
 }
 
 void CHistoryCommands::OnHistoryBack() {
-    // The keys come here even while the command shows disabled.
-    if (m_history.CanGoBack() && !m_frame.RefuseWhileUpdating())
+    if (m_history.CanGoBack())
         ShowEntry(m_history.GoBack());
 }
 
 void CHistoryCommands::OnHistoryForward() {
-    if (m_history.CanGoForward() && !m_frame.RefuseWhileUpdating())
+    if (m_history.CanGoForward())
         ShowEntry(m_history.GoForward());
 }
 

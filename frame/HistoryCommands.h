@@ -1,14 +1,12 @@
-// CHistoryCommands: a part of the main window (see CFrameWnd::AddPart) that
-// keeps the words the user looked up: what counts as a lookup, Back and
-// Forward (each entry in its own direction), and forgetting them all.
+// CHistoryCommands: the main window's part that keeps the words the user looked up: what counts as a lookup,
+// Back and Forward (each entry in its own direction), and forgetting them all.
 #pragma once
 
 #include "frame/LookupHistory.h"
-#include "framework/CmdTarget.h"
 
 class CMainFrame;
 
-class CHistoryCommands : public CCmdTarget {
+class CHistoryCommands {
 public:
     explicit CHistoryCommands(CMainFrame& frame) : m_frame(frame) {}
 
@@ -24,9 +22,7 @@ public:
 
     const CLookupHistory& History() const { return m_history; }
 
-    DECLARE_MESSAGE_MAP()
-
-protected:
+    // The commands.
     void OnHistoryBack();
     void OnHistoryForward();
     void OnClearHistory();

@@ -20,7 +20,6 @@ const wchar_t kImportFilter[] =
 }  // namespace
 
 BEGIN_MESSAGE_MAP(CImportCommand, CCmdTarget)
-ON_COMMAND(ID_FILE_IMPORT, OnImportDictionary)
 ON_MESSAGE(WM_IMPORT_PROGRESS, OnImportProgress)
 ON_MESSAGE(WM_IMPORT_DONE, OnImportDone)
 END_MESSAGE_MAP()

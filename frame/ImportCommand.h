@@ -21,10 +21,12 @@ public:
     // The window closes: the import is given up, nothing of it merged.
     void Cancel();
 
+    // File > Import dictionary.
+    void OnImportDictionary();
+
     DECLARE_MESSAGE_MAP()
 
 protected:
-    void OnImportDictionary();
     LRESULT OnImportProgress(WPARAM wParam, LPARAM lParam);
     LRESULT OnImportDone(WPARAM wParam, LPARAM lParam);
 

@@ -232,7 +232,6 @@ void ComeForward(CWnd& wnd) {
 }  // namespace
 
 BEGIN_MESSAGE_MAP(CLookupKey, CCmdTarget)
-ON_COMMAND(ID_OPTIONS_LOOKUP_KEY, OnLookupKeyOption)
 ON_MESSAGE(WM_HOTKEY, OnHotKey)
 ON_MESSAGE(WM_LOOKUP_KEY_TAKEN, OnLookupKeyTaken)
 END_MESSAGE_MAP()

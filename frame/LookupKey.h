@@ -33,10 +33,12 @@ public:
     // The key is registered to the window.
     BOOL IsHeld() const { return m_bHeld; }
 
+    // Options > Look up from any program.
+    void OnLookupKeyOption();
+
     DECLARE_MESSAGE_MAP()
 
 protected:
-    void OnLookupKeyOption();
     LRESULT OnHotKey(WPARAM wParam, LPARAM lParam);
     LRESULT OnLookupKeyTaken(WPARAM wParam, LPARAM lParam);
 

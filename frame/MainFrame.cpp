@@ -29,54 +29,6 @@ ON_WM_HELPINFO()
 ON_EN_CHANGE(IDC_WORDBOX, OnWordBoxChange)
 ON_MESSAGE(WM_LOAD_DICTIONARY, OnLoadDictionary)
 ON_MESSAGE(WM_UPDATE_REPORT, OnUpdateReport)
-ON_COMMAND(ID_ENGLISH_ROMANIAN, OnEnglishRomanian)
-ON_COMMAND(ID_ROMANIAN_ENGLISH, OnRomanianEnglish)
-ON_UPDATE_COMMAND_UI(ID_ENGLISH_ROMANIAN, OnUpdateCommand)
-ON_UPDATE_COMMAND_UI(ID_ROMANIAN_ENGLISH, OnUpdateCommand)
-ON_COMMAND(ID_UNLOCK_DELETE, OnDeleteUnlock)
-ON_COMMAND(ID_WORD_ADD, OnAddWord)
-ON_COMMAND(ID_WORD_MODIFY, OnModifyWord)
-ON_COMMAND(ID_WORD_DELETE, OnDeleteWord)
-ON_UPDATE_COMMAND_UI(ID_WORD_MODIFY, OnUpdateCommand)
-ON_UPDATE_COMMAND_UI(ID_WORD_DELETE, OnUpdateCommand)
-ON_COMMAND(ID_VIEW_BOX_WORD, OnBoxWord)
-ON_UPDATE_COMMAND_UI(ID_VIEW_BOX_WORD, OnUpdateCommand)
-ON_COMMAND(ID_VIEW_ALWAYS_ON_TOP, OnAlwaysOnTop)
-ON_UPDATE_COMMAND_UI(ID_VIEW_ALWAYS_ON_TOP, OnUpdateCommand)
-ON_COMMAND(ID_OPTIONS_HIDE_WHEN_MINIMIZED, OnHideWhenMinimized)
-ON_UPDATE_COMMAND_UI(ID_OPTIONS_HIDE_WHEN_MINIMIZED, OnUpdateCommand)
-ON_COMMAND(ID_OPTIONS_HIDE_WHEN_CLOSE, OnHideWhenClose)
-ON_UPDATE_COMMAND_UI(ID_OPTIONS_HIDE_WHEN_CLOSE, OnUpdateCommand)
-ON_COMMAND(ID_ESCAPE_RESET_WORD, OnEscapeReset)
-ON_UPDATE_COMMAND_UI(ID_ESCAPE_RESET_WORD, OnUpdateCommand)
-ON_COMMAND(ID_ESCAPE_MINIMIZE, OnEscapeMinimize)
-ON_UPDATE_COMMAND_UI(ID_ESCAPE_MINIMIZE, OnUpdateCommand)
-ON_COMMAND(ID_ESCAPE_CLOSE, OnEscapeClose)
-ON_UPDATE_COMMAND_UI(ID_ESCAPE_CLOSE, OnUpdateCommand)
-ON_COMMAND(ID_OPTIONS_START_WITH_WINDOWS, OnStartWithWindows)
-ON_UPDATE_COMMAND_UI(ID_OPTIONS_START_WITH_WINDOWS, OnUpdateCommand)
-ON_COMMAND(ID_HELP_CONTENTS, OnHelpContents)
-ON_COMMAND(ID_ABOUT_APPLICATION, OnAboutApplication)
-ON_COMMAND(ID_HELP_UPDATE, OnHelpUpdate)
-ON_UPDATE_COMMAND_UI(ID_HELP_UPDATE, OnUpdateCommand)
-ON_COMMAND(ID_ESCAPE, OnEscape)
-ON_COMMAND(ID_EDIT_COPY, OnEditCopy)
-ON_UPDATE_COMMAND_UI(ID_EDIT_COPY, OnUpdateCommand)
-ON_COMMAND(ID_EDIT_CUT, OnEditCut)
-ON_UPDATE_COMMAND_UI(ID_EDIT_CUT, OnUpdateCommand)
-ON_COMMAND(ID_EDIT_PASTE, OnEditPaste)
-ON_UPDATE_COMMAND_UI(ID_EDIT_PASTE, OnUpdateCommand)
-ON_COMMAND(ID_EDIT_SELECT_ALL, OnEditSelectAll)
-ON_UPDATE_COMMAND_UI(ID_EDIT_SELECT_ALL, OnUpdateCommand)
-ON_COMMAND(ID_EDIT_UNDO, OnEditUndo)
-ON_UPDATE_COMMAND_UI(ID_EDIT_UNDO, OnUpdateCommand)
-ON_COMMAND(ID_APP_EXIT, OnAppExit)
-ON_COMMAND(ID_RESTORE, OnRestore)
-ON_UPDATE_COMMAND_UI(ID_OPTIONS_LOOKUP_KEY, OnUpdateCommand)
-ON_UPDATE_COMMAND_UI(ID_FILE_IMPORT, OnUpdateCommand)
-ON_UPDATE_COMMAND_UI(ID_HISTORY_BACK, OnUpdateCommand)
-ON_UPDATE_COMMAND_UI(ID_HISTORY_FORWARD, OnUpdateCommand)
-ON_UPDATE_COMMAND_UI(ID_OPTIONS_CLEAR_HISTORY, OnUpdateCommand)
 END_MESSAGE_MAP()
 
 namespace {
@@ -111,6 +63,7 @@ CMainFrame::CMainFrame()
       m_lookupKey(*this),
       m_import(*this),
       m_appearance(*this),
+      m_commands(*this),
       m_updateCycle(m_trayIcon, MakeUpdateCycleHost()),
       m_bSplitterCreated(FALSE),
       m_bFirstShow(TRUE),
@@ -121,7 +74,7 @@ CMainFrame::CMainFrame()
       m_bHideWhenMinimized(FALSE),
       m_escape(EscapeFunction::kResetWord) {
     for (CCmdTarget* pPart :
-         std::initializer_list<CCmdTarget*>{&m_lookup, &m_history, &m_lookupKey, &m_import, &m_appearance})
+         std::initializer_list<CCmdTarget*>{&m_commands, &m_lookupKey, &m_import, &m_appearance})
         AddPart(pPart);
 }
 

@@ -8,7 +8,7 @@
 #pragma once
 
 #include "frame/Appearance.h"
-#include "frame/CommandAvailability.h"
+#include "frame/CommandTable.h"
 #include "frame/FrameState.h"
 #include "frame/HistoryCommands.h"
 #include "frame/ImportCommand.h"
@@ -37,6 +37,8 @@ const UINT_PTR ID_TIMER_HISTORY = 103;       // the translations stayed shown: t
 
 class CMainFrame : public CFrameWnd {
     DECLARE_DYNCREATE(CMainFrame)
+    friend class CCommandTable;  // carries out the commands and reads the options
+
 public:
     CMainFrame();
     ~CMainFrame() override;
@@ -86,6 +88,9 @@ public:
     CLookupKey m_lookupKey;
     CImportCommand m_import;
     CAppearance m_appearance;
+    // Every command: who carries it out, when it can be given, whether it
+    // shows as chosen, whether it is refused while an update runs.
+    CCommandTable m_commands;
     // The update cycle; after m_trayIcon, which it animates.
     CUpdateCycle m_updateCycle;
 
@@ -97,10 +102,6 @@ protected:
     void OnClose();
     void OnDestroy();
     void OnTimer(UINT_PTR nIDEvent);
-
-    // Every command's state, from one snapshot (see CommandAvailability).
-    void OnUpdateCommand(CCmdUI* pCmdUI);
-    CommandSnapshot TakeCommandSnapshot() const;
 
     // Looking words up (see CWordLookup).
     void OnWordBoxChange();

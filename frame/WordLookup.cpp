@@ -9,11 +9,6 @@
 #include "framework/View.h"
 #include "res/resource.h"
 
-BEGIN_MESSAGE_MAP(CWordLookup, CCmdTarget)
-ON_COMMAND(ID_NEXT_PANE, OnNextPane)
-ON_COMMAND(ID_PREV_PANE, OnPrevPane)
-END_MESSAGE_MAP()
-
 void CWordLookup::OnWordBoxChange() {
     if (!m_frame.GetWordBox() || !m_frame.GetWordList())
         return;

@@ -1,20 +1,17 @@
-// CWordLookup: a part of the main window (see CFrameWnd::AddPart) that looks
-// the user's words up. The word box's text selects its row in the word list
-// (the head word, a form's head word, else the first row beginning with it);
-// a quarter of a second after the last change the translation list shows
-// the selected word's translations, or that the text has no entry and the
-// closest words. It also moves the focus between the word box and the lists
-// (F6 and Shift+F6) and reloads the word list for a direction.
+// CWordLookup: the main window's part that looks the user's words up. The word box's text selects its row in
+// the word list (the head word, a form's head word, else the first row beginning with it); a quarter of a
+// second after the last change the translation list shows the selected word's translations, or that the text
+// has no entry and the closest words. It also moves the focus between the word box and the lists (F6 and
+// Shift+F6) and reloads the word list for a direction.
 #pragma once
 
 #include "dictionary/Direction.h"
-#include "framework/CmdTarget.h"
 #include "framework/String.h"
 
 class CMainFrame;
 class CWnd;
 
-class CWordLookup : public CCmdTarget {
+class CWordLookup {
 public:
     explicit CWordLookup(CMainFrame& frame) : m_frame(frame) {}
 
@@ -56,9 +53,7 @@ public:
     // back to the dictionary the user changed.
     void ReloadAfterEdit(Direction direction);
 
-    DECLARE_MESSAGE_MAP()
-
-protected:
+    // F6 and Shift+F6: word box -> word list -> translation list, and back.
     void OnNextPane();
     void OnPrevPane();
 

@@ -327,6 +327,7 @@ LRESULT CFrameWnd::OnInitMenuPopup(WPARAM wParam, LPARAM lParam) {
     if (HIWORD(lParam))
         return Default();  // the system menu
     HMENU hMenu = reinterpret_cast<HMENU>(wParam);
+    UpdatePass pass(*this);
     CCmdUI state;
     state.m_hMenu = hMenu;
     int nCount = GetMenuItemCount(hMenu);
@@ -386,6 +387,7 @@ void CFrameWnd::ActivateNextPane(BOOL bPrevious) {
 }
 
 void CFrameWnd::OnIdleUpdateCmdUI() {
+    UpdatePass pass(*this);
     for (CControlBar* pBar : std::vector<CControlBar*>(m_bars)) {
         if (pBar->m_hWnd && pBar->IsWindowVisible())
             pBar->OnUpdateCmdUI(this, TRUE);

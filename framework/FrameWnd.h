@@ -64,6 +64,9 @@ public:
 
     // Idle time: bars show the state the update handlers decide.
     void OnIdleUpdateCmdUI();
+    // The number of the pass over the menus or bars that asks the update
+    // handlers now; 0 outside one (a command from an accelerator).
+    UINT CurrentUpdatePass() const { return m_bInUpdatePass ? m_nUpdatePass : 0; }
 
     BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, void* pHandlerInfo) override;
     BOOL PreTranslateMessage(MSG* pMsg) override;
@@ -110,4 +113,23 @@ private:
     DWORD m_dwDockStyle = 0;
     CRect m_rcDockAreas[4];  // where each side's rows were laid out, in client co-ordinates
     BOOL m_bInRecalcLayout = FALSE;
+    UINT m_nUpdatePass = 0;
+    BOOL m_bInUpdatePass = FALSE;
+
+    // A pass over the menus or bars, for as long as it lives.
+    class UpdatePass {
+    public:
+        explicit UpdatePass(CFrameWnd& frame) : m_frame(frame), m_bWasIn(frame.m_bInUpdatePass) {
+            if (++m_frame.m_nUpdatePass == 0)
+                ++m_frame.m_nUpdatePass;
+            m_frame.m_bInUpdatePass = TRUE;
+        }
+        ~UpdatePass() { m_frame.m_bInUpdatePass = m_bWasIn; }
+        UpdatePass(const UpdatePass&) = delete;
+        UpdatePass& operator=(const UpdatePass&) = delete;
+
+    private:
+        CFrameWnd& m_frame;
+        BOOL m_bWasIn;
+    };
 };

@@ -1,0 +1,179 @@
+// The main window's commands.
+#include "frame/CommandTable.h"
+
+#include "app/TavApp.h"
+#include "frame/MainFrame.h"
+#include "framework/Controls.h"
+#include "res/resource.h"
+
+namespace {
+
+using Snapshot = const CommandSnapshot&;
+
+// The direction cannot change while an update or an import may reload the
+// list, nor may a dictionary change under them.
+bool NotBusy(Snapshot s) {
+    return !s.bUpdateRunning && !s.bImportRunning;
+}
+
+// The selection of an edit control: start and end.
+void GetEditSelection(HWND hEdit, int& nStart, int& nEnd) {
+    DWORD dwSel = static_cast<DWORD>(::SendMessageA(hEdit, EM_GETSEL, 0, 0));
+    nStart = LOWORD(dwSel);
+    nEnd = HIWORD(dwSel);
+}
+
+}  // namespace
+
+const CommandRow* CCommandTable::Rows(int& nCount) {
+    using F = CMainFrame&;
+    static const CommandRow rows[] = {
+        // id, carried out by, enabled when, chosen when, radio, refused while busy
+        {ID_ENGLISH_ROMANIAN, [](F f) { f.OnEnglishRomanian(); }, NotBusy,
+         [](Snapshot s) { return !s.bRomanianEnglish; }, true, false},
+        {ID_ROMANIAN_ENGLISH, [](F f) { f.OnRomanianEnglish(); }, NotBusy,
+         [](Snapshot s) { return s.bRomanianEnglish; }, true, false},
+
+        {ID_WORD_ADD, [](F f) { f.OnAddWord(); }, nullptr, nullptr, false, true},
+        {ID_WORD_MODIFY, [](F f) { f.OnModifyWord(); }, [](Snapshot s) { return s.bWordSelected; }, nullptr,
+         false, true},
+        {ID_WORD_DELETE, [](F f) { f.OnDeleteWord(); }, [](Snapshot s) { return s.bWordSelected; }, nullptr,
+         false, true},
+        {ID_UNLOCK_DELETE, [](F f) { f.OnDeleteUnlock(); }, nullptr, nullptr, false, false},
+        // Enabled while an update runs, and refused then with a message.
+        {ID_FILE_IMPORT, [](F f) { f.m_import.OnImportDictionary(); },
+         [](Snapshot s) { return !s.bImportRunning; }, nullptr, false, true},
+        {ID_HELP_UPDATE, [](F f) { f.OnHelpUpdate(); }, [](Snapshot s) { return !s.bUpdateRunning; }, nullptr,
+         false, false},
+
+        // An entry may be in the other direction.
+        {ID_HISTORY_BACK, [](F f) { f.m_history.OnHistoryBack(); },
+         [](Snapshot s) { return s.bCanGoBack && NotBusy(s); }, nullptr, false, true},
+        {ID_HISTORY_FORWARD, [](F f) { f.m_history.OnHistoryForward(); },
+         [](Snapshot s) { return s.bCanGoForward && NotBusy(s); }, nullptr, false, true},
+        {ID_OPTIONS_CLEAR_HISTORY, [](F f) { f.m_history.OnClearHistory(); },
+         [](Snapshot s) { return !s.bHistoryEmpty; }, nullptr, false, false},
+
+        {ID_VIEW_BOX_WORD, [](F f) { f.OnBoxWord(); }, nullptr, [](Snapshot s) { return s.bWordBarVisible; },
+         false, false},
+        {ID_VIEW_ALWAYS_ON_TOP, [](F f) { f.OnAlwaysOnTop(); }, nullptr,
+         [](Snapshot s) { return s.bAlwaysOnTop; }, false, false},
+        {ID_OPTIONS_HIDE_WHEN_MINIMIZED, [](F f) { f.OnHideWhenMinimized(); }, nullptr,
+         [](Snapshot s) { return s.bHideWhenMinimized; }, false, false},
+        {ID_OPTIONS_HIDE_WHEN_CLOSE, [](F f) { f.OnHideWhenClose(); }, nullptr,
+         [](Snapshot s) { return s.bHideWhenClose; }, false, false},
+        {ID_OPTIONS_START_WITH_WINDOWS, [](F f) { f.OnStartWithWindows(); }, nullptr,
+         [](Snapshot s) { return s.bStartWithWindows; }, false, false},
+        // Shown chosen while the key is registered, not merely wanted.
+        {ID_OPTIONS_LOOKUP_KEY, [](F f) { f.m_lookupKey.OnLookupKeyOption(); }, nullptr,
+         [](Snapshot s) { return s.bLookupKey; }, false, false},
+        // A number out of range marks none of the three.
+        {ID_ESCAPE_RESET_WORD, [](F f) { f.OnEscapeReset(); }, nullptr,
+         [](Snapshot s) { return s.escape == EscapeFunction::kResetWord; }, true, false},
+        {ID_ESCAPE_MINIMIZE, [](F f) { f.OnEscapeMinimize(); }, nullptr,
+         [](Snapshot s) { return s.escape == EscapeFunction::kMinimize; }, true, false},
+        {ID_ESCAPE_CLOSE, [](F f) { f.OnEscapeClose(); }, nullptr,
+         [](Snapshot s) { return s.escape == EscapeFunction::kClose; }, true, false},
+        {ID_ESCAPE, [](F f) { f.OnEscape(); }, nullptr, nullptr, false, false},
+
+        // Undo works on the word box wherever the focus is; the others on
+        // the focused edit control, Copy also on a list's selected row.
+        {ID_EDIT_UNDO, [](F f) { f.OnEditUndo(); },
+         [](Snapshot s) { return s.bWordBarVisible && s.bWordBoxCanUndo; }, nullptr, false, false},
+        {ID_EDIT_CUT, [](F f) { f.OnEditCut(); },
+         [](Snapshot s) { return s.bFocusInEdit && s.bFocusHasSelection; }, nullptr, false, false},
+        {ID_EDIT_COPY, [](F f) { f.OnEditCopy(); },
+         [](Snapshot s) { return !s.bFocusInEdit || s.bFocusHasSelection; }, nullptr, false, false},
+        {ID_EDIT_PASTE, [](F f) { f.OnEditPaste(); },
+         [](Snapshot s) { return s.bFocusInEdit && !s.bFocusReadOnly && s.bClipboardHasText; }, nullptr,
+         false, false},
+        {ID_EDIT_SELECT_ALL, [](F f) { f.OnEditSelectAll(); },
+         [](Snapshot s) { return s.bFocusInEdit && !s.bFocusAllSelected; }, nullptr, false, false},
+
+        {ID_NEXT_PANE, [](F f) { f.m_lookup.OnNextPane(); }, nullptr, nullptr, false, false},
+        {ID_PREV_PANE, [](F f) { f.m_lookup.OnPrevPane(); }, nullptr, nullptr, false, false},
+        {ID_HELP_CONTENTS, [](F f) { f.OnHelpContents(); }, nullptr, nullptr, false, false},
+        {ID_ABOUT_APPLICATION, [](F f) { f.OnAboutApplication(); }, nullptr, nullptr, false, false},
+        {ID_RESTORE, [](F f) { f.OnRestore(); }, nullptr, nullptr, false, false},
+        {ID_APP_EXIT, [](F f) { f.OnAppExit(); }, nullptr, nullptr, false, false},
+    };
+    nCount = static_cast<int>(sizeof(rows) / sizeof(rows[0]));
+    return rows;
+}
+
+const CommandRow* CCommandTable::Find(UINT nID) {
+    int nCount = 0;
+    const CommandRow* pRows = Rows(nCount);
+    for (int i = 0; i < nCount; ++i) {
+        if (pRows[i].nID == nID)
+            return &pRows[i];
+    }
+    return nullptr;
+}
+
+BOOL CCommandTable::OnCmdMsg(UINT nID, int nCode, void* pExtra, void* pHandlerInfo) {
+    const CommandRow* pRow = Find(nID);
+    if (!pRow || (nCode != CN_COMMAND && nCode != CN_UPDATE_COMMAND_UI))
+        return FALSE;
+    if (pHandlerInfo)
+        return TRUE;
+    if (nCode == CN_UPDATE_COMMAND_UI) {
+        auto* pCmdUI = static_cast<CCmdUI*>(pExtra);
+        const CommandSnapshot& s = CurrentSnapshot();
+        pCmdUI->Enable(!pRow->pfnEnabled || pRow->pfnEnabled(s));
+        if (pRow->pfnChosen && pRow->bRadio)
+            pCmdUI->SetRadio(pRow->pfnChosen(s));
+        else if (pRow->pfnChosen)
+            pCmdUI->SetCheck(pRow->pfnChosen(s) ? 1 : 0);
+        return TRUE;
+    }
+    if (pRow->bRefusedWhileBusy && m_frame.RefuseWhileUpdating())
+        return TRUE;
+    pRow->pfnCarryOut(m_frame);
+    return TRUE;
+}
+
+const CommandSnapshot& CCommandTable::CurrentSnapshot() {
+    const UINT nPass = m_frame.CurrentUpdatePass();
+    if (nPass == 0 || nPass != m_nSnapshotPass) {
+        m_snapshot = TakeSnapshot();
+        m_nSnapshotPass = nPass;
+    }
+    return m_snapshot;
+}
+
+CommandSnapshot CCommandTable::TakeSnapshot() const {
+    const CMainFrame& f = m_frame;
+    CommandSnapshot s;
+    s.bUpdateRunning = f.m_updateCycle.IsRunning();
+    s.bImportRunning = f.m_import.IsRunning() != FALSE;
+    CWnd* pWordList = f.GetWordList();
+    s.bWordSelected = pWordList && pWordList->SendMessage(LB_GETCURSEL) != LB_ERR;
+    s.bRomanianEnglish = IsRomanianEnglish(theApp.m_direction);
+    CWnd* pWordBox = f.GetShownWordBox();
+    s.bWordBarVisible = pWordBox != nullptr;
+    s.bWordBoxCanUndo = pWordBox && pWordBox->SendMessage(EM_CANUNDO);
+    const HWND hFocus = ::GetFocus();
+    char szClass[6] = {};
+    if (hFocus && ::GetClassNameA(hFocus, szClass, sizeof(szClass)) && lstrcmpiA(szClass, "Edit") == 0) {
+        int nStart = 0, nEnd = 0;
+        GetEditSelection(hFocus, nStart, nEnd);
+        const int nLength = ::GetWindowTextLengthW(hFocus);
+        s.bFocusInEdit = true;
+        s.bFocusReadOnly = (::GetWindowLongW(hFocus, GWL_STYLE) & ES_READONLY) != 0;
+        s.bFocusHasSelection = nStart != nEnd;
+        s.bFocusAllSelected = nLength == 0 || (nStart == 0 && nEnd == nLength);
+    }
+    s.bClipboardHasText =
+        ::IsClipboardFormatAvailable(CF_UNICODETEXT) || ::IsClipboardFormatAvailable(CF_TEXT);
+    s.bAlwaysOnTop = f.m_bAlwaysOnTop != FALSE;
+    s.bHideWhenMinimized = f.m_bHideWhenMinimized != FALSE;
+    s.bHideWhenClose = f.m_bHideWhenClose != FALSE;
+    s.bStartWithWindows = f.m_bAutoStart != FALSE;
+    s.bLookupKey = f.m_lookupKey.IsHeld() != FALSE;
+    s.escape = f.m_escape;
+    s.bCanGoBack = f.m_history.History().CanGoBack();
+    s.bCanGoForward = f.m_history.History().CanGoForward();
+    s.bHistoryEmpty = f.m_history.History().IsEmpty();
+    return s;
+}
