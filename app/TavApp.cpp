@@ -1,5 +1,6 @@
 #include "app/TavApp.h"
 
+#include "app/ServerHost.h"
 #include "app/UpdateSchedule.h"
 #include "frame/ListViews.h"
 #include "frame/MainFrame.h"
@@ -15,16 +16,14 @@ IMPLEMENT_DYNAMIC(CTavApp, CWinApp)
 BEGIN_MESSAGE_MAP(CTavApp, CWinApp)
 ON_COMMAND(ID_FILE_NEW, OnFileNew)
 ON_COMMAND(ID_FILE_OPEN, OnFileOpen)
+ON_COMMAND(ID_ABOUT_APPLICATION, OnAppAbout)
 ON_COMMAND(ID_ABOUT_SYSTEM, OnAboutSystem)
 END_MESSAGE_MAP()
 
-// Made before the application object, gone after it.
-const CString g_strWindowClassName("F2908B5A-A477-4ea8-9382-F5DCFAE04B37");
-const char kSettingsSection[] = "Settings";
 
 CTavApp theApp;
 
-CTavApp::CTavApp() : m_direction(Direction::kEnglishRomanian), m_hInstanceMutex(nullptr) {}
+CTavApp::CTavApp() : m_hInstanceMutex(nullptr) {}
 
 CTavApp::~CTavApp() {
     if (m_hInstanceMutex)
@@ -56,12 +55,12 @@ BOOL CTavApp::InitInstance() {
     // One instance: a second start brings the first one back and ends.
     m_hInstanceMutex = ::CreateMutexA(nullptr, FALSE, kInstanceMutexName);
     const BOOL bOther = m_hInstanceMutex && ::GetLastError() == ERROR_ALREADY_EXISTS;
-    HWND hWndOther = FindWindowA(g_strWindowClassName, nullptr);
+    HWND hWndOther = FindWindowA(g_szWindowClassName, nullptr);
     if (bOther && !hWndOther) {
         // The other start has not made its window yet.
         for (DWORD dwWaited = 0; !hWndOther && dwWaited < kFirstWindowWaitMs; dwWaited += 50) {
             ::Sleep(50);
-            hWndOther = FindWindowA(g_strWindowClassName, nullptr);
+            hWndOther = FindWindowA(g_szWindowClassName, nullptr);
         }
     }
     if (bOther || hWndOther) {
@@ -72,10 +71,9 @@ BOOL CTavApp::InitInstance() {
 
     AfxOleInit();
     SetRegistryKey("Ordal");
-    m_direction = static_cast<Direction>(
-        static_cast<int>(GetProfileInt(kSettingsSection, "EnRo", static_cast<int>(m_direction))));
+    m_settings = ReadSettings();
+    m_settings.strServerHost = kServerHost;
     const bool bAutoStart = IsStartedWithWindows(m_pszAppName);
-    BOOL bHideWhenMinimized = GetSettingsFlag("HideWhenMinimized");
 
     AddDocTemplate(new CSingleDocTemplate(IDR_MAINFRAME, RUNTIME_CLASS(CTavDoc), RUNTIME_CLASS(CMainFrame),
                                           RUNTIME_CLASS(CTavView)));
@@ -84,26 +82,21 @@ BOOL CTavApp::InitInstance() {
     if (!ProcessShellCommand(cmdInfo))
         return FALSE;
 
-    if (bAutoStart && bHideWhenMinimized) {
+    if (bAutoStart && m_settings.bHideWhenMinimized) {
         if (auto* pFrame = DynamicDowncast<CMainFrame>(m_pMainWnd))
             pFrame->HideInNotificationArea();
     }
     m_pMainWnd->UpdateWindow();
 
-    CString strLastUpdate = GetProfileString(kSettingsSection, "LastUpdate", "");
-    if (IsAutomaticUpdateDue(strLastUpdate, COleDateTime::GetCurrentTime()))
+    if (IsAutomaticUpdateDue(m_settings.strLastUpdate, COleDateTime::GetCurrentTime()))
         m_pMainWnd->SetTimer(ID_TIMER_UPDATE, 60000);
     return TRUE;
 }
 
-BOOL CTavApp::GetSettingsFlag(LPCSTR lpszEntry) {
-    return GetProfileInt(kSettingsSection, lpszEntry, 0) == 1;
-}
-
 void CTavApp::OnAppAbout() {
-    CAboutSheet::Show(0);
+    CAboutSheet::Show(0, m_settings.strServerHost);
 }
 
 void CTavApp::OnAboutSystem() {
-    CAboutSheet::Show(1);
+    CAboutSheet::Show(1, m_settings.strServerHost);
 }

@@ -1,15 +1,12 @@
 // CTavApp: the application object. It keeps the program to one instance,
-// holds the current direction, creates the document and the main window,
+// holds the settings (the current direction among them), creates the document and the main window,
 // and decides at start whether an automatic update is due.
 #pragma once
 
-#include "dictionary/Direction.h"
+#include "frame/Settings.h"
 #include "framework/WinApp.h"
 
-// The main window's class name: the one identity of a running instance.
-extern const CString g_strWindowClassName;
-
-class CTavApp : public CWinApp {
+class CTavApp : public CWinApp, public CSettingsHolder {
     DECLARE_DYNAMIC(CTavApp)
 public:
     CTavApp();
@@ -20,11 +17,10 @@ public:
     void OnAppAbout();
     void OnAboutSystem();
 
-    // An option of the section "Settings", stored as 0 or 1. Any other
-    // number, like a value of another type, counts as missing: FALSE.
-    BOOL GetSettingsFlag(LPCSTR lpszEntry);
+    TavSettings& Settings() override { return m_settings; }
 
-    Direction m_direction;
+    // Read at start; the direction among them.
+    TavSettings m_settings;
     DECLARE_MESSAGE_MAP()
 
 private:
@@ -32,6 +28,3 @@ private:
 };
 
 extern CTavApp theApp;
-
-// Profile names.
-extern const char kSettingsSection[];  // "Settings"

@@ -41,18 +41,18 @@ CAppearance::CAppearance(CMainFrame& frame) : m_frame(frame), m_nDpi(dpi::kDesig
     m_theme.m_onChange = [this] { ApplyLook(); };
 }
 
-void CAppearance::Apply() {
+void CAppearance::Apply(const TavSettings& settings) {
     m_nDpi = dpi::ForWindow(m_frame.m_hWnd);
     LoadToolbarImages();
-    m_textSize.Load();
+    m_textSize.Load(settings.nTextSize);
     ApplyFonts(m_nDpi);
-    m_theme.Load();
+    m_theme.Load(settings.nLook);
     m_theme.Refresh();
 }
 
-void CAppearance::Save() const {
-    m_textSize.Save();
-    m_theme.Save();
+void CAppearance::Save(TavSettings& settings) const {
+    settings.nTextSize = m_textSize.Percent();
+    settings.nLook = static_cast<int>(m_theme.Choice());
 }
 
 BOOL CAppearance::OnCmdMsg(UINT nID, int nCode, void* pExtra, void* pHandlerInfo) {

@@ -4,6 +4,7 @@
 // which take their own View menu commands through it.
 #pragma once
 
+#include "frame/Settings.h"
 #include "frame/TextSize.h"
 #include "frame/Theme.h"
 
@@ -15,9 +16,9 @@ public:
 
     // Once the bars exist: images and fonts for the window's monitor, the
     // text size and look the user chose last time.
-    void Apply();
-    // The text size and look are kept for the next start.
-    void Save() const;
+    void Apply(const TavSettings& settings);
+    // The text size and look, for the next start.
+    void Save(TavSettings& settings) const;
 
     BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, void* pHandlerInfo) override;
 

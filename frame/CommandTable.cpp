@@ -1,7 +1,6 @@
 // The main window's commands.
 #include "frame/CommandTable.h"
 
-#include "app/TavApp.h"
 #include "frame/MainFrame.h"
 #include "framework/Controls.h"
 #include "res/resource.h"
@@ -149,7 +148,7 @@ CommandSnapshot CCommandTable::TakeSnapshot() const {
     s.bImportRunning = f.m_import.IsRunning() != FALSE;
     CWnd* pWordList = f.GetWordList();
     s.bWordSelected = pWordList && pWordList->SendMessage(LB_GETCURSEL) != LB_ERR;
-    s.bRomanianEnglish = IsRomanianEnglish(theApp.m_direction);
+    s.bRomanianEnglish = IsRomanianEnglish(m_frame.m_settings.direction);
     CWnd* pWordBox = f.GetShownWordBox();
     s.bWordBarVisible = pWordBox != nullptr;
     s.bWordBoxCanUndo = pWordBox && pWordBox->SendMessage(EM_CANUNDO);

@@ -1,18 +1,17 @@
 // Switching between English -> Romanian and Romanian -> English; the title
 // names the current direction.
-#include "app/TavApp.h"
 #include "frame/MainFrame.h"
 
 void CMainFrame::OnEnglishRomanian() {
-    if (IsRomanianEnglish(theApp.m_direction))
+    if (IsRomanianEnglish(m_settings.direction))
         m_lookup.LoadDirection(Direction::kEnglishRomanian);
 }
 
 void CMainFrame::OnRomanianEnglish() {
-    if (!IsRomanianEnglish(theApp.m_direction))
+    if (!IsRomanianEnglish(m_settings.direction))
         m_lookup.LoadDirection(Direction::kRomanianEnglish);
 }
 
 void CMainFrame::OnUpdateFrameTitle(BOOL) {
-    SetWindowText(IsRomanianEnglish(theApp.m_direction) ? "Romanian - English" : "English - Romanian");
+    SetWindowText(IsRomanianEnglish(m_settings.direction) ? "Romanian - English" : "English - Romanian");
 }

@@ -1,6 +1,5 @@
 // Undo, cut, copy, paste and select all on the word box, copy from the
 // lists, and the Escape key.
-#include "app/TavApp.h"
 #include "frame/ListViews.h"
 #include "frame/MainFrame.h"
 #include "framework/Controls.h"

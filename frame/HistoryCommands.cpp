@@ -1,7 +1,6 @@
 // The lookup history in the window.
 #include "frame/HistoryCommands.h"
 
-#include "app/TavApp.h"
 #include "frame/HistoryStore.h"
 #include "frame/MainFrame.h"
 #include "framework/Controls.h"
@@ -30,7 +29,7 @@ void CHistoryCommands::RecordLookup() {
         return;
     CString strWord;
     wordList.GetText(nSelected, strWord);
-    m_history.Record(strWord.Str(), theApp.m_direction);
+    m_history.Record(strWord.Str(), m_frame.m_settings.direction);
 }
 
 void CHistoryCommands::OnHistoryBack() {
@@ -44,7 +43,7 @@ void CHistoryCommands::OnHistoryForward() {
 }
 
 void CHistoryCommands::ShowEntry(const LookedUpWord& entry) {
-    if (entry.direction != theApp.m_direction)
+    if (entry.direction != m_frame.m_settings.direction)
         m_frame.m_lookup.LoadDirection(entry.direction);
     m_frame.m_lookup.PutWord(CString(entry.word.c_str()));
     // Shown at once and never armed to count as a lookup: going through the

@@ -1,7 +1,8 @@
 #include "frame/HistoryStore.h"
 
-#include "app/TavApp.h"
+#include "frame/Settings.h"
 #include "framework/WideText.h"
+#include "framework/WinApp.h"
 
 #include <algorithm>
 #include <cwchar>
@@ -16,7 +17,7 @@ const wchar_t kHistoryValue[] = L"History";
 
 void LoadHistory(CLookupHistory& history) {
     history.Clear();
-    HKEY hKey = theApp.GetSectionKey(kSettingsSection);
+    HKEY hKey = AfxGetApp()->GetSectionKey(kSettingsSection);
     if (!hKey)
         return;
     DWORD dwType = 0, dwSize = 0;
@@ -48,7 +49,7 @@ void LoadHistory(CLookupHistory& history) {
 }
 
 bool SaveHistory(const CLookupHistory& history) {
-    HKEY hKey = theApp.GetSectionKey(kSettingsSection);
+    HKEY hKey = AfxGetApp()->GetSectionKey(kSettingsSection);
     if (!hKey)
         return false;
     const std::wstring text = WideText(history.Save());

@@ -1,7 +1,6 @@
 // File > Import dictionary.
 #include "frame/ImportCommand.h"
 
-#include "app/TavApp.h"
 #include "dictionary/DictionaryPaths.h"
 #include "frame/MainFrame.h"
 #include "res/resource.h"
@@ -44,8 +43,9 @@ void CImportCommand::OnImportDictionary() {
     ofn.nFilterIndex = 1;
     ofn.lpstrFile = szFile;
     ofn.nMaxFile = sizeof(szFile) / sizeof(szFile[0]);
-    ofn.lpstrTitle = IsRomanianEnglish(theApp.m_direction) ? L"Import into the Romanian - English dictionary"
-                                                           : L"Import into the English - Romanian dictionary";
+    ofn.lpstrTitle = IsRomanianEnglish(m_frame.m_settings.direction)
+                         ? L"Import into the Romanian - English dictionary"
+                         : L"Import into the English - Romanian dictionary";
     ofn.Flags = OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_EXPLORER;
     // The update waits while the dialog is open, as it does for the edits.
     ++m_frame.m_nEditDialogs;
@@ -54,7 +54,7 @@ void CImportCommand::OnImportDictionary() {
     if (!bChosen || m_frame.RefuseWhileUpdating())
         return;
 
-    const Direction direction = theApp.m_direction;
+    const Direction direction = m_frame.m_settings.direction;
     if (!m_importThread.Start(m_frame.m_hWnd, CFilePath(szFile),
                               GetProgramFilePath(GetDictionaryFileName(direction)), direction)) {
         m_frame.SetMessageText("The import could not start");
@@ -82,7 +82,7 @@ LRESULT CImportCommand::OnImportDone(WPARAM, LPARAM) {
     m_pProgress.reset();  // the status pane gets its text back
     // The list shows the new words when it shows that dictionary; the
     // direction stays as the user left it.
-    if (result.bMerged && result.nImported > 0 && direction == theApp.m_direction)
+    if (result.bMerged && result.nImported > 0 && direction == m_frame.m_settings.direction)
         m_frame.m_lookup.ReloadAfterEdit(direction);
     m_frame.SetMessageText(result.strText);
     return 0;

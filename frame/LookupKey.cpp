@@ -3,7 +3,6 @@
 // looked up in the window, which comes to the front.
 #include "frame/LookupKey.h"
 
-#include "app/TavApp.h"
 #include "dictionary/DictionaryPaths.h"
 #include "dictionary/EnglishForms.h"
 #include "dictionary/FormsFile.h"
@@ -309,7 +308,7 @@ void CLookupKey::LookUpFromElsewhere(const CString& strText) {
     }
     // A head word before a form, English first when both dictionaries have
     // it; neither keeps the direction.
-    Direction direction = theApp.m_direction;
+    Direction direction = m_frame.m_settings.direction;
     const std::string word(strText);
     const DirectionKnowledge english(Direction::kEnglishRomanian);
     const DirectionKnowledge romanian(Direction::kRomanianEnglish);
@@ -325,7 +324,7 @@ void CLookupKey::LookUpFromElsewhere(const CString& strText) {
         m_frame.ShowControlBar(&m_frame.m_wndWordBar, TRUE, FALSE);
     if (CWnd* pWordBox = m_frame.GetWordBox())
         pWordBox->SetWindowText(strText);
-    if (direction != theApp.m_direction && !m_frame.m_updateCycle.IsRunning())
+    if (direction != m_frame.m_settings.direction && !m_frame.m_updateCycle.IsRunning())
         m_frame.m_lookup.LoadDirection(direction);
     m_frame.FocusWordBox(TRUE);
     m_frame.m_history.RecordLookup();

@@ -2,7 +2,6 @@
 // timers, and the entry points of the update cycle it owns.
 #include "frame/MainFrame.h"
 
-#include "app/TavApp.h"
 #include "frame/HistoryStore.h"
 #include "frame/ListViews.h"
 #include "frame/LookupKey.h"
@@ -13,10 +12,13 @@
 #include "framework/MessageGuard.h"
 #include "framework/Module.h"
 #include "framework/Palette.h"
+#include "framework/WinApp.h"
 #include "res/resource.h"
 #include "widgets/ProgressBar.h"
 
 IMPLEMENT_DYNCREATE(CMainFrame, CFrameWnd)
+
+const char g_szWindowClassName[] = "F2908B5A-A477-4ea8-9382-F5DCFAE04B37";
 
 BEGIN_MESSAGE_MAP(CMainFrame, CFrameWnd)
 ON_WM_CREATE()
@@ -42,11 +44,7 @@ const UINT kIndicators[] = {ID_SEPARATOR, ID_INDICATOR_CAPS, ID_INDICATOR_NUM, I
 
 // A stored placement is applied only when it is a whole record that puts
 // the window on some monitor.
-BOOL IsUsablePlacement(const BYTE* pData, UINT nBytes) {
-    if (!pData || nBytes != sizeof(WINDOWPLACEMENT))
-        return FALSE;
-    WINDOWPLACEMENT wp;
-    memcpy(&wp, pData, sizeof(wp));
+BOOL IsUsablePlacement(const WINDOWPLACEMENT& wp) {
     const RECT& rc = wp.rcNormalPosition;
     if (rc.right <= rc.left || rc.bottom <= rc.top)
         return FALSE;
@@ -56,7 +54,8 @@ BOOL IsUsablePlacement(const BYTE* pData, UINT nBytes) {
 }  // namespace
 
 CMainFrame::CMainFrame()
-    : m_bFocusInWordBox(TRUE),
+    : m_settings(HeldSettings()),
+      m_bFocusInWordBox(TRUE),
       m_nEditDialogs(0),
       m_lookup(*this),
       m_history(*this),
@@ -90,10 +89,10 @@ BOOL CMainFrame::PreCreateWindow(CREATESTRUCTA& cs) {
     wc.hInstance = AfxGetInstanceHandle();
     wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
     wc.hIcon = ::LoadIconA(AfxGetResourceHandle(), MAKEINTRESOURCEA(IDR_MAINFRAME));
-    wc.lpszClassName = g_strWindowClassName;
+    wc.lpszClassName = g_szWindowClassName;
     if (!AfxRegisterClass(&wc))
         return FALSE;
-    cs.lpszClass = g_strWindowClassName;
+    cs.lpszClass = g_szWindowClassName;
     return TRUE;
 }
 
@@ -112,7 +111,7 @@ int CMainFrame::OnCreate(LPCREATESTRUCT lpcs) {
 
     if (!m_wndWordBar.Create(this, IDD_WORDBAR, kTopBarStyle, IDD_WORDBAR))
         return -1;
-    m_appearance.Apply();
+    m_appearance.Apply(m_settings);
 
     // The word bar joins the toolbar's row, right of it.
     m_wndToolBar.EnableDocking(CBRS_ALIGN_ANY);
@@ -131,14 +130,12 @@ int CMainFrame::OnCreate(LPCREATESTRUCT lpcs) {
     // An option holding anything but 0 or 1 is taken as missing: shown
     // checked, it would not act (the window hides only for exactly 1).
     // Checked when Windows really starts Tav, whatever the setting says.
-    m_bAutoStart = IsStartedWithWindows(theApp.m_pszAppName) ? TRUE : FALSE;
-    m_bHideWhenMinimized = theApp.GetSettingsFlag("HideWhenMinimized");
-    m_bAlwaysOnTop = theApp.GetSettingsFlag("AlwaysOnTop");
-    m_bHideWhenClose = theApp.GetSettingsFlag("HideWhenClose");
-    m_escape = static_cast<EscapeFunction>(static_cast<int>(
-        theApp.GetProfileInt(kSettingsSection, "EscapeFunction", static_cast<int>(m_escape))));
-    // On unless stored as 0: anything else counts as missing.
-    m_lookupKey.Start(theApp.GetProfileInt(kSettingsSection, "LookupKey", 1) != 0);
+    m_bAutoStart = IsStartedWithWindows(AfxGetApp()->m_pszAppName) ? TRUE : FALSE;
+    m_bHideWhenMinimized = m_settings.bHideWhenMinimized;
+    m_bAlwaysOnTop = m_settings.bAlwaysOnTop;
+    m_bHideWhenClose = m_settings.bHideWhenClose;
+    m_escape = m_settings.escape;
+    m_lookupKey.Start(m_settings.bLookupKey);
     m_history.Load();
 
     if (m_bAlwaysOnTop)
@@ -152,6 +149,7 @@ int CMainFrame::OnCreate(LPCREATESTRUCT lpcs) {
     m_trayIcon.SetNotifyTarget(this);
 
     m_updateCycle.Attach(m_hWnd, ID_TIMER_UPDATE);
+    m_updateCycle.UseServer(m_settings.strServerHost);
     return 0;
 }
 
@@ -170,7 +168,7 @@ BOOL CMainFrame::OnCreateClient(LPCREATESTRUCT, CCreateContext* pContext) {
         windows.pFrame = this;
         windows.pWordList = GetWordList();
         windows.pTranslationList = GetTranslationList();
-        windows.direction = theApp.m_direction;
+        windows.direction = m_settings.direction;
         pDoc->SetWindows(windows);
     }
     return TRUE;
@@ -226,18 +224,13 @@ void CMainFrame::OnShowWindow(BOOL bShow, UINT nStatus) {
     if (!bShow || IsWindowVisible() || !m_bFirstShow)
         return;
     m_bFirstShow = FALSE;
-    LPBYTE pData = nullptr;
-    UINT nBytes = 0;
-    if (theApp.GetProfileBinary(kSettingsSection, "WindowPlacement", &pData, &nBytes) &&
-        IsUsablePlacement(pData, nBytes)) {
-        WINDOWPLACEMENT wp;
-        memcpy(&wp, pData, sizeof(wp));
+    if (m_settings.bPlacement && IsUsablePlacement(m_settings.placement)) {
+        WINDOWPLACEMENT wp = m_settings.placement;
         wp.length = sizeof(wp);
         if (m_bAutoStart)
             wp.showCmd = SW_MINIMIZE;  // started with Windows: come up minimised
         SetWindowPlacement(&wp);
     }
-    delete[] pData;
 }
 
 void CMainFrame::OnClose() {
@@ -259,17 +252,17 @@ void CMainFrame::OnDestroy() {
         // A minimised window comes back maximised rather than as an icon.
         if (wp.showCmd == SW_SHOWMINIMIZED)
             wp.showCmd = SW_SHOWMAXIMIZED;
-        theApp.WriteProfileBinary(kSettingsSection, "WindowPlacement", reinterpret_cast<LPBYTE>(&wp),
-                                  sizeof(wp));
+        m_settings.placement = wp;
+        m_settings.bPlacement = TRUE;
     }
-    theApp.WriteProfileInt(kSettingsSection, "AlwaysOnTop", m_bAlwaysOnTop);
-    theApp.WriteProfileInt(kSettingsSection, "HideWhenMinimized", m_bHideWhenMinimized);
-    theApp.WriteProfileInt(kSettingsSection, "HideWhenClose", m_bHideWhenClose);
-    theApp.WriteProfileInt(kSettingsSection, "EscapeFunction", static_cast<int>(m_escape));
-    theApp.WriteProfileInt(kSettingsSection, "AutoStart", m_bAutoStart);
-    theApp.WriteProfileInt(kSettingsSection, "EnRo", static_cast<int>(theApp.m_direction));
-    theApp.WriteProfileInt(kSettingsSection, "LookupKey", m_lookupKey.IsWanted());
-    m_appearance.Save();
+    m_settings.bAlwaysOnTop = m_bAlwaysOnTop;
+    m_settings.bHideWhenMinimized = m_bHideWhenMinimized;
+    m_settings.bHideWhenClose = m_bHideWhenClose;
+    m_settings.escape = m_escape;
+    m_settings.bAutoStart = m_bAutoStart;
+    m_settings.bLookupKey = m_lookupKey.IsWanted();
+    m_appearance.Save(m_settings);
+    WriteSettings(m_settings);
     m_history.Save();
     m_lookupKey.Stop();
 
@@ -303,7 +296,7 @@ UpdateCycleHost CMainFrame::MakeUpdateCycleHost() {
     UpdateCycleHost host;
     host.say = [this](LPCSTR pszText) { SetMessageText(pszText); };
     host.openEditDialogs = [this] { return m_nEditDialogs; };
-    host.direction = [] { return theApp.m_direction; };
+    host.direction = [this] { return m_settings.direction; };
     host.reloadKeepingFocus = [this] {
         HWND hFocus = ::GetFocus();
         DWORD dwStart = 0, dwEnd = 0;
@@ -311,7 +304,7 @@ UpdateCycleHost CMainFrame::MakeUpdateCycleHost() {
         if (pWordBox)
             pWordBox->SendMessage(EM_GETSEL, reinterpret_cast<WPARAM>(&dwStart),
                                   reinterpret_cast<LPARAM>(&dwEnd));
-        m_lookup.LoadDirection(theApp.m_direction);
+        m_lookup.LoadDirection(m_settings.direction);
         if (hFocus && ::IsChild(m_hWnd, hFocus) && hFocus != ::GetFocus()) {
             m_bFocusInWordBox = pWordBox && hFocus == pWordBox->m_hWnd;
             ::SetFocus(hFocus);
@@ -321,9 +314,7 @@ UpdateCycleHost CMainFrame::MakeUpdateCycleHost() {
     };
     host.holdTranslations = [this] { KillTimer(ID_TIMER_TRANSLATIONS); };
     host.showTranslationsSoon = [this] { m_lookup.ShowTranslationsSoon(); };
-    host.recordAttempt = [](LPCSTR pszWhen) {
-        theApp.WriteProfileString(kSettingsSection, "LastUpdate", pszWhen);
-    };
+    host.recordAttempt = [this](LPCSTR pszWhen) { WriteLastUpdate(m_settings, pszWhen); };
     return host;
 }
 
@@ -395,12 +386,12 @@ LRESULT CMainFrame::OnLoadDictionary(WPARAM wParam, LPARAM) {
     // Only the window itself asks for a load; another program's message, or
     // a direction that does not exist, changes nothing.
     if (!m_lookup.TakeLoadRequest() || wParam > static_cast<WPARAM>(Direction::kRomanianEnglish))
-        return static_cast<LRESULT>(theApp.m_direction);
+        return static_cast<LRESULT>(m_settings.direction);
     m_bDeleteAllowed = FALSE;
-    theApp.m_direction = static_cast<Direction>(wParam);
+    m_settings.direction = static_cast<Direction>(wParam);
     OnUpdateFrameTitle(FALSE);
     if (!GetWordList() || !GetTranslationList())
-        return static_cast<LRESULT>(theApp.m_direction);
+        return static_cast<LRESULT>(m_settings.direction);
     m_lookup.LoadWordList("Loading ...");
     FocusWordBox(TRUE);
 
@@ -410,7 +401,7 @@ LRESULT CMainFrame::OnLoadDictionary(WPARAM wParam, LPARAM) {
         m_lookup.LookUpWordBoxText();
         m_lookup.ShowTranslationsSoon();
     }
-    return static_cast<LRESULT>(theApp.m_direction);
+    return static_cast<LRESULT>(m_settings.direction);
 }
 
 BOOL CMainFrame::RefuseWhileUpdating() {

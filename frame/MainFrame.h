@@ -13,6 +13,7 @@
 #include "frame/HistoryCommands.h"
 #include "frame/ImportCommand.h"
 #include "frame/LookupKey.h"
+#include "frame/Settings.h"
 #include "frame/UpdateCycle.h"
 #include "frame/WordBar.h"
 #include "frame/WordLookup.h"
@@ -29,6 +30,9 @@
 
 class CAddModDlg;
 class CTavDoc;
+
+// The main window's class name: the one identity of a running instance.
+extern const char g_szWindowClassName[];
 
 // Timers of the frame.
 const UINT_PTR ID_TIMER_TRANSLATIONS = 101;  // 250 ms after the last change: show the translations
@@ -68,6 +72,9 @@ public:
     DECLARE_MESSAGE_MAP()
 
 public:
+    // The user's settings, which the application holds: the direction and,
+    // as the window found them, the options (written back when it closes).
+    TavSettings& m_settings;
     // The bars and the lists. The list views read the word bar and where
     // the user types.
     CStatusBar m_wndStatusBar;

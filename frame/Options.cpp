@@ -1,10 +1,10 @@
 // The View and Options menus, the start-with-Windows entry, and the commands
 // that bring the window back from the notification area or end the program.
-#include "app/TavApp.h"
 #include "frame/MainFrame.h"
 #include "frame/StartWithWindows.h"
 #include "framework/Exception.h"
 #include "framework/Module.h"
+#include "framework/WinApp.h"
 #include "res/resource.h"
 
 void CMainFrame::OnBoxWord() {
@@ -37,7 +37,8 @@ void CMainFrame::OnEscapeClose() {
 }
 
 void CMainFrame::OnStartWithWindows() {
-    const LONG lResult = SetStartedWithWindows(theApp.m_pszAppName, !m_bAutoStart, AfxGetModuleFilePath());
+    const LONG lResult =
+        SetStartedWithWindows(AfxGetApp()->m_pszAppName, !m_bAutoStart, AfxGetModuleFilePath());
     if (lResult != ERROR_SUCCESS) {
         // The option keeps its mark: it shows what Windows will do.
         CString strReason = AfxFormatSystemMessage(static_cast<DWORD>(lResult));
@@ -47,7 +48,7 @@ void CMainFrame::OnStartWithWindows() {
         return;
     }
     const BOOL bWanted = !m_bAutoStart;
-    m_bAutoStart = IsStartedWithWindows(theApp.m_pszAppName) ? TRUE : FALSE;
+    m_bAutoStart = IsStartedWithWindows(AfxGetApp()->m_pszAppName) ? TRUE : FALSE;
     if (m_bAutoStart != bWanted)
         SetMessageText(
             "Start with Windows stays on: it was set for every account, which only an administrator "
@@ -67,5 +68,6 @@ void CMainFrame::OnAppExit() {
 }
 
 void CMainFrame::OnAboutApplication() {
-    theApp.OnAppAbout();
+    // The application object shows the About sheet.
+    AfxGetApp()->OnCmdMsg(ID_ABOUT_APPLICATION, CN_COMMAND, nullptr, nullptr);
 }

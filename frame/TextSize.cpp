@@ -1,6 +1,5 @@
 #include "frame/TextSize.h"
 
-#include "app/TavApp.h"
 #include "res/resource.h"
 
 #include <algorithm>
@@ -19,7 +18,6 @@ namespace {
 
 // Close together around the normal size, where a step is most noticed.
 const int kSteps[] = {75, 90, 100, 110, 125, 150, 175, 200, 250, 300};
-const char kEntry[] = "TextSize";
 
 int StepIndex(int nPercent) {
     const auto* p = std::find(std::begin(kSteps), std::end(kSteps), nPercent);
@@ -28,13 +26,8 @@ int StepIndex(int nPercent) {
 
 }  // namespace
 
-void CTextSize::Load() {
-    const int nStored = static_cast<int>(theApp.GetProfileInt(kSettingsSection, kEntry, kNormal));
+void CTextSize::Load(int nStored) {
     m_nPercent = StepIndex(nStored) >= 0 ? nStored : kNormal;
-}
-
-void CTextSize::Save() const {
-    theApp.WriteProfileInt(kSettingsSection, kEntry, m_nPercent);
 }
 
 void CTextSize::OnWheel(int nDelta) {

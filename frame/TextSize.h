@@ -1,8 +1,8 @@
 // CTextSize: how large the word box and the lists show their text, as a
 // share of the size the monitor's resolution gives it, in steps from 75 %
 // to 300 %. It takes the View menu's commands and Ctrl with the mouse
-// wheel, and tells its owner when the size has changed; it is kept under
-// "Settings" as "TextSize".
+// wheel, and tells its owner when the size has changed; it is kept in the
+// settings.
 #pragma once
 
 #include "framework/CmdTarget.h"
@@ -18,8 +18,7 @@ public:
     int PointSize() const { return 100 * m_nPercent / kNormal; }
 
     // A stored number that is not one of the steps counts as missing.
-    void Load();
-    void Save() const;
+    void Load(int nStored);
 
     // A turn of the wheel with Ctrl held: a step per notch, a smooth wheel's
     // small turns added up until they make one.

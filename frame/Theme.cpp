@@ -1,6 +1,5 @@
 #include "frame/Theme.h"
 
-#include "app/TavApp.h"
 #include "framework/Palette.h"
 #include "res/resource.h"
 
@@ -14,8 +13,6 @@ ON_UPDATE_COMMAND_UI(ID_VIEW_LOOK_WINDOWS, OnUpdateLook)
 END_MESSAGE_MAP()
 
 namespace {
-
-const char kEntry[] = "Look";
 
 // Every text on its background at a contrast of at least 7:1 (WCAG's
 // enhanced level): 13.4 on the lists, 11.2 on the bars, 8.5 selected.
@@ -42,14 +39,8 @@ bool HighContrastIsOn() {
 
 }  // namespace
 
-void CTheme::Load() {
-    const int n = static_cast<int>(
-        theApp.GetProfileInt(kSettingsSection, kEntry, static_cast<int>(LookChoice::kAsWindows)));
-    m_choice = n >= 0 && n <= 2 ? static_cast<LookChoice>(n) : LookChoice::kAsWindows;
-}
-
-void CTheme::Save() const {
-    theApp.WriteProfileInt(kSettingsSection, kEntry, static_cast<int>(m_choice));
+void CTheme::Load(int nStored) {
+    m_choice = nStored >= 0 && nStored <= 2 ? static_cast<LookChoice>(nStored) : LookChoice::kAsWindows;
 }
 
 void CTheme::Refresh() {

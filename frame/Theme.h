@@ -1,8 +1,8 @@
 // CTheme: the program's look, light or dark, as the user chose it on the
 // View menu: "Light", "Dark" or "As Windows" (the default), which follows
 // the user's app mode in Windows' personalisation settings. High contrast
-// always wins: then the system's colours are used. Kept under "Settings"
-// as "Look"; the palette of the windows follows it.
+// always wins: then the system's colours are used. The choice is kept in
+// the settings; the palette of the windows follows the look.
 #pragma once
 
 #include "framework/CmdTarget.h"
@@ -14,8 +14,8 @@ enum class LookChoice : int { kLight = 0, kDark = 1, kAsWindows = 2 };
 class CTheme : public CCmdTarget {
 public:
     // A stored number out of range counts as missing: As Windows.
-    void Load();
-    void Save() const;
+    void Load(int nStored);
+    LookChoice Choice() const { return m_choice; }
 
     bool IsDark() const { return m_bDark; }
     // Looks at the choice and at Windows' settings again; the palette and

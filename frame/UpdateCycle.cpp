@@ -174,5 +174,6 @@ void CUpdateCycle::GiveUp() {
 
 void CUpdateCycle::UseServer(LPCSTR pszHost, DWORD dwTimeout) {
     m_updateThread.m_strServer = pszHost;
-    m_updateThread.m_dwTimeout = dwTimeout;
+    if (dwTimeout)
+        m_updateThread.m_dwTimeout = dwTimeout;
 }

@@ -55,8 +55,8 @@ public:
     // for: nothing may be lost.
     void GiveUp();
     // The runs fetch from pszHost, giving up on a silent server after
-    // dwTimeout ms.
-    void UseServer(LPCSTR pszHost, DWORD dwTimeout);
+    // dwTimeout ms (0: the worker's own limit).
+    void UseServer(LPCSTR pszHost, DWORD dwTimeout = 0);
 
     UpdateStep Step() const { return m_updateStep; }
     bool IsRunning() const { return IsUpdateStepRunning(m_updateStep); }

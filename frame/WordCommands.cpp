@@ -1,6 +1,5 @@
 // Adding, changing and deleting words, and the hidden unlock that allows
 // one deletion.
-#include "app/TavApp.h"
 #include "frame/AddModDlg.h"
 #include "frame/MainFrame.h"
 #include "frame/TavDoc.h"
@@ -56,7 +55,7 @@ void CMainFrame::OnAddWord() {
     if (RefuseWhileUpdating())
         return;
     m_bDeleteAllowed = FALSE;
-    CAddModDlg dlg(theApp.m_direction);
+    CAddModDlg dlg(m_settings.direction);
     EditThroughDialog(dlg, TRUE, "The addition has been successfully completed");
 }
 
@@ -85,7 +84,7 @@ void CMainFrame::OnModifyWord() {
             strTranslations += ',';
         strTranslations += strItem;
     }
-    CAddModDlg dlg(theApp.m_direction, strWord, strTranslations);
+    CAddModDlg dlg(m_settings.direction, strWord, strTranslations);
     EditThroughDialog(dlg, FALSE, "The modification has been successfully completed");
 }
 
@@ -98,7 +97,7 @@ void CMainFrame::OnDeleteWord() {
         return;
     CString strWord;
     wordList.GetText(nSelected, strWord);
-    const Direction direction = theApp.m_direction;
+    const Direction direction = m_settings.direction;
     CString strQuestion = "Are you sure you want to delete \"" + strWord + "\" expresion ?";
     {
         CEditDialogScope scope(m_nEditDialogs);

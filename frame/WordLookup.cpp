@@ -1,7 +1,6 @@
 // Looking words up in the main window.
 #include "frame/WordLookup.h"
 
-#include "app/TavApp.h"
 #include "frame/MainFrame.h"
 #include "frame/TavDoc.h"
 #include "frame/WordSearch.h"
@@ -35,7 +34,7 @@ BOOL CWordLookup::LookUpWordBoxText() {
     }
     const dictionary::WordMatch match =
         bStorable ? SelectLookedUpWord(pWordList->m_hWnd, strText, &pDoc->m_wordIndex, pDoc->m_forms,
-                                       !IsRomanianEnglish(theApp.m_direction))
+                                       !IsRomanianEnglish(m_frame.m_settings.direction))
                   : dictionary::WordMatch();
     if (match.kind == dictionary::WordMatch::Kind::kNone) {
         // Said, never disguised as the translations of the word still
@@ -171,7 +170,7 @@ void CWordLookup::LoadWordList(LPCSTR lpszStatusText) {
     // Thousands of rows: draw once at the end.
     wordList.SetRedraw(FALSE);
     if (CTavDoc* pDoc = m_frame.GetTavDoc())
-        pDoc->LoadDictionary(theApp.m_direction, lpszStatusText);
+        pDoc->LoadDictionary(m_frame.m_settings.direction, lpszStatusText);
     wordList.SetRedraw(TRUE);
     wordList.Invalidate(TRUE);
     SetCursor(hOldCursor);
@@ -181,7 +180,7 @@ void CWordLookup::ReloadAfterEdit(Direction direction) {
     CWnd* pTranslationList = m_frame.GetTranslationList();
     if (pTranslationList && ::GetFocus() == pTranslationList->m_hWnd)
         m_frame.FocusWordBox(FALSE);  // the translation list is about to be emptied
-    if (direction == theApp.m_direction)
+    if (direction == m_frame.m_settings.direction)
         LoadWordList("Processing ...");
     else
         LoadDirection(direction);  // back to the dictionary the user changed

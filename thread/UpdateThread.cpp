@@ -1,6 +1,5 @@
 #include "thread/UpdateThread.h"
 
-#include "app/ServerHost.h"
 #include "dictionary/DictionaryFormat.h"
 #include "dictionary/DictionaryMerge.h"
 #include "dictionary/DictionaryPaths.h"
@@ -65,7 +64,6 @@ CUpdateThread::CUpdateThread()
       m_bDone(FALSE),
       m_action(UpdateAction::kNone),
       m_pstrReport(new CString),
-      m_strServer(kServerHost),
       m_dwTimeout(kDefaultTimeout),
       m_dwMaxDownloadTime(kDefaultMaxDownloadTime),
       m_nMaxDownloadSize(kDefaultMaxDownloadSize),

@@ -36,7 +36,7 @@ public:
 
     // Where and how the update files are fetched. The program keeps the
     // defaults; written only while no run is in progress.
-    CString m_strServer;           // host[:port]; kServerHost (app/ServerHost.h)
+    CString m_strServer;           // host[:port], the maker's server
     CString m_strFolder;           // folder of the local files; empty: the executable's
     DWORD m_dwTimeout;             // connect, send and receive time-out, ms
     DWORD m_dwMaxDownloadTime;     // the whole download of one update file, every stage, ms

@@ -1,6 +1,5 @@
 #include "widgets/AboutApplicationPage.h"
 
-#include "app/ServerHost.h"
 #include "framework/Module.h"
 #include "framework/WideText.h"
 #include "res/resource.h"
@@ -27,11 +26,11 @@ BOOL CAboutApplicationPage::OnInitDialog() {
 
     // Both pages live on the maker's server, as full addresses that a
     // browser takes.
-    m_linkWebSite.SetTarget(CString("http://") + kServerHost + "/tav");
+    m_linkWebSite.SetTarget("http://" + m_strServerHost + "/tav");
     m_linkWebSite.EnableTip(TRUE);
     m_linkWebSite.SetTipText("Click to visit web site");
 
-    m_linkContact.SetTarget(CString("http://") + kServerHost + "/contact");
+    m_linkContact.SetTarget("http://" + m_strServerHost + "/contact");
     m_linkContact.EnableTip(TRUE);
     m_linkContact.SetTipText("Click to send message");
     return TRUE;

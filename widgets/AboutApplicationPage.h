@@ -20,4 +20,5 @@ public:
 
     CLinkStatic m_linkContact;
     CLinkStatic m_linkWebSite;
+    CString m_strServerHost;  // the maker's web server, host[:port]
 };

@@ -10,13 +10,15 @@ IMPLEMENT_DYNAMIC(CAboutSheet, CPropertySheet)
 CAboutSheet::CAboutSheet(LPCSTR pszCaption, CWnd* pParentWnd, UINT iSelectPage)
     : CPropertySheet(pszCaption, pParentWnd, iSelectPage) {}
 
-INT_PTR CAboutSheet::Show(UINT nSelectPage) {
+INT_PTR CAboutSheet::Show(UINT nSelectPage, LPCSTR pszServerHost) {
     CAboutSheet sheet("About", nullptr, nSelectPage);
     sheet.m_psh.dwFlags |= PSH_NOAPPLYNOW;
     const CRuntimeClass* const pageClasses[] = {RUNTIME_CLASS(CAboutApplicationPage),
                                                 RUNTIME_CLASS(CAboutSystemPage)};
     for (const CRuntimeClass* pClass : pageClasses)
         sheet.AddPage(DynamicDowncast<CPropertyPage>(pClass->CreateObject()));
+    if (auto* pApplication = DynamicDowncast<CAboutApplicationPage>(sheet.GetPage(0)))
+        pApplication->m_strServerHost = pszServerHost;
     INT_PTR nResult = sheet.DoModal();
     for (int i = 0; i < sheet.GetPageCount(); ++i)
         delete sheet.GetPage(i);

@@ -11,8 +11,9 @@ public:
     CAboutSheet(LPCSTR pszCaption, CWnd* pParentWnd = nullptr, UINT iSelectPage = 0);
 
     // Builds the sheet with both pages, shows it on page nSelectPage (0
-    // Application, 1 System) until it is closed, and deletes the pages.
-    static INT_PTR Show(UINT nSelectPage);
+    // Application, 1 System) until it is closed, and deletes the pages. The
+    // maker's links go to pszServerHost.
+    static INT_PTR Show(UINT nSelectPage, LPCSTR pszServerHost);
 
     BOOL OnInitDialog() override;
 

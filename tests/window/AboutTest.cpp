@@ -3,7 +3,6 @@
 #include "DialogDriver.h"
 #include "ProgramFixture.h"
 
-#include "app/ServerHost.h"
 #include "res/resource.h"
 #include "widgets/AboutSheet.h"
 #include "widgets/AboutSystemPage.h"
@@ -55,7 +54,7 @@ TEST(AboutTest, LinksOpenFullAddressesAndTheSystemPageShowsTheProcessor) {
                                            DlgText(Page(hSheet), IDC_CPU_SPEED);
                                 ClickButton(hSheet, IDCANCEL);
                             }});
-        EXPECT_EQ(0, CAboutSheet::Show(0));
+        EXPECT_EQ(0, CAboutSheet::Show(0, "maker.test:8080"));
         EXPECT_TRUE(driver.Finished());
     }
     CAboutSystemPage::s_hMachineKey = HKEY_LOCAL_MACHINE;
@@ -63,7 +62,7 @@ TEST(AboutTest, LinksOpenFullAddressesAndTheSystemPageShowsTheProcessor) {
     RegCloseKey(hKey);
     RegDeleteTreeA(HKEY_CURRENT_USER, kKey);
 
-    const std::string strHost = std::string("http://") + kServerHost;
+    const std::string strHost = "http://maker.test:8080";
     EXPECT_EQ((std::vector<std::string>{strHost + "/tav", strHost + "/contact"}), g_opened);
     EXPECT_EQ("Test CPU @ 3GHz|Unknow|2993 Mhz", strFacts);
 }

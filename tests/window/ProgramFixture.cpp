@@ -37,7 +37,7 @@ void ProgramTest::RemoveDictionaries() {
 void ProgramTest::SetUp() {
     DeleteProgramTestSettings();
     RemoveDictionaries();
-    theApp.m_direction = kEn;
+    theApp.m_settings = TavSettings();
 }
 
 void ProgramTest::TearDown() {
@@ -49,6 +49,7 @@ void ProgramTest::TearDown() {
 
 void ProgramTest::StartProgram(BOOL bShow) {
     theApp.m_nCmdShow = bShow ? SW_SHOWNORMAL : SW_HIDE;
+    theApp.m_settings = ReadSettings();  // as the program's start reads them
     if (!theApp.GetFirstDocTemplate())
         theApp.AddDocTemplate(new CSingleDocTemplate(IDR_MAINFRAME, RUNTIME_CLASS(CTavDoc),
                                                      RUNTIME_CLASS(CMainFrame), RUNTIME_CLASS(CTavView)));
