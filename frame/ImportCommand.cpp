@@ -33,8 +33,6 @@ void CImportCommand::Cancel() {
 }
 
 void CImportCommand::OnImportDictionary() {
-    if (m_frame.RefuseWhileUpdating())
-        return;
     wchar_t szFile[MAX_PATH * 4] = L"";
     OPENFILENAMEW ofn = {};
     ofn.lStructSize = sizeof(ofn);

@@ -51,6 +51,33 @@ BOOL IsUsablePlacement(const WINDOWPLACEMENT& wp) {
     return MonitorFromRect(&rc, MONITOR_DEFAULTTONULL) != nullptr;
 }
 
+// What the update cycle may ask of the window.
+UpdateCycleHost HostIn(CMainFrame& frame) {
+    UpdateCycleHost host;
+    host.say = [&frame](LPCSTR pszText) { frame.SetMessageText(pszText); };
+    host.openEditDialogs = [&frame] { return frame.m_nEditDialogs; };
+    host.direction = [&frame] { return frame.m_settings.direction; };
+    host.reloadKeepingFocus = [&frame] {
+        HWND hFocus = ::GetFocus();
+        DWORD dwStart = 0, dwEnd = 0;
+        CWnd* pWordBox = frame.GetWordBox();
+        if (pWordBox)
+            pWordBox->SendMessage(EM_GETSEL, reinterpret_cast<WPARAM>(&dwStart),
+                                  reinterpret_cast<LPARAM>(&dwEnd));
+        frame.m_lookup.LoadDirection(frame.m_settings.direction);
+        if (hFocus && ::IsChild(frame.m_hWnd, hFocus) && hFocus != ::GetFocus()) {
+            frame.m_bFocusInWordBox = pWordBox && hFocus == pWordBox->m_hWnd;
+            ::SetFocus(hFocus);
+        }
+        if (pWordBox)
+            pWordBox->SendMessage(EM_SETSEL, dwStart, static_cast<LPARAM>(dwEnd));
+    };
+    host.holdTranslations = [&frame] { frame.KillTimer(ID_TIMER_TRANSLATIONS); };
+    host.showTranslationsSoon = [&frame] { frame.m_lookup.ShowTranslationsSoon(); };
+    host.recordAttempt = [&frame](LPCSTR pszWhen) { WriteLastUpdate(frame.m_settings, pszWhen); };
+    return host;
+}
+
 }  // namespace
 
 CMainFrame::CMainFrame()
@@ -63,7 +90,7 @@ CMainFrame::CMainFrame()
       m_import(*this),
       m_appearance(*this),
       m_commands(*this),
-      m_updateCycle(m_trayIcon, MakeUpdateCycleHost()),
+      m_updateCycle(m_trayIcon, HostIn(*this)),
       m_bSplitterCreated(FALSE),
       m_bFirstShow(TRUE),
       m_bDeleteAllowed(FALSE),
@@ -290,32 +317,6 @@ LRESULT CMainFrame::OnUpdateReport(WPARAM, LPARAM) {
 
 void CMainFrame::OnHelpUpdate() {
     m_updateCycle.Begin();
-}
-
-UpdateCycleHost CMainFrame::MakeUpdateCycleHost() {
-    UpdateCycleHost host;
-    host.say = [this](LPCSTR pszText) { SetMessageText(pszText); };
-    host.openEditDialogs = [this] { return m_nEditDialogs; };
-    host.direction = [this] { return m_settings.direction; };
-    host.reloadKeepingFocus = [this] {
-        HWND hFocus = ::GetFocus();
-        DWORD dwStart = 0, dwEnd = 0;
-        CWnd* pWordBox = GetWordBox();
-        if (pWordBox)
-            pWordBox->SendMessage(EM_GETSEL, reinterpret_cast<WPARAM>(&dwStart),
-                                  reinterpret_cast<LPARAM>(&dwEnd));
-        m_lookup.LoadDirection(m_settings.direction);
-        if (hFocus && ::IsChild(m_hWnd, hFocus) && hFocus != ::GetFocus()) {
-            m_bFocusInWordBox = pWordBox && hFocus == pWordBox->m_hWnd;
-            ::SetFocus(hFocus);
-        }
-        if (pWordBox)
-            pWordBox->SendMessage(EM_SETSEL, dwStart, static_cast<LPARAM>(dwEnd));
-    };
-    host.holdTranslations = [this] { KillTimer(ID_TIMER_TRANSLATIONS); };
-    host.showTranslationsSoon = [this] { m_lookup.ShowTranslationsSoon(); };
-    host.recordAttempt = [this](LPCSTR pszWhen) { WriteLastUpdate(m_settings, pszWhen); };
-    return host;
 }
 
 void CMainFrame::OnWordBoxChange() {

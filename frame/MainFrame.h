@@ -28,7 +28,6 @@
 
 #include <memory>
 
-class CAddModDlg;
 class CTavDoc;
 
 // The main window's class name: the one identity of a running instance.
@@ -118,11 +117,9 @@ protected:
     void OnEnglishRomanian();
     void OnRomanianEnglish();
 
-    // The update cycle's entry points (see CUpdateCycle), and what it may
-    // ask of the window.
+    // The update cycle's entry points (see CUpdateCycle).
     LRESULT OnUpdateReport(WPARAM wParam, LPARAM lParam);
     void OnHelpUpdate();
-    UpdateCycleHost MakeUpdateCycleHost();
 
     // Options, and the way back from the notification area.
     void OnBoxWord();
@@ -154,10 +151,6 @@ protected:
     void OnModifyWord();
     void OnDeleteWord();
     void OnDeleteUnlock();
-    // Runs the add or change dialog and carries out what it asks: the
-    // list reloaded with the word selected, its translations shown a
-    // quarter second later, pszDone in the status bar.
-    void EditThroughDialog(CAddModDlg& dlg, BOOL bAdd, LPCSTR pszDone);
 
 private:
     BOOL m_bSplitterCreated;

@@ -22,46 +22,45 @@ private:
     int& m_nOpen;
 };
 
-}  // namespace
-
-void CMainFrame::EditThroughDialog(CAddModDlg& dlg, BOOL bAdd, LPCSTR pszDone) {
+// Runs the add or change dialog and carries out what it asks: the list
+// reloaded with the word selected, its translations shown a quarter second
+// later, pszDone in the status bar.
+void EditThroughDialog(CMainFrame& frame, CAddModDlg& dlg, BOOL bAdd, LPCSTR pszDone) {
     {
-        CEditDialogScope scope(m_nEditDialogs);
+        CEditDialogScope scope(frame.m_nEditDialogs);
         if (dlg.DoModal() != IDOK)
             return;
     }
     // An update cycle does not start while the dialog is open; this keeps
     // an edit off a file that the update thread rewrites all the same.
-    if (RefuseWhileUpdating())
+    if (frame.RefuseWhileUpdating())
         return;
     // The dialog takes translations separated by commas; the file keeps "|".
     CString strTranslations = dlg.m_strTranslations;
     strTranslations.Replace(',', '|');
     // The word goes to the dictionary the dialog was opened for, whatever
     // the window shows now.
-    CTavDoc* pDoc = GetTavDoc();
+    CTavDoc* pDoc = frame.GetTavDoc();
     if (!pDoc || !(bAdd ? pDoc->AddWord(dlg.m_direction, dlg.m_strWord, strTranslations)
                         : pDoc->ModifyWord(dlg.m_direction, dlg.m_strWord, strTranslations)))
         return;
-    m_lookup.ReloadAfterEdit(dlg.m_direction);
-    m_lookup.PutWord(dlg.m_strWord);
-    if (CWnd* pWordBox = GetShownWordBox())
+    frame.m_lookup.ReloadAfterEdit(dlg.m_direction);
+    frame.m_lookup.PutWord(dlg.m_strWord);
+    if (CWnd* pWordBox = frame.GetShownWordBox())
         CWordLookup::PutCaretAtEnd(pWordBox);
-    m_lookup.ShowTranslationsSoon();
-    SetMessageText(pszDone);
+    frame.m_lookup.ShowTranslationsSoon();
+    frame.SetMessageText(pszDone);
 }
 
+}  // namespace
+
 void CMainFrame::OnAddWord() {
-    if (RefuseWhileUpdating())
-        return;
     m_bDeleteAllowed = FALSE;
     CAddModDlg dlg(m_settings.direction);
-    EditThroughDialog(dlg, TRUE, "The addition has been successfully completed");
+    EditThroughDialog(*this, dlg, TRUE, "The addition has been successfully completed");
 }
 
 void CMainFrame::OnModifyWord() {
-    if (RefuseWhileUpdating())
-        return;
     m_bDeleteAllowed = FALSE;
     CListBox wordList(GetWordList()->m_hWnd);
     int nSelected = wordList.GetCurSel();
@@ -85,12 +84,10 @@ void CMainFrame::OnModifyWord() {
         strTranslations += strItem;
     }
     CAddModDlg dlg(m_settings.direction, strWord, strTranslations);
-    EditThroughDialog(dlg, FALSE, "The modification has been successfully completed");
+    EditThroughDialog(*this, dlg, FALSE, "The modification has been successfully completed");
 }
 
 void CMainFrame::OnDeleteWord() {
-    if (RefuseWhileUpdating())
-        return;
     CListBox wordList(GetWordList()->m_hWnd);
     int nSelected = wordList.GetCurSel();
     if (nSelected == LB_ERR)
