@@ -30,12 +30,11 @@ class History(TavTestCase):
 
     def test_back_and_forward_through_the_words_looked_up_across_a_restart(self):
         tav = self.launch(en=EN, ro=RO)
-        keys = self.keys
         self.look_up("house", ["casă", "locuinţă"])
         self.look_up("book", ["carte"], enter=True)
-        keys.key("ctrl+a")
-        keys.type("ba")  # in view too briefly to count
-        keys.key("ctrl+r")
+        self.keys.key("ctrl+a")
+        self.keys.type("ba")  # in view too briefly to count
+        self.keys.key("ctrl+r")
         self.wait_for(lambda: tav.title() == "Romanian - English", message="Romanian - English")
         self.look_up("mal", ["bank", "shore"], enter=True)
 
@@ -45,18 +44,18 @@ class History(TavTestCase):
         self.assert_shows("alt+Right", "book", "English - Romanian")
         self.assert_shows("alt+Right", "mal", "Romanian - English")
         self.wait_for(lambda: tav.rows("translations") == ["bank", "shore"], message="mal's translations")
-        keys.type("qq")  # into the word box, not the menu bar; no entry, so never looked up
+        self.keys.type("qq")  # into the word box, not the menu bar; no entry, so never looked up
         self.wait_for(lambda: probe("wordbox") == ["qq"], message="typing after Alt+Right")
 
         tav.stop()
         self.assertEqual(["0\thouse", "0\tbook", "1\tmal", ""], probe("reg-get", "History"))
         tav.start()
-        keys.key("ctrl+e")
+        self.keys.key("ctrl+e")
         self.wait_for(lambda: tav.title() == "English - Romanian", message="English - Romanian")
         self.assert_shows("alt+Left", "book", "English - Romanian")
         self.assert_shows("alt+Right", "mal", "Romanian - English")
 
-        keys.key("alt+o", "h")  # Options > Clear history
+        self.keys.key("alt+o", "h")  # Options > Clear history
         self.wait_for(lambda: probe("reg-get", "History") == [""], message="history cleared")
         self.assert_shows("alt+Left", "mal", "Romanian - English")
 

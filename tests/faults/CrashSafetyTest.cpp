@@ -90,7 +90,7 @@ TEST(CrashSafety, AKilledEditLeavesTheOldOrTheNewFileWhole) {
     const std::string log = dir.File("done.log");
     std::string expected;
     for (int k = 0; k < kBaseEntries; ++k)
-        expected += BaseLine(k) + "\r\n";
+        expected += "w" + std::to_string(k) + ":translation number " + std::to_string(k) + "\r\n";
     WriteBytes(dictionary, expected);
 
     std::mt19937 random(20261207);
