@@ -31,6 +31,8 @@
 //   tavprobe reg-get NAME        a value of ...\Tav\Settings (number, text or hex bytes)
 //   tavprobe reg-set SECTION NAME TYPE HEX   any type and bytes, in ...\Tav\SECTION
 //   tavprobe reg-lock-run 1|0    the user's Run key read-only for everyone, or writable again
+//   tavprobe post|send MSG WPARAM LPARAM  another program's message to the main window
+//   tavprobe answers             1 when the main window still handles what is sent to it
 #include <windows.h>
 
 #include <commctrl.h>
@@ -44,7 +46,6 @@
 namespace {
 
 const char kClassName[] = "F2908B5A-A477-4ea8-9382-F5DCFAE04B37";
-const char kSettingsKey[] = "Software\\Ordal\\Tav\\Settings";
 
 std::string ToUtf8(const std::wstring& text) {
     int n = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), nullptr, 0, nullptr,
@@ -71,32 +72,39 @@ HWND MainWindow() {
     return FindWindowA(kClassName, nullptr);
 }
 
-struct ChildSearch {
-    const char* className;
-    int nID;
-    HWND hFound;
-};
-
-BOOL CALLBACK FindChild(HWND hWnd, LPARAM lParam) {
-    auto* search = reinterpret_cast<ChildSearch*>(lParam);
-    char className[64] = {};
-    GetClassNameA(hWnd, className, sizeof(className));
-    if (lstrcmpiA(className, search->className) == 0 &&
-        (search->nID < 0 || GetDlgCtrlID(hWnd) == search->nID)) {
-        search->hFound = hWnd;
-        return FALSE;
-    }
-    return TRUE;
-}
-
+// The first window below hMain of the class (with the id, when nID >= 0).
 HWND Child(HWND hMain, const char* className, int nID = -1) {
-    ChildSearch search = {className, nID, nullptr};
-    EnumChildWindows(hMain, FindChild, reinterpret_cast<LPARAM>(&search));
+    struct Search {
+        const char* className;
+        int nID;
+        HWND hFound;
+    } search = {className, nID, nullptr};
+    EnumChildWindows(
+        hMain,
+        [](HWND hWnd, LPARAM lParam) -> BOOL {
+            auto* p = reinterpret_cast<Search*>(lParam);
+            char name[64] = {};
+            GetClassNameA(hWnd, name, sizeof(name));
+            if (lstrcmpiA(name, p->className) != 0 || (p->nID >= 0 && GetDlgCtrlID(hWnd) != p->nID))
+                return TRUE;
+            p->hFound = hWnd;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&search));
     return search.hFound;
 }
 
-HWND List(HWND hMain, const std::string& which) {
-    return Child(hMain, "ListBox", which == "translations" ? 0xE901 : 0xE900);
+// words (also by default), translations, wordbox, wordbar, toolbar or status.
+HWND Part(HWND hMain, const std::string& name) {
+    if (name.empty() || name == "words" || name == "translations")
+        return Child(hMain, "ListBox", name == "translations" ? 0xE901 : 0xE900);
+    if (name == "wordbox" || name == "wordbar") {
+        HWND hBox = Child(hMain, "Edit", 1000);
+        return name == "wordbox" ? hBox : GetParent(hBox);
+    }
+    return name == "toolbar"  ? Child(hMain, TOOLBARCLASSNAMEA)
+           : name == "status" ? Child(hMain, STATUSCLASSNAMEA)
+                              : nullptr;
 }
 
 std::wstring WindowText(HWND hWnd) {
@@ -116,24 +124,6 @@ std::wstring RowText(HWND hList, int nIndex) {
     SendMessageW(hList, LB_GETTEXT, static_cast<WPARAM>(nIndex), reinterpret_cast<LPARAM>(&text[0]));
     text.resize(wcslen(text.c_str()));
     return text;
-}
-
-int WaitForWindow(int nMilliseconds) {
-    DWORD dwStart = GetTickCount();
-    for (;;) {
-        if (MainWindow())
-            return 0;
-        if (GetTickCount() - dwStart > static_cast<DWORD>(nMilliseconds))
-            return 1;
-        Sleep(20);
-    }
-}
-
-void PrintRect(HWND hMain, HWND hWnd) {
-    RECT rc;
-    GetWindowRect(hWnd, &rc);
-    MapWindowPoints(nullptr, hMain, reinterpret_cast<POINT*>(&rc), 2);
-    std::printf("%ld %ld %ld %ld\n", rc.left, rc.top, rc.right, rc.bottom);
 }
 
 std::vector<BYTE> FromHex(const char* p) {
@@ -258,8 +248,14 @@ int main(int argc, char** argv) {
                             SMTO_ABORTIFHUNG, 2000, &result);
         return 0;
     }
-    if (verb == "wait-window")
-        return WaitForWindow(argc > 2 ? std::atoi(argv[2]) : 10000);
+    if (verb == "wait-window") {
+        const DWORD dwLimit = static_cast<DWORD>(argc > 2 ? std::atoi(argv[2]) : 10000);
+        for (const DWORD dwStart = GetTickCount(); !MainWindow(); Sleep(20)) {
+            if (GetTickCount() - dwStart > dwLimit)
+                return 1;
+        }
+        return 0;
+    }
     if (verb == "windows" && argc > 2) {
         for (HWND h = FindWindowExA(nullptr, nullptr, argv[2], nullptr); h;
              h = FindWindowExA(nullptr, h, argv[2], nullptr)) {
@@ -281,17 +277,15 @@ int main(int argc, char** argv) {
                          reinterpret_cast<LPARAM>(GetDlgItem(hDlg, nID)));
             return 0;
         }
-        // The dialog itself and every control below it, property pages included.
-        struct Collect {
-            static BOOL CALLBACK Each(HWND h, LPARAM) {
-                if (IsWindowVisible(h)) {
-                    std::printf("%d ", GetDlgCtrlID(h));
-                    Print(WindowText(h));
-                }
+        // Every control below the dialog, property pages included.
+        EnumChildWindows(
+            hDlg,
+            [](HWND h, LPARAM) -> BOOL {
+                if (IsWindowVisible(h))
+                    std::printf("%d %s\n", GetDlgCtrlID(h), ToUtf8(WindowText(h)).c_str());
                 return TRUE;
-            }
-        };
-        EnumChildWindows(hDlg, Collect::Each, 0);
+            },
+            0);
         return 0;
     }
     if (verb == "count") {
@@ -313,29 +307,29 @@ int main(int argc, char** argv) {
     } else if (verb == "title") {
         Print(WindowText(hMain));
     } else if (verb == "status") {
-        HWND hStatus = Child(hMain, STATUSCLASSNAMEA);
+        HWND hStatus = Part(hMain, verb);
         if (!hStatus)
             return 1;
         Print(WindowText(hStatus));
     } else if (verb == "wordbox") {
-        Print(WindowText(Child(hMain, "Edit", 1000)));
+        Print(WindowText(Part(hMain, verb)));  // empty while there is none yet
     } else if (verb == "set-wordbox") {
         std::wstring text = FromUtf8(arg.c_str());
-        SendMessageW(Child(hMain, "Edit", 1000), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+        SendMessageW(Part(hMain, "wordbox"), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
     } else if (verb == "rows") {
-        HWND hList = List(hMain, arg);
+        HWND hList = Part(hMain, arg);
         int n = static_cast<int>(SendMessageW(hList, LB_GETCOUNT, 0, 0));
         for (int i = 0; i < n; ++i)
             Print(RowText(hList, i));
     } else if (verb == "selection") {
-        HWND hList = List(hMain, arg);
+        HWND hList = Part(hMain, arg);
         int n = static_cast<int>(SendMessageW(hList, LB_GETCURSEL, 0, 0));
         std::printf("%d\n", n);
         if (n >= 0)
             Print(RowText(hList, n));
     } else if (verb == "row-point" && argc > 3) {
         // Where on the screen the middle of a row is, for a real click.
-        HWND hList = List(hMain, arg);
+        HWND hList = Part(hMain, arg);
         RECT rc = {};
         SendMessageW(hList, LB_GETITEMRECT, static_cast<WPARAM>(std::atoi(argv[3])),
                      reinterpret_cast<LPARAM>(&rc));
@@ -357,28 +351,19 @@ int main(int argc, char** argv) {
             GetClassNameA(info.hwndFocus, className, sizeof(className));
         std::printf("%d %s\n", info.hwndFocus ? GetDlgCtrlID(info.hwndFocus) : 0, className);
     } else if (verb == "rect") {
-        HWND hWnd = nullptr;
-        if (arg == "words" || arg == "translations")
-            hWnd = List(hMain, arg);
-        else if (arg == "wordbar")
-            hWnd = GetParent(Child(hMain, "Edit", 1000));
-        else if (arg == "wordbox")
-            hWnd = Child(hMain, "Edit", 1000);
-        else if (arg == "toolbar")
-            hWnd = Child(hMain, TOOLBARCLASSNAMEA);
-        else if (arg == "status")
-            hWnd = Child(hMain, STATUSCLASSNAMEA);
+        // In the main window's client coordinates.
+        RECT rc = {};
         if (arg == "client") {
-            RECT rc;
             GetClientRect(hMain, &rc);
-            std::printf("%ld %ld %ld %ld\n", rc.left, rc.top, rc.right, rc.bottom);
-        } else if (hWnd) {
-            PrintRect(hMain, hWnd);
+        } else if (HWND hWnd = Part(hMain, arg)) {
+            GetWindowRect(hWnd, &rc);
+            MapWindowPoints(nullptr, hMain, reinterpret_cast<POINT*>(&rc), 2);
         } else {
             return 1;
         }
+        std::printf("%ld %ld %ld %ld\n", rc.left, rc.top, rc.right, rc.bottom);
     } else if (verb == "row-height") {
-        std::printf("%d\n", static_cast<int>(SendMessageW(List(hMain, arg), LB_GETITEMHEIGHT, 0, 0)));
+        std::printf("%d\n", static_cast<int>(SendMessageW(Part(hMain, arg), LB_GETITEMHEIGHT, 0, 0)));
     } else if (verb == "show") {
         ShowWindow(hMain, std::atoi(arg.c_str()));
     } else if (verb == "foreground") {

@@ -16,8 +16,10 @@ ARTIFACTS = os.environ.get("TAV_ARTIFACTS", tempfile.gettempdir())
 ENCODING = "cp1250"                      # the dictionaries' code page
 
 SETTINGS = "Settings"
+MAIN = "^(English - Romanian|Romanian - English)$"  # the main window's title, either direction
 ID_ENGLISH_ROMANIAN = 32772
 ID_ROMANIAN_ENGLISH = 32773
+ID_FILE_IMPORT = 32801
 
 
 def probe(*args, check=True):
@@ -88,13 +90,11 @@ class Tav:
         with open(self.path(name), "rb") as f:
             return f.read()
 
-    def start(self, wait=True):
+    def start(self):
         self.process = subprocess.Popen([WINE, "tav.exe"], cwd=self.folder, stdin=subprocess.DEVNULL,
                                         stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        if wait:
-            probe("wait-window", 20000)
-            time.sleep(0.3)  # let it settle
-        return self.process
+        probe("wait-window", 20000)
+        time.sleep(0.3)  # let it settle
 
     def stop(self):
         """Closes the program the way the user would; kills it if it will not go."""
@@ -152,10 +152,12 @@ class TavTestCase(unittest.TestCase):
         probe("reg-clear")
 
     def launch(self, en=(), ro=(), settings=None, subfolder=None):
+        """Starts the program; self.keys types into its main window."""
         for name, value in (settings or {}).items():
             set_setting(name, value)
         self.tav = Tav(en, ro, subfolder)
         self.tav.start()
+        self.keys = Keyboard(MAIN)
         return self.tav
 
     def dialog(self, title):
@@ -163,6 +165,27 @@ class TavTestCase(unittest.TestCase):
         keys = Keyboard(f"^{title}$")
         self.wait_for(keys.exists, message=f"window {title}")
         return keys
+
+    def import_file(self, path, title="Import into the English - Romanian dictionary"):
+        """Chooses the file in File > Import's open-file dialog as the user does."""
+        probe("post-command", ID_FILE_IMPORT)
+        dialog = self.dialog(title)
+        time.sleep(0.3)
+        dialog.type(windows_path(path))
+        dialog.key("Return")
+        self.wait_for(lambda: not dialog.exists(), message="the dialog closes")
+
+    def wait_status(self, text, seconds=5.0, prefix=False):
+        """Waits for the status bar to say text (or to begin with it); what it says then."""
+        self.wait_for(lambda: self.tav.status().startswith(text) if prefix else self.tav.status() == text,
+                      seconds, f"status {text!r} (is {self.tav.status()!r})")
+        return self.tav.status()
+
+    def accept(self, dialog, text, status):
+        """Types text into the dialog, presses Enter and waits for the status bar to say status."""
+        dialog.type(text)
+        dialog.key("Return")
+        self.wait_status(status)
 
     def type_word(self, keys, text):
         """Replaces the word box's text with real key events. Now and then
@@ -239,25 +262,14 @@ class Keyboard:
 
 
 class UpdateServer:
-    """The maker's update server, played on 127.0.0.1, answering in the styles
-    real servers and networks use. files maps a path to its body, or to
-    (style, body) with style one of:
+    """The maker's update server, played on 127.0.0.1. files maps a path to
+    its body, or to (style, body) with style one of:
       length     Content-Length (the default)
-      chunked    chunked transfer coding
-      cut        chunked, the connection closed after the first chunk (whole
-                 lines), before the last chunk
-      close      no length: the body ends when the connection closes
-      redirect   302 to the same file elsewhere on the server
-      portal     302 to a log-in page served as text/html with 200, as the
-                 networks of hotels and airports answer every request
-      short      fewer bytes than the Content-Length announces
       trickle    half the body, then a byte every few seconds
       silent     accepts the connection and never answers
-    Every answer ends within a bounded time."""
+    Every answer ends within a bounded time. (The other ways a server or a
+    network answers: the update thread's unit test.)"""
 
-    PORTAL_PAGE = (b"<!DOCTYPE html>\n<html><head><title>Welcome</title></head><body>\n"
-                   b"note: you must accept the terms\n"
-                   b'<a href="http://login.example/">Log in</a>\n</body></html>\n')
     LIMIT = 60  # seconds any one answer may take
 
     def __init__(self, files):
@@ -271,57 +283,29 @@ class UpdateServer:
         server = self
 
         class Handler(http.server.BaseHTTPRequestHandler):
-            def raw(self, status, headers, body=b""):
-                head = f"HTTP/1.1 {status}\r\n" + "".join(f"{k}: {v}\r\n" for k, v in headers)
-                self.wfile.write(head.encode() + b"\r\n" + body)
-                self.wfile.flush()
-
             def do_GET(self):
                 server.requests.append(self.path)
                 self.close_connection = True
-                if self.path == "/login":
-                    page = UpdateServer.PORTAL_PAGE
-                    self.raw("200 OK", [("Content-Type", "text/html; charset=utf-8"),
-                                        ("Content-Length", len(page)), ("Connection", "close")], page)
-                    return
-                real = self.path.endswith(".moved")
-                entry = server.files.get(self.path[:-len(".moved")] if real else self.path)
+                entry = server.files.get(self.path)
                 if entry is None:
                     self.send_error(404)
                     return
                 style, body = entry if isinstance(entry, tuple) else ("length", entry)
-                if real:
-                    style = "length"
-                plain = [("Content-Type", "text/plain"), ("Connection", "close")]
-                if style == "length":
-                    self.raw("200 OK", plain + [("Content-Length", len(body))], body)
-                elif style == "chunked":
-                    half = len(body) // 2
-                    chunks = b"".join(b"%x\r\n%s\r\n" % (len(c), c) for c in (body[:half], body[half:]) if c)
-                    self.raw("200 OK", plain + [("Transfer-Encoding", "chunked")], chunks + b"0\r\n\r\n")
-                elif style == "cut":
-                    first = body[:body.index(b"\n") + 1]
-                    self.raw("200 OK", plain + [("Transfer-Encoding", "chunked")], b"%x\r\n%s\r\n" % (len(first), first))
-                elif style == "close":
-                    self.raw("200 OK", plain, body)
-                elif style == "redirect":
-                    self.raw("302 Found", [("Location", self.path + ".moved"), ("Content-Length", 0)])
-                elif style == "portal":
-                    self.raw("302 Found", [("Location", "/login"), ("Content-Length", 0)])
-                elif style == "short":
-                    self.raw("200 OK", plain + [("Content-Length", len(body) + 100)], body)
-                elif style == "trickle":
-                    half = len(body) // 2
-                    self.raw("200 OK", plain + [("Content-Length", len(body))], body[:half])
-                    server.half_sent.set()
-                    for byte in body[half:]:
-                        if server.stop.wait(3):
-                            return
-                        self.wfile.write(bytes([byte]))
-                        self.wfile.flush()
-                elif style == "silent":
+                if style == "silent":
                     server.half_sent.set()
                     server.stop.wait(UpdateServer.LIMIT)
+                    return
+                half = len(body) // 2 if style == "trickle" else len(body)
+                head = ("HTTP/1.1 200 OK\r\nContent-Type: text/plain\r\nConnection: close\r\n"
+                        f"Content-Length: {len(body)}\r\n\r\n")
+                self.wfile.write(head.encode() + body[:half])
+                self.wfile.flush()
+                server.half_sent.set()
+                for byte in body[half:]:
+                    if server.stop.wait(3):
+                        return
+                    self.wfile.write(bytes([byte]))
+                    self.wfile.flush()
 
             def log_message(self, *args):
                 pass

@@ -5,12 +5,11 @@ dictionary, change the direction, or stop the window answering."""
 
 import unittest
 
-from tavtest import ENCODING, Keyboard, TavTestCase, probe
+from tavtest import ENCODING, TavTestCase, probe
 
 # "mare" is a head word of both dictionaries: the lookup key would choose English.
 EN = ["mare:iapă", "house:casă"]
 RO = ["mare:sea|big", "casă:house"]
-MAIN = "^(English - Romanian|Romanian - English)$"
 WM_NOTIFY, WM_DPICHANGED, WM_APP = 0x004E, 0x02E0, 0x8000
 
 
@@ -18,7 +17,6 @@ class LookupKeyBesideAnEdit(TavTestCase):
     def setUp(self):
         super().setUp()
         self.tav = self.launch(en=EN, ro=RO, settings={"EnRo": 1})
-        self.keys = Keyboard(MAIN)
         self.wait_for(lambda: self.tav.title() == "Romanian - English", message="Romanian first")
         self.en = self.tav.read("en.tmp")
         probe("clipboard-set", "mare")
@@ -36,10 +34,7 @@ class LookupKeyBesideAnEdit(TavTestCase):
         self.keys.key("Tab", "Return")
         change = self.dialog("Change word translation")
         self.press_lookup_key_in(change)
-        change.type("ocean,sea")
-        change.key("Return")
-        self.wait_for(lambda: self.tav.status() == "The modification has been successfully completed",
-                      message="modification message")
+        self.accept(change, "ocean,sea", "The modification has been successfully completed")
         self.assertIn(b"mare:ocean|sea\n", self.tav.read("ro.tmp"))
 
         self.keys.key("Insert")
@@ -47,23 +42,19 @@ class LookupKeyBesideAnEdit(TavTestCase):
         self.press_lookup_key_in(add)
         add.type("lună")
         add.key("Tab")
-        add.type("moon")
-        add.key("Return")
-        self.wait_for(lambda: self.tav.status() == "The addition has been successfully completed",
-                      message="addition message")
+        self.accept(add, "moon", "The addition has been successfully completed")
         self.assertTrue(self.tav.read("ro.tmp").endswith("lună:moon\r\n".encode(ENCODING)))
         self.assertEqual(self.en, self.tav.read("en.tmp"))
 
     def test_delete_confirmation_deletes_the_word_it_asked_about(self):
         self.keys.type("mare")
         self.keys.key("ctrl+shift+k")
-        self.wait_for(lambda: self.tav.status() == "Now you can delete words", message="unlock")
+        self.wait_status("Now you can delete words")
         self.keys.key("Tab", "Delete")
         confirm = self.dialog("Confirm Word Delete")
         self.press_lookup_key_in(confirm)
         confirm.key("Return")
-        self.wait_for(lambda: self.tav.status() == "The deletion has been successfully completed",
-                      message="deletion message")
+        self.wait_status("The deletion has been successfully completed")
         self.assertEqual("casă:house\n".encode(ENCODING), self.tav.read("ro.tmp"))
         self.assertEqual(self.en, self.tav.read("en.tmp"))
 
@@ -90,7 +81,7 @@ class MessagesFromAnotherProgram(TavTestCase):
         self.assertIsNone(tav.process.poll())
         self.assertEqual(files, (tav.read("en.tmp"), tav.read("ro.tmp")))
         # Still itself: the toolbar at its size, typing still looks words up.
-        Keyboard(MAIN).type("hou")
+        self.keys.type("hou")
         self.wait_for(lambda: tav.selection() == "house", message="typing after the messages")
 
 

@@ -9,9 +9,8 @@ import struct
 import time
 import zlib
 
-from tavtest import ENCODING, ID_ROMANIAN_ENGLISH, TavTestCase, probe, windows_path
+from tavtest import ENCODING, ID_ROMANIAN_ENGLISH, TavTestCase, dictionary_bytes, probe
 
-ID_FILE_IMPORT = 32801
 EN = ["apple:măr", "bank:bancă|mal"]
 
 
@@ -47,20 +46,6 @@ def stardict(folder, name, entries, types="h", bits=32, compressed=True, wordcou
 
 
 class Import(TavTestCase):
-    def import_file(self, path, title="Import into the English - Romanian dictionary"):
-        """Chooses the file in the open-file dialog as the user does."""
-        probe("post-command", ID_FILE_IMPORT)
-        dialog = self.dialog(title)
-        time.sleep(0.3)
-        dialog.type(windows_path(path))
-        dialog.key("Return")
-        self.wait_for(lambda: not dialog.exists(), message="the dialog closes")
-
-    def wait_status(self, prefix, seconds=20.0):
-        self.wait_for(lambda: self.tav.status().startswith(prefix), seconds=seconds,
-                      message=f"status {prefix!r} (is {self.tav.status()!r})")
-        return self.tav.status()
-
     def test_stardict_entries_are_appended_and_the_users_own_stay(self):
         self.tav = self.launch(en=EN)
         original = self.tav.read("en.tmp")
@@ -77,7 +62,7 @@ class Import(TavTestCase):
                 path = stardict(self.tav.folder, name, entries, bits=bits, compressed=compressed)
                 self.import_file(path)
                 self.assertEqual("Imported 3 words; 1 was already there; 2 skipped",
-                                 self.wait_status("Imported"))
+                                 self.wait_status("Imported", 20, prefix=True))
                 expected = original + "".join(
                     line + "\r\n" for line in ("cat:pisică|motan & co", "dog:câine|fam. javră",
                                                "house:casă|locuinţă")).encode(ENCODING)
@@ -93,12 +78,13 @@ class Import(TavTestCase):
         self.tav.write("words.tsv", "\ufeffștiință\tscience; knowledge\nPISICĂ\tcat\nfără tab\n".encode("utf-8"))
         self.tav.write("cuvinte.txt", "şarpe\tsnake|serpent\r\n".encode(ENCODING))
         self.import_file(self.tav.path("words.tsv"), "Import into the Romanian - English dictionary")
-        self.assertEqual("Imported 1 word; 1 was already there; 1 skipped", self.wait_status("Imported"))
+        self.assertEqual("Imported 1 word; 1 was already there; 1 skipped",
+                         self.wait_status("Imported", 20, prefix=True))
         self.import_file(self.tav.path("cuvinte.txt"), "Import into the Romanian - English dictionary")
-        self.wait_status("Imported 1 word")
+        self.wait_status("Imported 1 word", 20, prefix=True)
         self.assertEqual(original + "ştiinţă:science|knowledge\r\nşarpe:snake|serpent\r\n".encode(ENCODING),
                          self.tav.read("ro.tmp"))
-        self.assertEqual(b"".join(line.encode(ENCODING) + b"\r\n" for line in EN), self.tav.read("en.tmp"))
+        self.assertEqual(dictionary_bytes(EN), self.tav.read("en.tmp"))
 
     def test_a_broken_dictionary_is_named_and_changes_nothing(self):
         # One of each reader; the unit tests go through every kind of damage.
@@ -113,7 +99,7 @@ class Import(TavTestCase):
         for name, make in cases:
             with self.subTest(name):
                 self.import_file(make())
-                status = self.wait_status(name)
+                status = self.wait_status(name, 20, prefix=True)
                 self.assertNotIn("Imported", status)
                 self.assertEqual(original, self.tav.read("en.tmp"))
 
@@ -144,7 +130,7 @@ class Import(TavTestCase):
                 if self.tav.process is None:
                     self.tav.start()
                 self.import_file(make())
-                self.wait_status("Importing", seconds=5)
+                self.wait_status("Importing", prefix=True)
                 started = time.monotonic()
                 probe("close")
                 self.tav.process.wait(timeout=15)

@@ -6,7 +6,7 @@ import os
 import subprocess
 import unittest
 
-from tavtest import WINE, Keyboard, TavTestCase, probe, xdotool
+from tavtest import WINE, Keyboard, TavTestCase, probe
 
 ID_OPTIONS_LOOKUP_KEY = 32800
 NOTEPAD = "Notepad$"

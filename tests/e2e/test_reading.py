@@ -8,9 +8,8 @@ import subprocess
 import time
 import unittest
 
-from tavtest import WINE, Keyboard, TavTestCase, probe, xdotool
+from tavtest import TavTestCase, probe, reg, xdotool
 
-MAIN = "^(English - Romanian|Romanian - English)$"
 EN = ["house:casă|locuinţă", "bank:bancă|mal", "apple:măr", "book:carte", "water:apă"]
 ID_TEXT_LARGER = 32840
 ID_LOOK_LIGHT, ID_LOOK_DARK = 32843, 32844
@@ -24,14 +23,14 @@ def row_height():
 class TextSize(TavTestCase):
     def test_keys_and_wheel_change_the_size_which_is_kept(self):
         tav = self.launch(en=EN, ro=["casă:house"])
-        keys = Keyboard(MAIN)
+        keys = self.keys
         normal = row_height()
         heights = [normal]
         # Each key is one step, from 100 % up to 125 % and back.
         for key, size in (("ctrl+equal", 110), ("ctrl+KP_Add", 125), ("ctrl+minus", 110), ("ctrl+KP_Subtract", 100),
                           ("ctrl+plus", 110)):
             keys.key(key)
-            self.wait_for(lambda: tav.status() == f"Text size {size} %", message=f"{key}: {size} %")
+            self.wait_status(f"Text size {size} %")
             heights.append(row_height())
         self.assertLess(heights[0], heights[1])
         self.assertLess(heights[1], heights[2])
@@ -41,29 +40,28 @@ class TextSize(TavTestCase):
         x, y = probe("row-point", "words", 0)[0].split()
         xdotool("mousemove", x, y)
         xdotool("keydown", "ctrl", "click", 4, "keyup", "ctrl")
-        self.wait_for(lambda: tav.status() == "Text size 125 %", message="the wheel: 125 %")
+        self.wait_status("Text size 125 %")  # the wheel
         self.assertEqual(heights[2], row_height())
         tav.stop()
         self.assertEqual(["125"], probe("reg-get", "TextSize"))
         tav.start()
         self.assertEqual(heights[2], row_height())
-        Keyboard(MAIN).key("ctrl+0")
+        keys.key("ctrl+0")
         self.wait_for(lambda: row_height() == normal, message="Ctrl+0: the normal size")
         # The menu's item goes up to the largest size and stops there.
         for size in (110, 125, 150, 175, 200, 250, 300):
             probe("command", ID_TEXT_LARGER)
-            self.wait_for(lambda: tav.status() == f"Text size {size} %", message=f"Larger: {size} %")
+            self.wait_status(f"Text size {size} %")
         largest = row_height()
         probe("command", ID_TEXT_LARGER)
         self.assertEqual(largest, row_height())
 
 
 def apps_use_light_theme(value):
-    args = ["add", PERSONALIZE, "/v", "AppsUseLightTheme", "/t", "REG_DWORD", "/d", str(value), "/f"]
     if value is None:
-        args = ["delete", PERSONALIZE, "/v", "AppsUseLightTheme", "/f"]
-    subprocess.run([WINE, "reg", *args], stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
-                   stderr=subprocess.DEVNULL, timeout=60)
+        reg("delete", PERSONALIZE, "/v", "AppsUseLightTheme", "/f")
+    else:
+        reg("add", PERSONALIZE, "/v", "AppsUseLightTheme", "/t", "REG_DWORD", "/d", str(value), "/f")
 
 
 def luminance(rgb):

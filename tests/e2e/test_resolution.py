@@ -4,19 +4,16 @@ inside the window, none overlaps another, the word box lies whole inside
 its bar, and the toolbar, the rows and the word box grow with the
 resolution and the text size. The screenshots stay in the artefacts."""
 
-import subprocess
 import unittest
 
-from tavtest import WINE, TavTestCase, probe
+from tavtest import TavTestCase, probe, reg
 
 EN = ["house:casă|locuinţă", "bank:bancă|mal", "apple:măr", "book:carte", "water:apă"]
 DESKTOP = r"HKCU\Control Panel\Desktop"
 
 
 def set_resolution(dpi):
-    subprocess.run([WINE, "reg", "add", DESKTOP, "/v", "LogPixels", "/t", "REG_DWORD", "/d", str(dpi), "/f"],
-                   stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
-                   check=True, timeout=60)
+    reg("add", DESKTOP, "/v", "LogPixels", "/t", "REG_DWORD", "/d", str(dpi), "/f")
 
 
 def rect(part):

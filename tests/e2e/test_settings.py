@@ -7,7 +7,7 @@ sound values back when it closes."""
 import struct
 import unittest
 
-from tavtest import TavTestCase, Tav, probe, set_setting
+from tavtest import TavTestCase, probe, set_setting
 
 REG_SZ, REG_BINARY, REG_DWORD, REG_QWORD = 1, 3, 4, 11
 ID_ESCAPE = 32789
@@ -22,11 +22,6 @@ def placement(left, top, right, bottom, show=1):
 
 
 class BadSettings(TavTestCase):
-    def start(self):
-        self.tav = Tav(EN, RO)
-        self.tav.start()
-        return self.tav
-
     def assert_starts_as_without_options(self, tav, title):
         state = tav.state()
         self.assertEqual(1, state["visible"], "a hidden start needs both options set to 1")
@@ -57,7 +52,7 @@ class BadSettings(TavTestCase):
         set_setting("WindowPlacement", kind=REG_SZ, value=b"garbage\0")
         set_setting("LastUpdate", kind=REG_DWORD, value=b"\5\0\0\0")
         set_setting("Bars", kind=REG_SZ, value=b"3\0", section="BarState-Summary")
-        tav = self.start()
+        tav = self.launch(EN, RO)
         self.assert_starts_as_without_options(tav, "English - Romanian")
         self.assert_ends_with_sound_values(tav)
         self.assertEqual(["0"], probe("reg-get", "EnRo"))
@@ -75,7 +70,7 @@ class BadSettings(TavTestCase):
             for name, value in (("BarID", 0xE800 + index), ("DockSide", 77), ("DockRow", -1),
                                 ("DockOffset", 1 << 30), ("Visible", 5)):
                 set_setting(name, value, section=f"BarState-Bar{index}")
-        tav = self.start()
+        tav = self.launch(EN, RO)
         self.assert_starts_as_without_options(tav, "Romanian - English")
         # The bars stay where they belong: the word bar at the top, the
         # status bar at the bottom.
@@ -90,7 +85,7 @@ class BadSettings(TavTestCase):
 
     def test_a_short_placement_record_is_ignored(self):
         set_setting("WindowPlacement", placement(40, 30, 640, 430)[:40])
-        tav = self.start()
+        tav = self.launch(EN, RO)
         self.assert_starts_as_without_options(tav, "English - Romanian")
         self.assert_ends_with_sound_values(tav)
 

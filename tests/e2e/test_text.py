@@ -8,12 +8,11 @@ import os
 import shutil
 import unittest
 
-from tavtest import ENCODING, ID_ENGLISH_ROMANIAN, ID_ROMANIAN_ENGLISH, Keyboard, TavTestCase, probe
+from tavtest import ENCODING, ID_ENGLISH_ROMANIAN, ID_ROMANIAN_ENGLISH, TavTestCase, probe
 
 ROOT = os.path.join(os.path.dirname(__file__), "..", "..")
 RO = ["ştiinţă:science", "şarpe:snake", "ţară:country", "pasăre:bird", "tânăr:young", "Îndoială:doubt",
       "Ţărm:shore", "sat:village"]
-MAIN = "^(English - Romanian|Romanian - English)$"
 ID_WORD_MODIFY = 32775
 IDC_WORD = 1001
 IDC_TRANSLATIONS = 1004
@@ -24,7 +23,6 @@ class Text(TavTestCase):
         self.tav = self.launch(ro=RO, **kwargs)
         probe("command", ID_ROMANIAN_ENGLISH)
         self.wait_for(lambda: self.tav.title() == "Romanian - English", message="Romanian - English")
-        self.keys = Keyboard(MAIN)
         # The first key that xdotool has to map to a letter of its own after
         # the program starts never reaches Wine: spend it (and make sure).
         for _ in range(6):
@@ -44,6 +42,16 @@ class Text(TavTestCase):
                 return
             keys.key("ctrl+Home", "shift+ctrl+End", "BackSpace")
         self.fail(f"could not type {text}")
+
+    def add_word(self, word, translations):
+        """Adds a word through Insert's dialog, typed with real keys; the dialog's keyboard."""
+        self.keys.key("Tab", "Insert")
+        dialog = self.dialog("Add new word")
+        self.type_in_dialog(dialog, "Add new word", IDC_WORD, word)
+        dialog.key("Return")  # moves on to the translations
+        self.type_in_dialog(dialog, "Add new word", IDC_TRANSLATIONS, translations)
+        dialog.key("Return")  # accepts
+        return dialog
 
     def test_the_code_page_under_test(self):
         expected = "1252" if os.environ.get("TAV_WINE_LANG") else "1250"
@@ -81,14 +89,8 @@ class Text(TavTestCase):
     def test_a_word_typed_with_comma_below_is_written_with_cedilla(self):
         self.start()
         original = self.tav.read("ro.tmp")
-        self.keys.key("Tab", "Insert")
-        dialog = self.dialog("Add new word")
-        self.type_in_dialog(dialog, "Add new word", IDC_WORD, "știință nouă")
-        dialog.key("Return")           # moves on to the translations
-        self.type_in_dialog(dialog, "Add new word", IDC_TRANSLATIONS, "new science, Ștefan")
-        dialog.key("Return")           # accepts
-        self.wait_for(lambda: self.tav.status() == "The addition has been successfully completed",
-                      message="addition message")
+        self.add_word("știință nouă", "new science, Ștefan")
+        self.wait_status("The addition has been successfully completed")
         self.assertEqual(original + "ştiinţă nouă:new science| Ştefan\r\n".encode(ENCODING),
                          self.tav.read("ro.tmp"))
         self.assertEqual("ştiinţă nouă", self.tav.selection())
@@ -97,12 +99,7 @@ class Text(TavTestCase):
     def test_a_letter_the_dictionary_cannot_hold_keeps_the_dialog_open(self):
         self.start()
         original = self.tav.read("ro.tmp")
-        self.keys.key("Tab", "Insert")
-        dialog = self.dialog("Add new word")
-        self.type_in_dialog(dialog, "Add new word", IDC_WORD, "жук")
-        dialog.key("Return")
-        self.type_in_dialog(dialog, "Add new word", IDC_TRANSLATIONS, "beetle")
-        dialog.key("Return")
+        dialog = self.add_word("жук", "beetle")
         message = self.dialog("Tav")
         texts = " ".join(probe("dialog-text", "Tav"))
         self.assertIn("ж (U+0436)", texts)
@@ -134,28 +131,19 @@ class Text(TavTestCase):
     def test_a_folder_named_with_t_comma(self):
         self.start(subfolder="Ștefan țară")
         self.assertEqual(sorted(line.split(":")[0] for line in RO), sorted(self.tav.rows()))
-        self.keys.key("Tab", "Insert")
-        dialog = self.dialog("Add new word")
-        self.type_in_dialog(dialog, "Add new word", IDC_WORD, "țel")
-        dialog.key("Return")
-        self.type_in_dialog(dialog, "Add new word", IDC_TRANSLATIONS, "aim")
-        dialog.key("Return")
-        self.wait_for(lambda: self.tav.status() == "The addition has been successfully completed",
-                      message="addition message")
+        self.add_word("țel", "aim")
+        self.wait_status("The addition has been successfully completed")
         self.assertTrue(self.tav.read("ro.tmp").endswith("ţel:aim\r\n".encode(ENCODING)))
         # A change goes through temp.tmp in that folder.
         probe("post-command", ID_WORD_MODIFY)
-        dialog = self.dialog("Change word translation")
-        dialog.type("goal")
-        dialog.key("Return")
-        self.wait_for(lambda: self.tav.status() == "The modification has been successfully completed",
-                      message="modification message")
+        self.accept(self.dialog("Change word translation"), "goal", "The modification has been successfully completed")
         self.assertTrue(self.tav.read("ro.tmp").endswith("ţel:goal\n".encode(ENCODING)))
         self.assertFalse(os.path.exists(self.tav.path("temp.tmp")))
         # The help file beside the program opens too.
         shutil.copy(os.environ["TAV_CHM"], self.tav.path("tav.chm"))
         self.keys.key("F1")
-        self.wait_for(lambda: probe("windows", "HH Parent") != [], seconds=15, message="the help window")
+        self.wait_for(lambda: "Tav Help" in " ".join(probe("windows", "HH Parent")), seconds=20,
+                      message="the help viewer")
 
 
 if __name__ == "__main__":

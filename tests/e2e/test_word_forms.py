@@ -6,11 +6,8 @@ words, and the lookup key, as the user meets them."""
 import os
 import struct
 
-from tavtest import ENCODING, ID_ROMANIAN_ENGLISH, Keyboard, TavTestCase, probe
-from test_import import stardict, windows_path
-
-ID_FILE_IMPORT = 32801
-MAIN = "^(English - Romanian|Romanian - English)$"
+from tavtest import ENCODING, ID_ROMANIAN_ENGLISH, TavTestCase, probe
+from test_import import stardict
 EN = ["go:a merge", "child:copil", "study:a studia|studiu", "knife:cuţit", "good:bun", "bet:pariu"]
 RO = ["mare:sea|big"]
 ENTRIES = [("casă", "<i>noun</i><br><ol><li>house</li><li>home</li></ol>"),
@@ -37,7 +34,6 @@ class WordForms(TavTestCase):
     def setUp(self):
         super().setUp()
         self.tav = self.launch(en=EN, ro=RO)
-        self.keys = Keyboard(MAIN)
 
     def shows(self, selected, translations, status=None):
         self.wait_for(lambda: self.tav.selection() == selected and self.tav.rows("translations") == translations
@@ -49,12 +45,8 @@ class WordForms(TavTestCase):
         probe("command", ID_ROMANIAN_ENGLISH)
         path = stardict(self.tav.folder, "ro-en", ENTRIES)
         write_syn(self.tav.folder, "ro-en", FORMS)
-        probe("post-command", ID_FILE_IMPORT)
-        dialog = self.dialog("Import into the Romanian - English dictionary")
-        dialog.type(windows_path(path))
-        dialog.key("Return")
-        self.wait_for(lambda: self.tav.status().startswith("Imported"), seconds=20, message="the import")
-        self.assertIn("6 new forms", self.tav.status())
+        self.import_file(path, "Import into the Romanian - English dictionary")
+        self.assertIn("6 new forms", self.wait_status("Imported", 20, prefix=True))
         # Labels go with their translations; forms stay out of the dictionary.
         self.assertEqual("".join(line + "\r\n" for line in RO + [
             "carte:book (n.)", "Casele Miceşti:A village in Cluj (name)", "casă:house (n.)|home (n.)",

@@ -4,6 +4,7 @@
 // whole, and a scratch file left behind must not disturb the next edit.
 #include "EditScript.h"
 
+#include "../unit/PlainRewrite.h"
 #include "../unit/TempDir.h"
 
 #include "dictionary/DictionaryEdits.h"
@@ -14,6 +15,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstring>
 #include <random>
 #include <string>
 #include <string_view>
@@ -30,39 +32,16 @@ std::string_view HeadOf(std::string_view text, size_t begin, size_t end) {
     return colon < end ? text.substr(begin, colon - begin) : std::string_view();
 }
 
-// What an edit makes of the file's bytes, worked out plainly (every line of
-// these files ends with a line end and none ends in CR).
+// What an edit makes of the file's bytes, worked out plainly.
 void Apply(std::string& file, const Edit& edit) {
     switch (edit.kind) {
         case Edit::kAdd:
             file += edit.word + ":" + edit.translations + "\r\n";
             return;
         case Edit::kModify:
-        case Edit::kDelete: {
-            std::string out;
-            out.reserve(file.size() + edit.translations.size());
-            bool bReplaced = false;
-            for (size_t begin = 0; begin < file.size();) {
-                size_t end = file.find('\n', begin);
-                const size_t next = end + 1;
-                if (end > begin && file[end - 1] == '\r')
-                    --end;
-                if (end > begin && HeadOf(file, begin, end) == edit.word) {
-                    if (edit.kind == Edit::kModify && !bReplaced) {
-                        out += edit.word + ":" + edit.translations + "\n";
-                        bReplaced = true;
-                    }
-                } else {
-                    out.append(file, begin, end - begin);
-                    out += '\n';
-                }
-                begin = next;
-            }
-            if (edit.kind == Edit::kModify && !bReplaced)
-                return;  // a word no longer there: the file stays as it was
-            file.swap(out);
+        case Edit::kDelete:
+            file = RewriteInMemory(file, edit.word, edit.translations, edit.kind == Edit::kModify);
             return;
-        }
         case Edit::kMerge: {
             // Head words compared without letter case (ASCII: the script's words are).
             auto folded = [](std::string_view text) {
@@ -86,15 +65,12 @@ void Apply(std::string& file, const Edit& edit) {
     }
 }
 
-std::string ProgramFolder() {
-    char path[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string folder = path;
-    return folder.substr(0, folder.rfind('\\') + 1);
-}
-
+// The worker beside this program.
 HANDLE StartWorker(const std::string& dictionary, unsigned seed, const std::string& log) {
-    std::string command = "\"" + ProgramFolder() + "tav_edit_worker.exe\" \"" + dictionary + "\" " +
+    char self[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, self, MAX_PATH);
+    const std::string folder(self, std::strrchr(self, '\\') + 1);
+    std::string command = "\"" + folder + "tav_edit_worker.exe\" \"" + dictionary + "\" " +
                           std::to_string(seed) + " \"" + log + "\"";
     STARTUPINFOA si = {};
     si.cb = sizeof(si);
@@ -114,7 +90,7 @@ TEST(CrashSafety, AKilledEditLeavesTheOldOrTheNewFileWhole) {
     const std::string log = dir.File("done.log");
     std::string expected;
     for (int k = 0; k < kBaseEntries; ++k)
-        expected += BaseLine(k) + "\r\n";
+        expected += "w" + std::to_string(k) + ":translation number " + std::to_string(k) + "\r\n";
     WriteBytes(dictionary, expected);
 
     std::mt19937 random(20261207);

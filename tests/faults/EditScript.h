@@ -11,10 +11,6 @@
 // The dictionary the test starts with holds the entries w0 ... w199999.
 const int kBaseEntries = 200000;
 
-inline std::string BaseLine(int k) {
-    return "w" + std::to_string(k) + ":translation number " + std::to_string(k);
-}
-
 struct Edit {
     enum Kind { kAdd, kModify, kDelete, kMerge };
     Kind kind = kAdd;

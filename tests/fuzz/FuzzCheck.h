@@ -32,6 +32,29 @@ inline std::string_view TakeUntil(std::string_view& rest, char mark) {
     return piece;
 }
 
+// The head word of a line: the text before its first colon (none without one).
+inline std::string_view HeadOf(std::string_view line) {
+    const size_t colon = line.find(':');
+    return colon == std::string_view::npos ? std::string_view() : line.substr(0, colon);
+}
+
+// The lines a splitter gives for bytes fed in pieces of the given sizes in
+// turn (all at once when there are none).
+template <class Splitter>
+std::vector<std::string> SplitLines(std::string_view bytes, const std::vector<size_t>& pieces = {}) {
+    std::vector<std::string> lines;
+    Splitter splitter;
+    auto collect = [&lines](std::string_view line) { lines.emplace_back(line); };
+    for (size_t pos = 0, next = 0; pos < bytes.size();) {
+        const size_t n =
+            pieces.empty() ? bytes.size() : std::min(pieces[next++ % pieces.size()], bytes.size() - pos);
+        splitter.Feed(bytes.data() + pos, n, collect);
+        pos += n;
+    }
+    splitter.Finish(collect);
+    return lines;
+}
+
 // The lines of bytes cut at LF, the simple way: each piece between LFs,
 // and the piece after the last LF when it is not empty.
 inline std::vector<std::string> PiecesBetweenLineFeeds(std::string_view bytes, bool& bLastOpen) {

@@ -40,8 +40,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     for (size_t i = 0; i < expected.size(); ++i) {
         FUZZ_CHECK(loaded.GetAt(i) == expected[i]);
         const size_t colon = expected[i].find(':');
-        const std::string_view head =
-            colon == std::string_view::npos ? std::string_view() : expected[i].substr(0, colon);
+        const std::string_view head = HeadOf(expected[i]);
         FUZZ_CHECK(loaded.HeadWordAt(i) == head);
         FUZZ_CHECK(loaded.TranslationsAt(i) ==
                    (colon == std::string_view::npos ? expected[i] : expected[i].substr(colon + 1)));

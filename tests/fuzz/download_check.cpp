@@ -15,11 +15,7 @@ bool IsBlank(char c) {
 }
 
 bool AllBlank(std::string_view text) {
-    for (char c : text) {
-        if (!IsBlank(c))
-            return false;
-    }
-    return true;
+    return std::all_of(text.begin(), text.end(), IsBlank);
 }
 
 // A tag starts at the first '<' followed by a letter, '/', '!' or '?' that

@@ -13,16 +13,9 @@ using Lines = std::vector<std::string>;
 
 namespace {
 
+// In two pieces, as a file read in chunks may come.
 Lines ReadLines(std::string_view bytes) {
-    Lines lines;
-    LineSplitter splitter;
-    auto collect = [&lines](std::string_view line) { lines.emplace_back(line); };
-    // In two pieces, as a file read in chunks may come.
-    const size_t half = bytes.size() / 2;
-    splitter.Feed(bytes.data(), half, collect);
-    splitter.Feed(bytes.data() + half, bytes.size() - half, collect);
-    splitter.Finish(collect);
-    return lines;
+    return SplitLines<LineSplitter>(bytes, {std::max<size_t>(1, (bytes.size() + 1) / 2)});
 }
 
 }  // namespace
@@ -72,10 +65,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     Lines expected;
     bool bReplaced = false;
     for (const std::string& line : lines) {
-        const size_t colon = line.find(':');
-        const bool bMatches =
-            !line.empty() && (colon == std::string::npos ? std::string() : line.substr(0, colon)) == word;
-        if (!bMatches) {
+        if (line.empty() || HeadOf(line) != word) {
             expected.push_back(line);
         } else if (bModify && !bReplaced) {
             expected.push_back(replacement);

@@ -11,22 +11,6 @@ using Lines = std::vector<std::string>;
 
 namespace {
 
-template <class Splitter>
-Lines Feed(std::string_view bytes, const std::vector<size_t>& pieces) {
-    Lines lines;
-    Splitter splitter;
-    auto collect = [&lines](std::string_view line) { lines.emplace_back(line); };
-    size_t next = 0;
-    for (size_t pos = 0; pos < bytes.size();) {
-        const size_t n =
-            pieces.empty() ? bytes.size() : std::min(pieces[next++ % pieces.size()], bytes.size() - pos);
-        splitter.Feed(bytes.data() + pos, n, collect);
-        pos += n;
-    }
-    splitter.Finish(collect);
-    return lines;
-}
-
 Lines RewriteReference(std::string_view bytes) {
     bool bLastOpen = false;
     Lines lines = PiecesBetweenLineFeeds(bytes, bLastOpen);
@@ -65,13 +49,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string_view bytes = input.substr(1 + nPieces);
 
     const Lines rewriteLines = RewriteReference(bytes);
-    FUZZ_CHECK(Feed<dictionary::LineSplitter>(bytes, {}) == rewriteLines);
-    FUZZ_CHECK(Feed<dictionary::LineSplitter>(bytes, pieces) == rewriteLines);
-    FUZZ_CHECK(Feed<dictionary::LineSplitter>(bytes, {1}) == rewriteLines);
+    FUZZ_CHECK(SplitLines<dictionary::LineSplitter>(bytes, {}) == rewriteLines);
+    FUZZ_CHECK(SplitLines<dictionary::LineSplitter>(bytes, pieces) == rewriteLines);
+    FUZZ_CHECK(SplitLines<dictionary::LineSplitter>(bytes, {1}) == rewriteLines);
 
     const Lines downloadLines = DownloadReference(bytes);
-    FUZZ_CHECK(Feed<dictionary::UpdateLineSplitter>(bytes, {}) == downloadLines);
-    FUZZ_CHECK(Feed<dictionary::UpdateLineSplitter>(bytes, pieces) == downloadLines);
-    FUZZ_CHECK(Feed<dictionary::UpdateLineSplitter>(bytes, {1}) == downloadLines);
+    FUZZ_CHECK(SplitLines<dictionary::UpdateLineSplitter>(bytes, {}) == downloadLines);
+    FUZZ_CHECK(SplitLines<dictionary::UpdateLineSplitter>(bytes, pieces) == downloadLines);
+    FUZZ_CHECK(SplitLines<dictionary::UpdateLineSplitter>(bytes, {1}) == downloadLines);
     return 0;
 }

@@ -2,34 +2,14 @@
 // bit 1: the .dict comes gzip-compressed, bits 2-3: how many letters of a
 // sametypesequence follow), those letters, one byte giving the wordcount,
 // then the .idx and the .dict, cut apart at the first "\n--\n". The input
-// is also read as a .ifo text whole, and gzip-compressed here to be read
-// back.
+// is also read as a .ifo text whole, and gzip-compressed (as a .dict.dz
+// member) to be read back.
 #include "ImportCheck.h"
 
+#include "bench/StarDictWriter.h"
 #include "dictionary/StarDict.h"
 
-#include <zlib.h>
-
 using namespace dictionary;
-
-namespace {
-
-std::string Compress(std::string_view data) {
-    z_stream stream{};
-    FUZZ_CHECK(deflateInit2(&stream, Z_BEST_SPEED, Z_DEFLATED, 16 + MAX_WBITS, 8, Z_DEFAULT_STRATEGY) ==
-               Z_OK);
-    std::string out(deflateBound(&stream, static_cast<uLong>(data.size())) + 32, '\0');
-    stream.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(data.data()));
-    stream.avail_in = static_cast<uInt>(data.size());
-    stream.next_out = reinterpret_cast<Bytef*>(&out[0]);
-    stream.avail_out = static_cast<uInt>(out.size());
-    FUZZ_CHECK(deflate(&stream, Z_FINISH) == Z_STREAM_END);
-    out.resize(stream.total_out);
-    deflateEnd(&stream);
-    return out;
-}
-
-}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string_view input = AsText(data, size);
@@ -44,7 +24,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
 
     std::string inflated;
-    FUZZ_CHECK(Gunzip(Compress(input), inflated, error));
+    FUZZ_CHECK(Gunzip(Gzip(input), inflated, error));
     FUZZ_CHECK(inflated == input);
 
     if (size < 2)

@@ -12,24 +12,9 @@ using Lines = std::vector<std::string>;
 
 namespace {
 
-template <class Splitter>
-Lines Cut(std::string_view bytes) {
-    Lines lines;
-    Splitter splitter;
-    auto collect = [&lines](std::string_view line) { lines.emplace_back(line); };
-    splitter.Feed(bytes.data(), bytes.size(), collect);
-    splitter.Finish(collect);
-    return lines;
-}
-
-std::string Head(const std::string& line) {
-    const size_t colon = line.find(':');
-    return colon == std::string::npos ? std::string() : line.substr(0, colon);
-}
-
 // ASCII letters in upper case, except a lead byte and the byte after it.
-std::string Fold(const std::string& text, const bool (&lead)[256]) {
-    std::string out = text;
+std::string Fold(std::string_view text, const bool (&lead)[256]) {
+    std::string out(text);
     for (size_t i = 0; i < out.size(); ++i) {
         const auto b = static_cast<unsigned char>(out[i]);
         if (lead[b] && i + 1 < out.size())
@@ -51,12 +36,12 @@ bool Unreadable(const std::string& line) {
 std::vector<size_t> Rescan(const Lines& local, const Lines& downloaded, const bool (&lead)[256]) {
     std::vector<std::string> present;
     for (const std::string& line : local) {
-        if (!line.empty() && !Head(line).empty())
-            present.push_back(Fold(Head(line), lead));
+        if (!line.empty() && !HeadOf(line).empty())
+            present.push_back(Fold(HeadOf(line), lead));
     }
     std::vector<size_t> chosen;
     for (size_t i = 0; i < downloaded.size(); ++i) {
-        const std::string head = Head(downloaded[i]);
+        const std::string_view head = HeadOf(downloaded[i]);
         if (head.empty() || Unreadable(downloaded[i]))
             continue;
         const std::string key = Fold(head, lead);
@@ -85,8 +70,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string_view localBytes =
         parting == std::string_view::npos ? std::string_view() : input.substr(0, parting);
     const std::string_view body = parting == std::string_view::npos ? input : input.substr(parting + 4);
-    const Lines local = Cut<LineSplitter>(localBytes);
-    const Lines downloaded = Cut<UpdateLineSplitter>(body);
+    const Lines local = SplitLines<LineSplitter>(localBytes);
+    const Lines downloaded = SplitLines<UpdateLineSplitter>(body);
 
     UpdateMerge merge(fold);
     for (const std::string& line : downloaded)
@@ -100,7 +85,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     for (size_t i : chosen) {
         // Only whole lines that the loader reads as they are, each with a head word.
         FUZZ_CHECK(i < downloaded.size());
-        FUZZ_CHECK(!Head(downloaded[i]).empty());
+        FUZZ_CHECK(!HeadOf(downloaded[i]).empty());
         FUZZ_CHECK(downloaded[i].find_first_of(std::string_view("\r\n\x1A\0", 4)) == std::string::npos);
     }
     // The convenience form decides the same.

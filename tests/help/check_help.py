@@ -3,8 +3,8 @@
 The compiled file must hold every page of help/ with the stylesheet, the
 contents and the index, and the copy beside the program must be the same
 file. Every internal link of the pages, every entry of the contents and the
-index must lead to a page that exists (and,
-with a #fragment, to an element of that page that carries the id).
+index must lead to a page that exists (and, with a #fragment, to an element
+of that page that carries the id).
 
 Run by CTest with:
   TAV_HELP_SOURCE         the help/ folder of the sources
@@ -49,12 +49,9 @@ class Document(HTMLParser):
             self.ids.add(attrs["id"])
         if tag == "a" and "name" in attrs:
             self.ids.add(attrs["name"])
-        if tag == "a" and "href" in attrs:
-            self.links.append(attrs["href"])
-        if tag == "img" and "src" in attrs:
-            self.links.append(attrs["src"])
-        if tag == "link" and "href" in attrs:
-            self.links.append(attrs["href"])
+        link = {"a": "href", "img": "src", "link": "href"}.get(tag)
+        if link in attrs:
+            self.links.append(attrs[link])
         if tag == "param" and attrs.get("name", "").lower() == "local":
             self.locals.append(attrs.get("value", ""))
 

@@ -17,25 +17,15 @@ TEST(EnglishForms, CandidatesAreHeadWordsLikeliestFirst) {
         "stop", "make", "hope",  "hop",   "big",   "happy", "late",  "tie",   "lie",  "walk", "leave",
         "leaf", "fall", "agree", "bus",   "good",  "bet",   "fly",   "run",   "use",  "us"};
     // "text>candidates, likeliest first"
-    const char* const kCases[] = {"went>go",         "Bought>buy",
-                                  "written>write",   "CHILDREN>child",
-                                  "mice>mouse",      "teeth>tooth",
-                                  "studies>study",   "studied>study",
-                                  "knives>knife",    "wolves>wolf",
-                                  "boxes>box",       "houses>house",
-                                  "buses>bus",       "goes>go",
-                                  "flies>fly",       "ties>tie",
-                                  "stopped>stop",    "stopping>stop",
-                                  "making>make",     "hoping>hope,hop",
-                                  "hopped>hop",      "running>run",
-                                  "walked>walk",     "lying>lie",
-                                  "agreed>agree",    "falling>fall",
-                                  "used>use,us",     "bigger>big",
-                                  "biggest>big",     "happier>happy",
-                                  "happiest>happy",  "later>late",
-                                  "better>good,bet", "leaves>leave,leaf",
-                                  "walk>",           "walking>walk",
-                                  "xyzzies>",        ">"};
+    // clang-format off
+    const char* const kCases[] = {
+        "went>go", "Bought>buy", "written>write", "CHILDREN>child", "mice>mouse", "teeth>tooth",
+        "studies>study", "studied>study", "knives>knife", "wolves>wolf", "boxes>box", "houses>house",
+        "buses>bus", "goes>go", "flies>fly", "ties>tie", "stopped>stop", "stopping>stop", "making>make",
+        "hoping>hope,hop", "hopped>hop", "running>run", "walked>walk", "lying>lie", "agreed>agree",
+        "falling>fall", "used>use,us", "bigger>big", "biggest>big", "happier>happy", "happiest>happy",
+        "later>late", "better>good,bet", "leaves>leave,leaf", "walk>", "walking>walk", "xyzzies>", ">"};
+    // clang-format on
     for (const std::string row : kCases) {
         const std::string text = row.substr(0, row.find('>'));
         std::vector<std::string> expected;

@@ -2,7 +2,6 @@
 
 #include <ws2tcpip.h>
 
-#include <chrono>
 #include <stdexcept>
 
 namespace {
@@ -29,19 +28,15 @@ bool SendAll(SOCKET s, const std::string& bytes) {
     return true;
 }
 
-struct WinsockUser {
-    WinsockUser() {
-        WSADATA data;
-        if (WSAStartup(MAKEWORD(2, 2), &data) != 0)
-            throw std::runtime_error("WSAStartup failed");
-    }
-    ~WinsockUser() { WSACleanup(); }
-};
-
 }  // namespace
 
 LoopbackServer::LoopbackServer() {
-    static WinsockUser s_winsock;
+    static const bool s_bWinsock = [] {
+        WSADATA data;
+        return WSAStartup(MAKEWORD(2, 2), &data) == 0;
+    }();
+    if (!s_bWinsock)
+        throw std::runtime_error("WSAStartup failed");
     m_listen = socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
     sockaddr_in address = {};
     address.sin_family = AF_INET;
@@ -81,18 +76,9 @@ void LoopbackServer::SetBody(const std::string& path, const std::string& body) {
     Set(path, reply);
 }
 
-std::string LoopbackServer::Host() const {
-    return "127.0.0.1:" + std::to_string(m_nPort);
-}
-
 std::vector<std::string> LoopbackServer::Requests() {
     std::lock_guard<std::mutex> guard(m_mutex);
     return m_requests;
-}
-
-std::string LoopbackServer::RefusingHost() {
-    // The port of TCP's multiplexer service, which no test machine runs.
-    return "127.0.0.1:1";
 }
 
 void LoopbackServer::AcceptLoop() {
@@ -108,19 +94,23 @@ void LoopbackServer::AcceptLoop() {
 }
 
 void LoopbackServer::Serve(SOCKET s) {
-    // The request head, read within a few seconds.
+    // Reads until the client closes, nMilliseconds pass or the server stops;
+    // with bHead, only until the request's head is whole.
     std::string request;
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
-    while (request.find("\r\n\r\n") == std::string::npos && std::chrono::steady_clock::now() < deadline &&
-           !Stopping()) {
-        if (!Readable(s, kPollMs))
-            continue;
+    auto receive = [this, s, &request](DWORD nMilliseconds, bool bHead) {
         char buffer[4096];
-        int n = recv(s, buffer, sizeof(buffer), 0);
-        if (n <= 0)
-            break;
-        request.append(buffer, static_cast<size_t>(n));
-    }
+        for (const DWORD dwStart = GetTickCount(); !Stopping() && GetTickCount() - dwStart < nMilliseconds;) {
+            if (bHead && request.find("\r\n\r\n") != std::string::npos)
+                return;
+            if (!Readable(s, kPollMs))
+                continue;
+            const int n = recv(s, buffer, sizeof(buffer), 0);
+            if (n <= 0)
+                return;
+            request.append(buffer, static_cast<size_t>(n));
+        }
+    };
+    receive(5000, true);
     std::string path;
     size_t start = request.find(' ');
     if (start != std::string::npos) {
@@ -142,22 +132,8 @@ void LoopbackServer::Serve(SOCKET s) {
         }
     }
 
-    // Holds the connection, answering nothing more, until the client gives up.
-    auto holdSilently = [this, s] {
-        char buffer[256];
-        while (!Stopping()) {
-            if (Readable(s, kPollMs) && recv(s, buffer, sizeof(buffer), 0) <= 0)
-                break;
-        }
-        closesocket(s);
-    };
-    if (reply.behaviour == Reply::kStall) {
-        holdSilently();
-        return;
-    }
-
     std::string head = "HTTP/1.1 " + std::to_string(reply.status) + " " + reply.reason +
-                       "\r\nContent-Type: text/plain\r\nConnection: close\r\n" + reply.fields;
+                       "\r\nContent-Type: " + reply.type + "\r\nConnection: close\r\n" + reply.fields;
     const bool bBreakOff = reply.behaviour == Reply::kResetMidBody ||
                            reply.behaviour == Reply::kCloseMidBody || reply.behaviour == Reply::kStallMidBody;
     if (reply.announceLength || bBreakOff)
@@ -165,41 +141,28 @@ void LoopbackServer::Serve(SOCKET s) {
     head += "\r\n";
     if (bBreakOff)
         reply.body.resize(reply.body.size() / 2);
-
-    if (reply.behaviour == Reply::kStallMidBody) {
-        SendAll(s, head + reply.body);
-        holdSilently();
-        return;
-    }
     if (reply.behaviour == Reply::kTrickle) {
         SendAll(s, head);
         for (size_t i = 0; i < reply.body.size() && !Stopping(); ++i) {
-            Sleep(static_cast<DWORD>(reply.trickleMs));
+            Sleep(200);
             if (!SendAll(s, reply.body.substr(i, 1)))
                 break;
         }
-        closesocket(s);
-        return;
+    } else if (reply.behaviour != Reply::kStall) {
+        SendAll(s, head + reply.body);
     }
 
-    if (reply.behaviour == Reply::kResetMidBody) {
-        SendAll(s, head + reply.body);
+    if (reply.behaviour == Reply::kStall || reply.behaviour == Reply::kStallMidBody) {
+        receive(INFINITE, false);  // answers nothing more until the client gives up
+    } else if (reply.behaviour == Reply::kResetMidBody) {
         Sleep(100);
         // A hard close: the client sees a reset, not an orderly end.
         linger hard = {1, 0};
         setsockopt(s, SOL_SOCKET, SO_LINGER, reinterpret_cast<const char*>(&hard), sizeof(hard));
-        closesocket(s);
-        return;
-    }
-
-    SendAll(s, head + reply.body);
-    shutdown(s, SD_SEND);
-    // Let the client close first, so that nothing unread turns into a reset.
-    char buffer[256];
-    const auto drainUntil = std::chrono::steady_clock::now() + std::chrono::seconds(2);
-    while (!Stopping() && std::chrono::steady_clock::now() < drainUntil) {
-        if (Readable(s, kPollMs) && recv(s, buffer, sizeof(buffer), 0) <= 0)
-            break;
+    } else if (reply.behaviour != Reply::kTrickle) {
+        // Let the client close first, so that nothing unread turns into a reset.
+        shutdown(s, SD_SEND);
+        receive(2000, false);
     }
     closesocket(s);
 }

@@ -3,7 +3,7 @@
 // 404 page for any other path). A reply can also stall (accept and never
 // answer, or fall silent in the middle of the body), break off in the middle
 // of its body with a reset or with an orderly close, or trickle its body out
-// one byte at a time.
+// one byte every 200 ms.
 #pragma once
 
 #include <winsock2.h>
@@ -24,9 +24,9 @@ public:
         int status = 200;
         std::string reason = "OK";
         std::string body;
+        std::string type = "text/plain";
         bool announceLength = true;  // else the end of the connection ends the body
         std::string fields;          // more lines of the head, each with its CR LF
-        int trickleMs = 100;         // kTrickle: the pause before each byte
     };
 
     LoopbackServer();
@@ -38,12 +38,13 @@ public:
     void SetBody(const std::string& path, const std::string& body);
 
     // "127.0.0.1:port"
-    std::string Host() const;
+    std::string Host() const { return "127.0.0.1:" + std::to_string(m_nPort); }
     // The paths of the requests received so far, in order.
     std::vector<std::string> Requests();
 
-    // A host:port on 127.0.0.1 where nobody listens.
-    static std::string RefusingHost();
+    // A host:port on 127.0.0.1 where nobody listens: the port of TCP's
+    // multiplexer service, which no test machine runs.
+    static std::string RefusingHost() { return "127.0.0.1:1"; }
 
 private:
     void AcceptLoop();

@@ -16,6 +16,7 @@ using Paths = std::vector<std::string>;
 
 const char kEnglishPath[] = "/update/enu.tmp";
 const char kRomanianPath[] = "/update/rou.tmp";
+const char kMovedPath[] = "/update/moved.tmp";  // "moved:1\n"
 
 ::testing::AssertionResult IsOneOf(const std::string& text, const std::string& texts) {
     if (("|" + texts + "|").find("|" + text + "|") != std::string::npos)
@@ -105,13 +106,13 @@ namespace {
 
 using Reply = LoopbackServer::Reply;
 
-Reply Answer(const std::string& body, Reply::Behaviour behaviour = Reply::kAnswer,
-             bool announceLength = true) {
+Reply Answer(const std::string& body, Reply::Behaviour behaviour = Reply::kAnswer, bool announceLength = true,
+             const char* type = "text/plain") {
     Reply reply;
     reply.body = body;
     reply.behaviour = behaviour;
     reply.announceLength = announceLength;
-    reply.trickleMs = 200;
+    reply.type = type;
     return reply;
 }
 
@@ -122,15 +123,17 @@ Reply ErrorPage(int status, const char* reason) {
     return reply;
 }
 
-// The body in chunks of five bytes, then trailer fields after the last.
+// The body in chunks of five bytes, then trailer fields after the last; a
+// count below 0: the connection closes before the last chunk.
 Reply Chunked(const std::string& body, int nTrailers) {
     std::string chunks;
     for (size_t i = 0; i < body.size(); i += 5)
         chunks += std::to_string(std::min<size_t>(5, body.size() - i)) + "\r\n" + body.substr(i, 5) + "\r\n";
-    chunks += "0\r\n";
+    if (nTrailers >= 0)
+        chunks += "0\r\n";
     for (int i = 0; i < nTrailers; ++i)
         chunks += "X-Trailer: " + std::to_string(i) + "\r\n";
-    Reply reply = Answer(chunks + "\r\n", Reply::kAnswer, false);
+    Reply reply = Answer(nTrailers >= 0 ? chunks + "\r\n" : chunks, Reply::kAnswer, false);
     reply.fields = "Transfer-Encoding: chunked\r\n";
     return reply;
 }
@@ -181,22 +184,36 @@ const std::string kLongReasonShown = "The update server answered 404 " + kLongRe
 
 // clang-format off
 const Case kCases[] = {
-    {"new words", UpdateAction::kEnglish, "house:casa\r\nbank:banca", Chunked("house:locuinta\nbook:carte\r\nBOOK:x\n\ntree:co\rpac", 2),
-     UPDATE_DONE, kEnglishDone, "house:casa\r\nbank:banca\r\nbook:carte\r\ntree:copac\r\n"},
-    {"nothing new", UpdateAction::kEnglish, "House:casa\r\n\xE3la:x\r\n", Answer("HOUSE:a\n\xC3LA:b\n\n\r\n \t\n"),
-     UPDATE_NOT_NEEDED, "There is no need to update english database", "House:casa\r\n\xE3la:x\r\n"},
+    {"new words", UpdateAction::kEnglish, "house:casa\r\nbank:banca",
+     Chunked("house:locuinta\nbook:carte\r\nBOOK:x\n\ntree:co\rpac\n\xDEine:1\n\xFEINE:2", 2),
+     UPDATE_DONE, kEnglishDone, "house:casa\r\nbank:banca\r\nbook:carte\r\ntree:copac\r\n\xDEine:1\r\n"},
+    // Romanian capitals fold as the word box's search folds them.
+    {"nothing new", UpdateAction::kEnglish, "House:casa\r\n\xE3la:x\r\n\xEEn:y\r\n", Answer("HOUSE:a\n\xC3LA:b\n\xCEN:c\n\n\r\n \t\n"),
+     UPDATE_NOT_NEEDED, "There is no need to update english database", "House:casa\r\n\xE3la:x\r\n\xEEn:y\r\n"},
+    {"an empty file", UpdateAction::kEnglish, "", Answer("b:2\n"), UPDATE_DONE, kEnglishDone, "b:2\r\n"},
     {"bytes that hide entries", UpdateAction::kEnglish, "a:1\r\n", Answer(Bytes("nul:x\0y\nctrl:x\x1Ay\n\x1A\nok:1\nlate:2\x1A\nnext:3")),
      UPDATE_DONE, kEnglishDone, "a:1\r\nok:1\r\nnext:3\r\n"},
+    {"no length: up to the close", UpdateAction::kEnglish, "a:1\r\n", Answer("b:2\n", Reply::kAnswer, false),
+     UPDATE_DONE, kEnglishDone, "a:1\r\nb:2\r\n"},
+    {"redirected", UpdateAction::kEnglish, "a:1\r\n", Redirect(kMovedPath), UPDATE_DONE, kEnglishDone, "a:1\r\nmoved:1\r\n"},
+    // What a 0x1A hides stays after the new lines; a 0x1A at the end goes.
+    {"an end mark", UpdateAction::kEnglish, "a:1\r\n\x1Ahidden:x\r\n", Answer("b:2\n"), UPDATE_DONE, kEnglishDone,
+     "a:1\r\nb:2\r\n\x1Ahidden:x\r\n"},
+    {"an end mark at the end", UpdateAction::kEnglish, "a:1\r\n\x1A", Answer("b:2\n"), UPDATE_DONE, kEnglishDone, "a:1\r\nb:2\r\n"},
     {"lines of megabytes", UpdateAction::kEnglish, "a:1\r\n", Answer(kBig + "\n" + kSecond + "\nsmall:1\n"),
      UPDATE_DONE, kEnglishDone, "a:1\r\n" + kBig + "\r\n" + kSecond + "\r\nsmall:1\r\n"},
-    // A network's log-in page (the download check's tests have the other kinds).
+    // A network's log-in page, told by its markup or by its type alone (the
+    // download check's tests have the other kinds).
     {"a page", UpdateAction::kEnglish, "a:1\r\n", Answer("\r\n<!DOCTYPE html>\n<p>note: accept</p>\n"),
+     UPDATE_DOWNLOAD_FAILED, kNotADictionary, "a:1\r\n"},
+    {"a page by its type", UpdateAction::kEnglish, "a:1\r\n", Answer("note: accept\n", Reply::kAnswer, true, "text/html"),
      UPDATE_DOWNLOAD_FAILED, kNotADictionary, "a:1\r\n"},
     {"empty", UpdateAction::kRomanian, "a:1\r\n", Answer(""), UPDATE_FAILED, "The romanian update file is empty", "a:1\r\n"},
     {"error page", UpdateAction::kEnglish, "a:1\r\n", ErrorPage(500, "Internal\x01 Server\x7F Error"), UPDATE_DOWNLOAD_FAILED,
      "The update server answered 500 Internal Server Error", "a:1\r\n"},
     {"not found", UpdateAction::kRomanian, "a:1\r\n", ErrorPage(404, kLongReason.c_str()), UPDATE_DOWNLOAD_FAILED,
      kLongReasonShown.c_str(), "a:1\r\n"},
+    {"chunks cut off", UpdateAction::kEnglish, "a:1\r\n", Chunked("b:1\nc:2\n", -1), UPDATE_DOWNLOAD_FAILED, kAborted, "a:1\r\n"},
     {"trailers without end", UpdateAction::kEnglish, "a:1\r\n", Chunked("b:1\n", 40), UPDATE_DOWNLOAD_FAILED, kUnparsable, "a:1\r\n"},
     {"a redirect into the request's lines", UpdateAction::kEnglish, "a:1\r\n", Redirect("/update/enu.tmp\rX-Sent: 1"),
      UPDATE_DOWNLOAD_FAILED, kUnparsable, "a:1\r\n"},
@@ -229,6 +246,7 @@ TEST_F(UpdateThreadTest, EachRunReportsWhatHappenedAndKeepsTheFileWhole) {
     const std::string kPaths[] = {kEnglishPath, kRomanianPath};
     const ULONGLONG nMaxSize = m_thread.m_nMaxDownloadSize;
     const INT_PTR nMaxLines = m_thread.m_nMaxDownloadLines;
+    m_server.SetBody(kMovedPath, "moved:1\n");
     for (const Case& c : kCases) {
         const std::string strFile = c.action == UpdateAction::kRomanian ? Ro() : En();
         DeleteFileA(En().c_str());

@@ -49,24 +49,17 @@ TEST(WordForms, MergeKeepsTheFileAndAddsWhatItLacks) {
         const char* after;  // nullptr: no file
         size_t nAdded, nSkipped;
     } kCases[] = {
+        // clang-format off
         {nullptr, {{"casele", "cas\xE3"}, {"case", "cas\xE3"}}, "casele:cas\xE3\r\ncase:cas\xE3\r\n", 2, 0},
         {"casele:cas\xE3\n",
-         {{"CASELE", "Cas\xE3"},
-          {"cas\xE3", "cas\xE3"},
-          {"Cas\xC3", "cas\xE3"},
-          {"merg", "merge"},
-          {"merg", "merg\xE3"},
-          {"MERG", "merge"}},
-         "casele:cas\xE3\nmerg:merge\r\nmerg:merg\xE3\r\n",
-         2,
-         0},
+         {{"CASELE", "Cas\xE3"}, {"cas\xE3", "cas\xE3"}, {"Cas\xC3", "cas\xE3"},
+          {"merg", "merge"}, {"merg", "merg\xE3"}, {"MERG", "merge"}},
+         "casele:cas\xE3\nmerg:merge\r\nmerg:merg\xE3\r\n", 2, 0},
         {"a:b", {{"c", "d"}}, "a:b\r\nc:d\r\n", 1, 0},
-        {"a:b\r\n",
-         {{"x:y", "z"}, {"x", ""}, {"", "y"}, {"x", "a|b"}, {"x", "a:b"}, {"x\n", "y"}, {"x", "y\x1A"}},
-         "a:b\r\n",
-         0,
-         7},
+        {"a:b\r\n", {{"x:y", "z"}, {"x", ""}, {"", "y"}, {"x", "a|b"}, {"x", "a:b"}, {"x\n", "y"}, {"x", "y\x1A"}},
+         "a:b\r\n", 0, 7},
         {nullptr, {{"x", ""}}, nullptr, 0, 1},
+        // clang-format on
     };
     for (const auto& c : kCases) {
         TempDir dir;

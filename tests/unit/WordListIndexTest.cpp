@@ -45,15 +45,6 @@ size_t FirstBeginningWith(const std::vector<std::string>& rows, const std::strin
     return WordListIndex::npos;
 }
 
-std::vector<std::string> RowsOf(const LoadedLines& lines, const std::vector<uint32_t>& lineOfRow) {
-    std::vector<std::string> rows;
-    for (uint32_t nLine : lineOfRow) {
-        const std::string_view head = lines.HeadWordAt(nLine);
-        rows.emplace_back(head.substr(0, head.find('\0')));  // the list holds C strings
-    }
-    return rows;
-}
-
 }  // namespace
 
 TEST(WordListIndex, FindsTheTopmostRowThatBeginsWithTheTextWithAndWithoutDiacritics) {
@@ -66,7 +57,9 @@ TEST(WordListIndex, FindsTheTopmostRowThatBeginsWithTheTextWithAndWithoutDiacrit
         std::vector<uint32_t> lineOfRow(lines.Size());
         std::iota(lineOfRow.begin(), lineOfRow.end(), 0);
         std::shuffle(lineOfRow.begin(), lineOfRow.end(), shuffle);
-        const std::vector<std::string> rows = RowsOf(lines, lineOfRow);
+        std::vector<std::string> rows;  // the list holds C strings: each head word up to a NUL
+        for (uint32_t nLine : lineOfRow)
+            rows.emplace_back(std::string(lines.HeadWordAt(nLine)).c_str());
         WordListIndex index;
         index.Build(lines, lineOfRow, TextCaseFold(), TextPlainFold());
         ASSERT_EQ(rows.size(), index.RowCount());

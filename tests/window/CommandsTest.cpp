@@ -22,7 +22,6 @@ void DragBar(CControlBar& bar, CFrameWnd* pFrame, CPoint ptDrop) {
 
 class CommandsTest : public ProgramTest {
 protected:
-    void Command(UINT nID) { m_pFrame->SendMessage(WM_COMMAND, nID); }
     CRect Placed(CWnd& wnd) {
         CRect rc;
         wnd.GetWindowRect(&rc);
@@ -47,8 +46,7 @@ TEST_F(CommandsTest, AnUnlockAllowsOneDeletionAndAnAddLocksAgain) {
         {ID_WORD_DELETE, IDNO, true, nullptr},
         {ID_WORD_DELETE, IDYES, false, "The deletion has been successfully completed"},
     };
-    WriteDictionary(kEn, "apple:mar\r\nbank:banca\r\n");
-    StartProgram();
+    StartProgram("apple:mar\r\nbank:banca\r\n");
     for (const Step& step : steps) {
         CListBox(m_pFrame->GetWordList()->m_hWnd).SetCurSel(1);  // bank
         const CString strBefore = StatusText();
@@ -64,24 +62,15 @@ TEST_F(CommandsTest, AnUnlockAllowsOneDeletionAndAnAddLocksAgain) {
 }
 
 TEST_F(CommandsTest, EscapeSetToCloseEndsTheProgramAndIsStored) {
-    WriteDictionary(kEn, "bank:banca\r\n");
-    StartProgram();
+    StartProgram("bank:banca\r\n");
     Command(ID_ESCAPE_CLOSE);
     EXPECT_EQ(EscapeFunction::kClose, m_pFrame->State().escape);
-    HWND hWnd = m_pFrame->m_hWnd;
-    Command(ID_ESCAPE);
-    EXPECT_FALSE(IsWindow(hWnd));
-    m_pFrame = nullptr;
-    m_pDoc = nullptr;
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
-    }
+    EXPECT_TRUE(CloseProgram(ID_ESCAPE));
     EXPECT_EQ(2u, theApp.GetProfileInt("Settings", "EscapeFunction", 0));
 }
 
 TEST_F(CommandsTest, GrippersMoveBarsOnlyToTheSidesTheyMayUse) {
-    WriteDictionary(kEn, "a:b\r\n");
-    StartProgram();
+    StartProgram("a:b\r\n");
     CControlBar& wordBar = *m_pFrame->GetControlBar(IDD_WORDBAR);
     CControlBar& toolBar = *m_pFrame->GetControlBar(AFX_IDW_TOOLBAR);
     CRect rcClient;

@@ -5,36 +5,12 @@
 
 namespace {
 DialogDriver* g_pActive = nullptr;
-
-struct Search {
-    const DialogDriver* pDriver;
-    const std::string* pCaption;
-    bool bAny;
-    HWND hFound;
-};
-
-BOOL CALLBACK FindVisibleDialog(HWND hWnd, LPARAM lParam) {
-    auto* search = reinterpret_cast<Search*>(lParam);
-    char className[32] = {};
-    GetClassNameA(hWnd, className, sizeof(className));
-    if (!IsWindowVisible(hWnd) || lstrcmpA(className, "#32770") != 0)
-        return TRUE;
-    char caption[256] = {};
-    GetWindowTextA(hWnd, caption, sizeof(caption));
-    if (search->bAny || *search->pCaption == caption) {
-        search->hFound = hWnd;
-        return FALSE;
-    }
-    return TRUE;
-}
 }  // namespace
 
-DialogDriver::DialogDriver(const char* lpszCaption, std::vector<Step> steps, UINT nTickMs)
-    : m_strCaption(lpszCaption ? lpszCaption : ""),
-      m_bAnyCaption(lpszCaption == nullptr),
-      m_steps(std::move(steps)) {
+DialogDriver::DialogDriver(const char* lpszCaption, std::vector<Step> steps)
+    : m_strCaption(lpszCaption ? lpszCaption : ""), m_steps(std::move(steps)) {
     g_pActive = this;
-    m_nTimer = SetTimer(nullptr, 0, nTickMs, OnTick);
+    m_nTimer = SetTimer(nullptr, 0, 30, OnTick);
 }
 
 DialogDriver::~DialogDriver() {
@@ -43,10 +19,15 @@ DialogDriver::~DialogDriver() {
         g_pActive = nullptr;
 }
 
+// A visible dialog of this thread with the caption (any, when none is given).
 HWND DialogDriver::FindDialog() const {
-    Search search = {this, &m_strCaption, m_bAnyCaption, nullptr};
-    EnumThreadWindows(GetCurrentThreadId(), FindVisibleDialog, reinterpret_cast<LPARAM>(&search));
-    return search.hFound;
+    const char* lpszCaption = m_strCaption.empty() ? nullptr : m_strCaption.c_str();
+    for (HWND h = FindWindowExA(nullptr, nullptr, "#32770", lpszCaption); h;
+         h = FindWindowExA(nullptr, h, "#32770", lpszCaption)) {
+        if (IsWindowVisible(h) && GetWindowThreadProcessId(h, nullptr) == GetCurrentThreadId())
+            return h;
+    }
+    return nullptr;
 }
 
 void CALLBACK DialogDriver::OnTick(HWND, UINT, UINT_PTR, DWORD) {

@@ -15,8 +15,9 @@ public:
     using Step = std::function<void(HWND hDlg)>;
 
     // Steps for the next dialog whose caption is lpszCaption (any caption
-    // when null), looked for every nTickMs milliseconds.
-    DialogDriver(const char* lpszCaption, std::vector<Step> steps, UINT nTickMs = 30);
+    // when null), looked for every 30 ms. A dialog still open 3 s after the
+    // last step is closed, so that a test never waits for ever.
+    DialogDriver(const char* lpszCaption, std::vector<Step> steps);
     ~DialogDriver();
 
     bool Finished() const { return m_nNext >= m_steps.size(); }
@@ -25,16 +26,12 @@ private:
     static void CALLBACK OnTick(HWND, UINT, UINT_PTR, DWORD);
     HWND FindDialog() const;
 
-    std::string m_strCaption;
-    bool m_bAnyCaption;
+    std::string m_strCaption;  // empty: any
     std::vector<Step> m_steps;
     size_t m_nNext = 0;
     UINT_PTR m_nTimer = 0;
     DWORD m_dwLastStep = 0;
 };
-
-// A dialog still open 3 s after the last step is closed, so that a test
-// never waits for ever.
 
 // Small helpers for steps.
 std::string DlgText(HWND hDlg, int nID);

@@ -1,5 +1,6 @@
 // Faults the program meets while it runs: its dictionary file deleted or
 // put out of reach by a directory of the same name.
+#include "../unit/TempDir.h"
 #include "DialogDriver.h"
 #include "ProgramFixture.h"
 
@@ -13,15 +14,10 @@ namespace {
 
 using Words = std::vector<std::string>;
 
-bool Exists(const CFilePath& path) {
-    return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
-}
-
 }  // namespace
 
 class FaultsTest : public ProgramTest {
 protected:
-    void Command(UINT nID) { m_pFrame->SendMessage(WM_COMMAND, nID); }
     void Select(const char* word) {
         CListBox list(m_pFrame->GetWordList()->m_hWnd);
         list.SetCurSel(list.FindString(-1, word));
@@ -31,8 +27,7 @@ protected:
 TEST_F(FaultsTest, ADictionaryDeletedOrReplacedByADirectoryWhileRunningIsNeitherCreatedNorRemoved) {
     const CFilePath path = GetProgramFilePath("en.tmp");
     for (bool bDirectory : {false, true}) {
-        WriteDictionary(kEn, "bank:banca\r\nhouse:casa\r\n");
-        StartProgram();
+        StartProgram("bank:banca\r\nhouse:casa\r\n");
         ASSERT_TRUE(DeleteFileW(path.c_str()));
         if (bDirectory) {
             ASSERT_TRUE(CreateDirectoryW(path.c_str(), nullptr));
@@ -64,8 +59,8 @@ TEST_F(FaultsTest, ADictionaryDeletedOrReplacedByADirectoryWhileRunningIsNeither
         EXPECT_EQ(CString("Can not open database for deletion"), StatusText()) << bDirectory;
         // The lists stay as they were; nothing was made in the file's place.
         EXPECT_EQ((Words{"bank", "house"}), Rows(m_pFrame->GetWordList())) << bDirectory;
-        EXPECT_EQ(bDirectory, Exists(path)) << bDirectory;
-        EXPECT_FALSE(Exists(GetProgramFilePath(kTempFileName))) << bDirectory;
+        EXPECT_EQ(bDirectory, FileExists(path.ForDisplay().Str())) << bDirectory;
+        EXPECT_FALSE(FileExists(GetProgramFilePath(kTempFileName).ForDisplay().Str())) << bDirectory;
         // Loading it again says so, with empty lists.
         Command(ID_ROMANIAN_ENGLISH);
         Command(ID_ENGLISH_ROMANIAN);

@@ -6,16 +6,47 @@
 
 #include "../unit/TempDir.h"
 
-void PrepareTestApplication() {
-    theApp.m_hInstance = GetModuleHandleA(nullptr);
-    theApp.InitApplication();
-    theApp.SetRegistryKey("TavWindowTests");
-    AfxOleInit();
+void PumpMessages(DWORD nMilliseconds) {
+    DWORD dwStart = GetTickCount();
+    CWinThread* pThread = AfxGetThread();
+    do {
+        MSG msg;
+        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            if (msg.message == WM_QUIT)
+                continue;
+            if (!pThread || !pThread->PreTranslateMessage(&msg)) {
+                TranslateMessage(&msg);
+                DispatchMessageW(&msg);
+            }
+        }
+        if (pThread)
+            pThread->OnIdle(0);
+        if (nMilliseconds)
+            MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
+    } while (GetTickCount() - dwStart < nMilliseconds);
 }
 
 void DeleteProgramTestSettings() {
     RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\TavWindowTests");
 }
+
+namespace {
+
+// Points theApp at the tests' resources and registry root, once for the whole
+// run, and removes the settings at its end.
+class ProgramEnvironment : public ::testing::Environment {
+    void SetUp() override {
+        theApp.m_hInstance = GetModuleHandleA(nullptr);
+        theApp.InitApplication();
+        theApp.SetRegistryKey("TavWindowTests");
+        AfxOleInit();
+    }
+    void TearDown() override { DeleteProgramTestSettings(); }
+};
+
+::testing::Environment* const g_pEnvironment = ::testing::AddGlobalTestEnvironment(new ProgramEnvironment);
+
+}  // namespace
 
 void ProgramTest::WriteDictionary(Direction direction, const std::string& bytes) {
     WriteBytes(GetProgramFilePath(GetDictionaryFileName(direction)).ForDisplay().Str(), bytes);
@@ -47,8 +78,10 @@ void ProgramTest::TearDown() {
     DeleteProgramTestSettings();
 }
 
-void ProgramTest::StartProgram(BOOL bShow) {
-    theApp.m_nCmdShow = bShow ? SW_SHOWNORMAL : SW_HIDE;
+void ProgramTest::StartProgram(const std::string& english) {
+    if (!english.empty())
+        WriteDictionary(kEn, english);
+    theApp.m_nCmdShow = SW_SHOWNORMAL;
     theApp.m_settings = ReadSettings();  // as the program's start reads them
     if (!theApp.GetFirstDocTemplate())
         theApp.AddDocTemplate(new CSingleDocTemplate(IDR_MAINFRAME, RUNTIME_CLASS(CTavDoc),
@@ -61,10 +94,11 @@ void ProgramTest::StartProgram(BOOL bShow) {
     PumpMessages();
 }
 
-void ProgramTest::CloseProgram() {
+bool ProgramTest::CloseProgram(UINT nCommand) {
     HWND hWnd = m_pFrame->m_hWnd;
-    m_pFrame->SendMessage(WM_CLOSE);
-    if (IsWindow(hWnd))
+    m_pFrame->SendMessage(nCommand ? WM_COMMAND : WM_CLOSE, nCommand);
+    const bool bClosed = !IsWindow(hWnd);
+    if (!bClosed)
         DestroyWindow(hWnd);
     m_pFrame = nullptr;
     m_pDoc = nullptr;
@@ -72,6 +106,7 @@ void ProgramTest::CloseProgram() {
     MSG msg;
     while (PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
     }
+    return bClosed;
 }
 
 std::vector<std::string> ListRows(HWND hList) {
@@ -88,10 +123,6 @@ std::vector<std::string> ListRows(HWND hList) {
 CString ProgramTest::StatusText() const {
     auto* pBar = DynamicDowncast<CStatusBar>(m_pFrame->GetMessageBar());
     return pBar ? pBar->GetPaneText(0) : CString();
-}
-
-void ProgramTest::Type(LPCSTR lpszText) {
-    WordBox()->SetWindowText(lpszText);
 }
 
 CTestCmdUI ProgramTest::CommandState(UINT nID) const {

@@ -4,8 +4,6 @@
 // a private registry root.
 #pragma once
 
-#include "WindowTestSupport.h"
-
 #include "app/TavApp.h"
 #include "frame/MainFrame.h"
 #include "frame/TavDoc.h"
@@ -17,8 +15,19 @@
 #include <string>
 #include <vector>
 
-// Points theApp at the test's resources and registry root; once per program.
-void PrepareTestApplication();
+// Handles the messages that are waiting (and those that arrive within
+// nMilliseconds), the way the program's message loop would.
+void PumpMessages(DWORD nMilliseconds = 0);
+// Pumps until pred() holds or nMilliseconds pass; returns pred().
+template <class Pred>
+bool PumpUntil(Pred pred, DWORD nMilliseconds = 2000) {
+    for (DWORD dwStart = GetTickCount(); !pred(); PumpMessages(10)) {
+        if (GetTickCount() - dwStart > nMilliseconds)
+            return false;
+    }
+    return true;
+}
+
 // Removes the program's settings under the window tests' own root (other
 // test programs, running at the same time, keep roots of their own).
 void DeleteProgramTestSettings();
@@ -35,18 +44,19 @@ protected:
     static void RemoveDictionaries();
     // The bytes of en.tmp / ro.tmp beside the test program.
     static std::string ReadDictionary(Direction direction);
-    // Creates the document and the frame, as the program's start-up does.
-    void StartProgram(BOOL bShow = TRUE);
-    // Closes the frame as the user would, and lets the program end.
-    void CloseProgram();
+    // Creates the document and the frame, as the program's start-up does,
+    // after writing en.tmp when english is given.
+    void StartProgram(const std::string& english = std::string());
+    // Closes the frame as the user would (or with the command given) and lets
+    // the program end; false when the frame did not go by itself.
+    bool CloseProgram(UINT nCommand = 0);
+    void Command(UINT nID) { m_pFrame->SendMessage(WM_COMMAND, nID); }
 
     static std::vector<std::string> Rows(CWnd* pList) { return ListRows(pList->m_hWnd); }
     CString StatusText() const;
     CWnd* WordBox() const { return m_pFrame->GetWordBox(); }
     // What a command's update handler decides, as a menu item would show it.
     CTestCmdUI CommandState(UINT nID) const;
-    // Types text into the word box as the user would (EN_CHANGE follows).
-    void Type(LPCSTR lpszText);
 
     static constexpr Direction kEn = Direction::kEnglishRomanian;
     static constexpr Direction kRo = Direction::kRomanianEnglish;

@@ -77,10 +77,6 @@ std::set<UINT> ResourceCommands(bool bShown) {
     return commands;
 }
 
-INT_PTR CALLBACK PlainDialog(HWND, UINT message, WPARAM, LPARAM) {
-    return message == WM_INITDIALOG;
-}
-
 bool HasString(UINT nID) {
     CString strText;
     return strText.LoadString(nID) && !strText.IsEmpty();
@@ -91,8 +87,7 @@ bool HasString(UINT nID) {
 class ResourceTest : public ProgramTest {};
 
 TEST_F(ResourceTest, EveryCommandHasAHandlerAndAPrompt) {
-    WriteDictionary(kEn, "a:b\r\n");
-    StartProgram();
+    StartProgram("a:b\r\n");
     int nAnyHandler = 0;
     for (bool bShown : {true, false}) {
         // Keys without a menu item or button show no prompt.
@@ -137,8 +132,9 @@ TEST_F(ResourceTest, ControlsLieInsideTheirDialogsApart) {
         if (strName.rfind("IDD_", 0) != 0)
             continue;
         ++nDialogs;
-        HWND hDlg =
-            CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(nID), hParent, PlainDialog, 0);
+        HWND hDlg = CreateDialogParamA(
+            GetModuleHandleA(nullptr), MAKEINTRESOURCEA(nID), hParent,
+            [](HWND, UINT message, WPARAM, LPARAM) -> INT_PTR { return message == WM_INITDIALOG; }, 0);
         ASSERT_TRUE(hDlg) << strName;
         RECT rcClient;
         GetClientRect(hDlg, &rcClient);

@@ -1,17 +1,12 @@
 // The notification icon through a hidden start, a late or restarting
 // taskbar and work-area changes: each step of a table, and what the icon and
 // the shell say after it, compared with what the recorder saw.
-#include "WindowTestSupport.h"
+#include "ProgramFixture.h"
 
-#include "framework/WinApp.h"
 #include "res/resource.h"
 #include "widgets/SystemTray.h"
 
-#include <gtest/gtest.h>
-
 #include <functional>
-#include <string>
-#include <vector>
 
 namespace {
 
@@ -48,43 +43,31 @@ struct Step {
 
 TEST(TrayTest, TheIconComesBackWheneverItIsMeantToShow) {
     auto taskbarCreated = [](CTestTray& t) { t.SendMessage(CSystemTray::s_nTaskbarCreatedMsg); };
+    auto shellRestarts = [&](CTestTray& t) {
+        t.ShellForgets();
+        taskbarCreated(t);
+    };
     auto workArea = [](CTestTray& t) { t.SendMessage(WM_SETTINGCHANGE, SPI_SETWORKAREA); };
+    // clang-format off
     const Step steps[] = {
         // A start at log-in hides the window before the taskbar exists.
         {"created without a taskbar", [](CTestTray&) {}, "removed hidden"},
         {"window hidden into the icon", [](CTestTray& t) { t.ShowIcon(); }, "removed hidden"},
-        {"taskbar appears",
-         [&](CTestTray& t) {
-             t.m_bTaskbar = true;
-             taskbarCreated(t);
-         },
+        {"taskbar appears", [&](CTestTray& t) { t.m_bTaskbar = true; taskbarCreated(t); },
          "registered shown, with the shell"},
-        {"shell restarts",
-         [&](CTestTray& t) {
-             t.ShellForgets();
-             taskbarCreated(t);
-         },
-         "registered shown, with the shell"},
+        {"shell restarts", shellRestarts, "registered shown, with the shell"},
         // The shell refuses to add an icon it holds: that is no failure.
         {"work area changes", workArea, "registered shown, with the shell"},
         {"hidden", [](CTestTray& t) { t.HideIcon(); }, "registered hidden, with the shell"},
-        {"shell restarts while hidden",
-         [&](CTestTray& t) {
-             t.ShellForgets();
-             taskbarCreated(t);
-         },
-         "registered hidden"},
+        {"shell restarts while hidden", shellRestarts, "registered hidden"},
         {"shown", [](CTestTray& t) { t.ShowIcon(); }, "registered shown, with the shell"},
         {"shell forgets, work area changes",
-         [&](CTestTray& t) {
-             t.ShellForgets();
-             t.SendMessage(WM_SETTINGCHANGE, SPI_SETDESKWALLPAPER);
-             workArea(t);
-         },
+         [&](CTestTray& t) { t.ShellForgets(); t.SendMessage(WM_SETTINGCHANGE, SPI_SETDESKWALLPAPER); workArea(t); },
          "registered shown, with the shell"},
         {"removed", [](CTestTray& t) { t.RemoveIcon(); }, "removed hidden"},
         {"shell restarts while removed", taskbarCreated, "removed hidden"},
     };
+    // clang-format on
     CTestTray tray;
     // As the frame creates it.
     tray.Create(nullptr, WM_APP + 3, "tip", AfxGetApp()->LoadIcon(IDR_MAINFRAME), IDR_TRAYMENU, FALSE);

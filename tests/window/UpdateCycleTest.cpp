@@ -27,33 +27,20 @@ const char kCheckRo[] = "Checking romanian database ...";
 const char kEnDone[] = "English database has been successfully updated";
 const char kRoDone[] = "Romanian database has been successfully updated";
 
+// clang-format off
 const Cycle kCycles[] = {
     // The English list is reloaded: step 7 says so again.
-    {"English updated: the current list reloaded",
-     "house:x\r\nbank:banca\r\n",
-     "CAS\xC3:y\r\n",
-     {kConnect, kCheckEn, kEnDone, kCheckRo, "There is no need to update romanian database", kEnDone, kEnDone,
-      kEnDone},
-     "house:casa\r\nbank:banca\r\n",
-     "cas\xE3:house\r\n",
-     {"bank", "house"}},
-    {"only Romanian updated: no reload",
-     "house:x\r\n",
-     "ap\xE3:water\r\n",
-     {kConnect, kCheckEn, "There is no need to update english database", kCheckRo, kRoDone, kRoDone, kRoDone,
-      kRoDone},
-     "house:casa\r\n",
-     "cas\xE3:house\r\nap\xE3:water\r\n",
-     {"house"}},
+    {"English updated: the current list reloaded", "house:x\r\nbank:banca\r\n", "CAS\xC3:y\r\n",
+     {kConnect, kCheckEn, kEnDone, kCheckRo, "There is no need to update romanian database", kEnDone, kEnDone, kEnDone},
+     "house:casa\r\nbank:banca\r\n", "cas\xE3:house\r\n", {"bank", "house"}},
+    {"only Romanian updated: no reload", "house:x\r\n", "ap\xE3:water\r\n",
+     {kConnect, kCheckEn, "There is no need to update english database", kCheckRo, kRoDone, kRoDone, kRoDone, kRoDone},
+     "house:casa\r\n", "cas\xE3:house\r\nap\xE3:water\r\n", {"house"}},
     // The failure ends the cycle after the English run: no Romanian run.
-    {"unreachable server",
-     nullptr,
-     nullptr,
-     {kConnect, kCheckEn, "~server", "~server"},
-     "house:casa\r\n",
-     "cas\xE3:house\r\n",
-     {"house"}},
+    {"unreachable server", nullptr, nullptr, {kConnect, kCheckEn, "~server", "~server"},
+     "house:casa\r\n", "cas\xE3:house\r\n", {"house"}},
 };
+// clang-format on
 
 }  // namespace
 
@@ -100,7 +87,7 @@ TEST_F(UpdateCycleTest, EachStepSaysWhatItDoesAndOnlyTheCurrentDirectionIsReload
         }
         m_statuses.clear();
         StartWith(cycle.englishUpdate ? server.Host() : LoopbackServer::RefusingHost());
-        m_pFrame->SendMessage(WM_COMMAND, ID_HELP_UPDATE);
+        Command(ID_HELP_UPDATE);
         EXPECT_EQ(CString("Connecting ..."), StatusText()) << cycle.what;
         EXPECT_FALSE(CommandState(ID_HELP_UPDATE).m_bEnabled) << cycle.what;
         EXPECT_FALSE(CommandState(ID_ENGLISH_ROMANIAN).m_bEnabled) << cycle.what;
@@ -141,23 +128,23 @@ TEST_F(UpdateCycleTest, EditsAndTheCycleNeverOverlapAndTheTypedWordSurvivesTheRe
                             TypeText(h, IDC_TRANSLATIONS, "zebr\xE3");
                             ClickButton(h, IDOK);
                         }});
-    m_pFrame->SendMessage(WM_COMMAND, ID_WORD_ADD);
+    Command(ID_WORD_ADD);
     EXPECT_EQ(UpdateStep::kIdle, stepInDialog);
     EXPECT_EQ("house:casa\r\nbank:banca\r\nzebra:zebr\xE3\r\n", ReadDictionary(kEn));
 
     // While the cycle runs, no word command does anything, nor an import,
     // and the display waits too.
-    m_pFrame->SendMessage(WM_COMMAND, ID_HELP_UPDATE);
+    Command(ID_HELP_UPDATE);
     Tick();
     WordBox()->SetFocus();
-    Type("ban");
+    WordBox()->SetWindowText("ban");  // as typed: EN_CHANGE follows
     WordBox()->SendMessage(EM_SETSEL, 3, 3);
     Tick();  // the step drops the pending display
     PumpMessages(400);
     EXPECT_TRUE(Rows(m_pFrame->GetTranslationList()).empty());
     for (UINT nID : {ID_WORD_ADD, ID_WORD_MODIFY, ID_WORD_DELETE, ID_FILE_IMPORT}) {
         m_pFrame->SetMessageText("");
-        m_pFrame->SendMessage(WM_COMMAND, nID);
+        Command(nID);
         EXPECT_EQ(CString("Please wait until update process is done"), StatusText()) << nID;
     }
     RunCycle();

@@ -74,8 +74,7 @@ class LargeDictionaryTest : public ProgramTest {};
 
 TEST_F(LargeDictionaryTest, TranslationsAreThoseOfTheStraightforwardWay) {
     RandomDictionary random(11);
-    WriteDictionary(kEn, random.File(4000));
-    StartProgram();
+    StartProgram(random.File(4000));
     CWnd* pWords = m_pFrame->GetWordList();
     const std::vector<std::string> rows = Rows(pWords);
 
