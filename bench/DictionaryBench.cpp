@@ -21,9 +21,10 @@
 #include "Straightforward.h"
 
 #include "dictionary/DictionaryEdits.h"
-#include "dictionary/DictionaryMerge.h"
 #include "dictionary/DictionaryFormat.h"
 #include "dictionary/DictionaryLoad.h"
+#include "dictionary/DictionaryMerge.h"
+#include "frame/WordListFill.h"
 #include "framework/Controls.h"
 #include "framework/File.h"
 #include "thread/UpdateThread.h"
@@ -176,7 +177,7 @@ int MeasureMemory(LPCSTR pszFile, const std::string& kind, LPCSTR pszResult) {
         dictionary::LoadedLines lines;
         dictionary::WordListIndex index;
         CString strError;
-        if (!LoadDictionaryFile(pszFile, hList, lines, index, strError))
+        if (!LoadDictionaryFile(pszFile, ListBoxFill(hList), lines, index, strError))
             Fail("load");
         nPeak = WorkingSet(true);
         nNow = WorkingSet(false);
@@ -347,7 +348,7 @@ Figures Run(size_t nLines, const std::string& dir, const Panes& panes) {
     f.loadMs = Time([&] {
         CString strError;
         SendMessageA(hWords, WM_SETREDRAW, FALSE, 0);
-        if (!LoadDictionaryFile(dict.c_str(), hWords, lines, index, strError))
+        if (!LoadDictionaryFile(dict.c_str(), ListBoxFill(hWords), lines, index, strError))
             Fail("load");
         SendMessageA(hWords, WM_SETREDRAW, TRUE, 0);
     });

@@ -145,7 +145,7 @@ void TimeFormsAndSuggestions(const std::wstring& folder) {
     dictionary::WordListIndex index;
     CString strError;
     const double dictionaryLoad =
-        Median([&] { LoadDictionaryFile(CFilePath(folder + L"ro.tmp"), nullptr, lines, index, strError); });
+        Median([&] { LoadDictionaryFile(CFilePath(folder + L"ro.tmp"), RowFill(), lines, index, strError); });
     std::vector<std::string_view> headWords;
     for (size_t i = 0; i < lines.Size(); ++i)
         headWords.push_back(lines.HeadWordAt(i));

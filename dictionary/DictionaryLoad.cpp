@@ -85,9 +85,8 @@ int CountDictionaryLines(const CFilePath& path) {
     return nCount;
 }
 
-BOOL LoadDictionaryFile(const CFilePath& path, HWND hList, dictionary::LoadedLines& lines,
-                        dictionary::WordListIndex& index, CString& strError, const FillProgress& onProgress,
-                        const OrderWork& besideRows) {
+BOOL LoadDictionaryFile(const CFilePath& path, const RowFill& fillRows, dictionary::LoadedLines& lines,
+                        dictionary::WordListIndex& index, CString& strError, const OrderWork& besideRows) {
     index.Clear();
     lines.RemoveAll();
     CFile file;
@@ -100,7 +99,7 @@ BOOL LoadDictionaryFile(const CFilePath& path, HWND hList, dictionary::LoadedLin
     try {
         lines.Assign(std::move(bytes), bWhole != FALSE);
         std::vector<uint32_t> lineOfRow;
-        // The word box's index is built while the list box takes the rows.
+        // The word box's index is built while the list takes the rows.
         bool bIndexed = false;
         auto buildIndex = [&](const std::vector<uint32_t>& order) {
             index.Build(lines, order, TextCaseFold(), TextPlainFold());
@@ -108,7 +107,7 @@ BOOL LoadDictionaryFile(const CFilePath& path, HWND hList, dictionary::LoadedLin
                 besideRows(order);
             bIndexed = true;
         };
-        const BOOL bRowsKnown = hList && FillWordList(hList, lines, lineOfRow, onProgress, buildIndex);
+        const BOOL bRowsKnown = fillRows && fillRows(lines, lineOfRow, buildIndex);
         lines.IndexHeadWords();
         if (!bRowsKnown) {
             index.Clear();

@@ -8,7 +8,6 @@
 #include "dictionary/FormsFile.h"
 #include "dictionary/LookupText.h"
 #include "dictionary/TextFold.h"
-#include "dictionary/WordListFill.h"
 #include "frame/MainFrame.h"
 #include "framework/CodePage.h"
 #include "res/resource.h"

@@ -6,6 +6,7 @@
 #include "dictionary/DictionaryPaths.h"
 #include "dictionary/FormsFile.h"
 #include "dictionary/TextFold.h"
+#include "frame/WordListFill.h"
 #include "framework/Controls.h"
 #include "framework/FrameWnd.h"
 #include "framework/StatusBar.h"
@@ -114,8 +115,9 @@ BOOL CTavDoc::LoadDictionary(Direction direction, CString strStatusText) {
                 m_suggestionWords.push_back(m_listLines.HeadWordAt(nLine));
             m_suggestions.Build(m_suggestionWords, TextPlainFold());
         };
-        bLoaded = LoadDictionaryFile(path, m_windows.pWordList ? m_windows.pWordList->m_hWnd : nullptr,
-                                     m_listLines, m_wordIndex, strError, onProgress, besideRows);
+        const HWND hWordList = m_windows.pWordList ? m_windows.pWordList->m_hWnd : nullptr;
+        bLoaded = LoadDictionaryFile(path, ListBoxFill(hWordList, onProgress), m_listLines, m_wordIndex,
+                                     strError, besideRows);
     }  // the progress bar goes, and the status pane shows its idle text again
     if (!bLoaded)
         SetStatusText(strError);

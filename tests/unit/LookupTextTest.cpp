@@ -1,8 +1,6 @@
 #include "dictionary/LookupText.h"
 #include "dictionary/TextFold.h"
 
-#include "dictionary/WordListFill.h"
-
 #include <gtest/gtest.h>
 
 using namespace dictionary;

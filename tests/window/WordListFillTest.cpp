@@ -6,6 +6,7 @@
 #include "dictionary/DictionaryLoad.h"
 #include "dictionary/DictionaryPaths.h"
 #include "frame/ListViews.h"
+#include "frame/WordListFill.h"
 #include "frame/WordSearch.h"
 
 #include <algorithm>
@@ -55,7 +56,7 @@ TEST_F(WordListFill, LeavesTheRowsAddingThemOneByOneWouldAndFindsWhatGoingRowByR
         CString strError;
         WriteBytes(m_dir.File("en.tmp"), random.File(random.Below(n < 60 ? 300 : 2500), n % 3 == 0));
         HWND hList = NewList();
-        LoadDictionaryFile(m_dir.File("en.tmp").c_str(), hList, lines, index, strError);
+        LoadDictionaryFile(m_dir.File("en.tmp").c_str(), ListBoxFill(hList), lines, index, strError);
         const Rows rows = ListRows(hList);
         ASSERT_EQ(AddedOneByOne(lines), rows) << "dictionary " << n;
         ASSERT_EQ(rows.size(), index.RowCount());
