@@ -55,11 +55,6 @@ void CAppearance::Save(TavSettings& settings) const {
     settings.nLook = static_cast<int>(m_theme.Choice());
 }
 
-BOOL CAppearance::OnCmdMsg(UINT nID, int nCode, void* pExtra, void* pHandlerInfo) {
-    return m_textSize.OnCmdMsg(nID, nCode, pExtra, pHandlerInfo) ||
-           m_theme.OnCmdMsg(nID, nCode, pExtra, pHandlerInfo);
-}
-
 void CAppearance::LoadToolbarImages() {
     m_frame.m_wndToolBar.SetNormalImages(IDB_TOOLBAR, kToolbarMaskColor, m_nDpi);
     m_frame.m_wndToolBar.SetDisabledImages(IDB_TOOLBAR_DISABLED, kToolbarMaskColor, m_nDpi);

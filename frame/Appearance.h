@@ -1,12 +1,13 @@
 // CAppearance: a part of the main window (see CFrameWnd::AddPart) that
 // sizes and colours it. The toolbar's images and the fonts follow the
 // monitor's resolution, the text size (CTextSize) and the look (CTheme),
-// which take their own View menu commands through it.
+// whose View menu commands the command table gives them.
 #pragma once
 
 #include "frame/Settings.h"
 #include "frame/TextSize.h"
 #include "frame/Theme.h"
+#include "framework/CmdTarget.h"
 
 class CMainFrame;
 
@@ -19,8 +20,6 @@ public:
     void Apply(const TavSettings& settings);
     // The text size and look, for the next start.
     void Save(TavSettings& settings) const;
-
-    BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, void* pHandlerInfo) override;
 
     DECLARE_MESSAGE_MAP()
 
@@ -42,7 +41,9 @@ private:
     void OnTextSizeChange();
 
     CMainFrame& m_frame;
+    UINT m_nDpi;  // the resolution bars, images and fonts are sized for
+
+public:
     CTextSize m_textSize;
     CTheme m_theme;
-    UINT m_nDpi;  // the resolution bars, images and fonts are sized for
 };

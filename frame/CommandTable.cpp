@@ -89,6 +89,19 @@ const CommandRow* CCommandTable::Rows(int& nCount) {
         {ID_EDIT_SELECT_ALL, [](F f) { f.OnEditSelectAll(); },
          [](Snapshot s) { return s.bFocusInEdit && !s.bFocusAllSelected; }, nullptr, false, false},
 
+        {ID_VIEW_TEXT_LARGER, [](F f) { f.m_appearance.m_textSize.OnLarger(); },
+         [](Snapshot s) { return s.bTextCanGrow; }, nullptr, false, false},
+        {ID_VIEW_TEXT_SMALLER, [](F f) { f.m_appearance.m_textSize.OnSmaller(); },
+         [](Snapshot s) { return s.bTextCanShrink; }, nullptr, false, false},
+        {ID_VIEW_TEXT_NORMAL, [](F f) { f.m_appearance.m_textSize.OnNormal(); },
+         [](Snapshot s) { return !s.bTextNormal; }, nullptr, false, false},
+        {ID_VIEW_LOOK_LIGHT, [](F f) { f.m_appearance.m_theme.OnLight(); }, nullptr,
+         [](Snapshot s) { return s.look == LookChoice::kLight; }, true, false},
+        {ID_VIEW_LOOK_DARK, [](F f) { f.m_appearance.m_theme.OnDark(); }, nullptr,
+         [](Snapshot s) { return s.look == LookChoice::kDark; }, true, false},
+        {ID_VIEW_LOOK_WINDOWS, [](F f) { f.m_appearance.m_theme.OnAsWindows(); }, nullptr,
+         [](Snapshot s) { return s.look == LookChoice::kAsWindows; }, true, false},
+
         {ID_NEXT_PANE, [](F f) { f.m_lookup.OnNextPane(); }, nullptr, nullptr, false, false},
         {ID_PREV_PANE, [](F f) { f.m_lookup.OnPrevPane(); }, nullptr, nullptr, false, false},
         {ID_HELP_CONTENTS, [](F f) { f.OnHelpContents(); }, nullptr, nullptr, false, false},
@@ -174,5 +187,10 @@ CommandSnapshot CCommandTable::TakeSnapshot() const {
     s.bCanGoBack = f.m_history.History().CanGoBack();
     s.bCanGoForward = f.m_history.History().CanGoForward();
     s.bHistoryEmpty = f.m_history.History().IsEmpty();
+    const CTextSize& textSize = f.m_appearance.m_textSize;
+    s.bTextCanGrow = textSize.CanGrow();
+    s.bTextCanShrink = textSize.CanShrink();
+    s.bTextNormal = textSize.Percent() == CTextSize::kNormal;
+    s.look = f.m_appearance.m_theme.Choice();
     return s;
 }

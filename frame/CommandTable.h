@@ -7,6 +7,7 @@
 #pragma once
 
 #include "frame/FrameState.h"
+#include "frame/Theme.h"
 #include "framework/CmdTarget.h"
 
 class CMainFrame;
@@ -36,6 +37,11 @@ struct CommandSnapshot {
     bool bCanGoBack = false;
     bool bCanGoForward = false;
     bool bHistoryEmpty = true;
+    // The text size: a step to go either way, the normal size or not.
+    bool bTextCanGrow = false;
+    bool bTextCanShrink = false;
+    bool bTextNormal = true;
+    LookChoice look = LookChoice::kAsWindows;
 };
 
 struct CommandRow {

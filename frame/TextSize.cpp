@@ -1,18 +1,9 @@
 #include "frame/TextSize.h"
 
-#include "res/resource.h"
+#include <windows.h>
 
 #include <algorithm>
 #include <iterator>
-
-BEGIN_MESSAGE_MAP(CTextSize, CCmdTarget)
-ON_COMMAND(ID_VIEW_TEXT_LARGER, OnLarger)
-ON_COMMAND(ID_VIEW_TEXT_SMALLER, OnSmaller)
-ON_COMMAND(ID_VIEW_TEXT_NORMAL, OnNormal)
-ON_UPDATE_COMMAND_UI(ID_VIEW_TEXT_LARGER, OnUpdateLarger)
-ON_UPDATE_COMMAND_UI(ID_VIEW_TEXT_SMALLER, OnUpdateSmaller)
-ON_UPDATE_COMMAND_UI(ID_VIEW_TEXT_NORMAL, OnUpdateNormal)
-END_MESSAGE_MAP()
 
 namespace {
 
@@ -67,14 +58,10 @@ void CTextSize::OnNormal() {
     SetPercent(kNormal);
 }
 
-void CTextSize::OnUpdateLarger(CCmdUI* pCmdUI) {
-    pCmdUI->Enable(m_nPercent < kSteps[std::size(kSteps) - 1]);
+bool CTextSize::CanGrow() const {
+    return m_nPercent < kSteps[std::size(kSteps) - 1];
 }
 
-void CTextSize::OnUpdateSmaller(CCmdUI* pCmdUI) {
-    pCmdUI->Enable(m_nPercent > kSteps[0]);
-}
-
-void CTextSize::OnUpdateNormal(CCmdUI* pCmdUI) {
-    pCmdUI->Enable(m_nPercent != kNormal);
+bool CTextSize::CanShrink() const {
+    return m_nPercent > kSteps[0];
 }

@@ -1,15 +1,13 @@
 // CTextSize: how large the word box and the lists show their text, as a
 // share of the size the monitor's resolution gives it, in steps from 75 %
-// to 300 %. It takes the View menu's commands and Ctrl with the mouse
+// to 300 %. It carries out the View menu's commands and Ctrl with the mouse
 // wheel, and tells its owner when the size has changed; it is kept in the
 // settings.
 #pragma once
 
-#include "framework/CmdTarget.h"
-
 #include <functional>
 
-class CTextSize : public CCmdTarget {
+class CTextSize {
 public:
     static const int kNormal = 100;
 
@@ -27,15 +25,12 @@ public:
     // Called after every change of the size.
     std::function<void()> m_onChange;
 
-    DECLARE_MESSAGE_MAP()
-
-protected:
+    // The View menu's commands, and whether the first two have a step to go.
     void OnLarger();
     void OnSmaller();
     void OnNormal();
-    void OnUpdateLarger(CCmdUI* pCmdUI);
-    void OnUpdateSmaller(CCmdUI* pCmdUI);
-    void OnUpdateNormal(CCmdUI* pCmdUI);
+    bool CanGrow() const;
+    bool CanShrink() const;
 
 private:
     void MoveBy(int nSteps);

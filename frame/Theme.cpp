@@ -3,15 +3,6 @@
 #include "framework/Palette.h"
 #include "res/resource.h"
 
-BEGIN_MESSAGE_MAP(CTheme, CCmdTarget)
-ON_COMMAND(ID_VIEW_LOOK_LIGHT, OnLight)
-ON_COMMAND(ID_VIEW_LOOK_DARK, OnDark)
-ON_COMMAND(ID_VIEW_LOOK_WINDOWS, OnAsWindows)
-ON_UPDATE_COMMAND_UI(ID_VIEW_LOOK_LIGHT, OnUpdateLook)
-ON_UPDATE_COMMAND_UI(ID_VIEW_LOOK_DARK, OnUpdateLook)
-ON_UPDATE_COMMAND_UI(ID_VIEW_LOOK_WINDOWS, OnUpdateLook)
-END_MESSAGE_MAP()
-
 namespace {
 
 // Every text on its background at a contrast of at least 7:1 (WCAG's
@@ -88,11 +79,4 @@ void CTheme::OnDark() {
 
 void CTheme::OnAsWindows() {
     Choose(LookChoice::kAsWindows);
-}
-
-void CTheme::OnUpdateLook(CCmdUI* pCmdUI) {
-    const UINT nChosen = m_choice == LookChoice::kLight  ? ID_VIEW_LOOK_LIGHT
-                         : m_choice == LookChoice::kDark ? ID_VIEW_LOOK_DARK
-                                                         : ID_VIEW_LOOK_WINDOWS;
-    pCmdUI->SetRadio(pCmdUI->m_nID == nChosen);
 }

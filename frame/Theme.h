@@ -5,13 +5,13 @@
 // the settings; the palette of the windows follows the look.
 #pragma once
 
-#include "framework/CmdTarget.h"
+#include <windows.h>
 
 #include <functional>
 
 enum class LookChoice : int { kLight = 0, kDark = 1, kAsWindows = 2 };
 
-class CTheme : public CCmdTarget {
+class CTheme {
 public:
     // A stored number out of range counts as missing: As Windows.
     void Load(int nStored);
@@ -28,13 +28,10 @@ public:
 
     std::function<void()> m_onChange;
 
-    DECLARE_MESSAGE_MAP()
-
-protected:
+    // The View menu's commands.
     void OnLight();
     void OnDark();
     void OnAsWindows();
-    void OnUpdateLook(CCmdUI* pCmdUI);
 
 private:
     void Choose(LookChoice choice);
