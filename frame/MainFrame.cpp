@@ -1,20 +1,15 @@
 // The main window's creation, layout, showing, closing and destruction, its
-// timers, and the entry points of the update cycle it owns.
+// timers, the keyboard's way between the word box and the lists, and the
+// entry points of the lookup and the update cycle, which its parts carry out.
 #include "frame/MainFrame.h"
 
-#include "frame/HistoryStore.h"
 #include "frame/ListViews.h"
-#include "frame/LookupKey.h"
 #include "frame/StartWithWindows.h"
 #include "frame/TavDoc.h"
 #include "framework/DocTemplate.h"
-#include "framework/Dpi.h"
-#include "framework/MessageGuard.h"
 #include "framework/Module.h"
-#include "framework/Palette.h"
 #include "framework/WinApp.h"
 #include "res/resource.h"
-#include "widgets/ProgressBar.h"
 
 IMPLEMENT_DYNCREATE(CMainFrame, CFrameWnd)
 

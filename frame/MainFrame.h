@@ -26,7 +26,6 @@
 #include "widgets/ImageToolBar.h"
 #include "widgets/SystemTray.h"
 
-#include <memory>
 
 class CTavDoc;
 
