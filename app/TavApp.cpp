@@ -4,7 +4,6 @@
 #include "app/UpdateSchedule.h"
 #include "frame/ListViews.h"
 #include "frame/MainFrame.h"
-#include "frame/StartWithWindows.h"
 #include "frame/TavDoc.h"
 #include "frame/TavView.h"
 #include "framework/DocTemplate.h"
@@ -19,7 +18,6 @@ ON_COMMAND(ID_FILE_OPEN, OnFileOpen)
 ON_COMMAND(ID_ABOUT_APPLICATION, OnAppAbout)
 ON_COMMAND(ID_ABOUT_SYSTEM, OnAboutSystem)
 END_MESSAGE_MAP()
-
 
 CTavApp theApp;
 
@@ -73,7 +71,6 @@ BOOL CTavApp::InitInstance() {
     SetRegistryKey("Ordal");
     m_settings = ReadSettings();
     m_settings.strServerHost = kServerHost;
-    const bool bAutoStart = IsStartedWithWindows(m_pszAppName);
 
     AddDocTemplate(new CSingleDocTemplate(IDR_MAINFRAME, RUNTIME_CLASS(CTavDoc), RUNTIME_CLASS(CMainFrame),
                                           RUNTIME_CLASS(CTavView)));
@@ -82,7 +79,7 @@ BOOL CTavApp::InitInstance() {
     if (!ProcessShellCommand(cmdInfo))
         return FALSE;
 
-    if (bAutoStart && m_settings.bHideWhenMinimized) {
+    if (m_settings.bAutoStart && m_settings.bHideWhenMinimized) {
         if (auto* pFrame = DynamicDowncast<CMainFrame>(m_pMainWnd))
             pFrame->HideInNotificationArea();
     }

@@ -15,13 +15,6 @@ bool NotBusy(Snapshot s) {
     return !s.bUpdateRunning && !s.bImportRunning;
 }
 
-// The selection of an edit control: start and end.
-void GetEditSelection(HWND hEdit, int& nStart, int& nEnd) {
-    DWORD dwSel = static_cast<DWORD>(::SendMessageA(hEdit, EM_GETSEL, 0, 0));
-    nStart = LOWORD(dwSel);
-    nEnd = HIWORD(dwSel);
-}
-
 }  // namespace
 
 const CommandRow* CCommandTable::Rows(int& nCount) {
@@ -161,23 +154,21 @@ CommandSnapshot CCommandTable::TakeSnapshot() const {
     s.bImportRunning = f.m_import.IsRunning() != FALSE;
     CWnd* pWordList = f.GetWordList();
     s.bWordSelected = pWordList && pWordList->SendMessage(LB_GETCURSEL) != LB_ERR;
-    s.bRomanianEnglish = IsRomanianEnglish(m_frame.m_settings.direction);
+    s.bRomanianEnglish = IsRomanianEnglish(f.m_settings.direction);
     CWnd* pWordBox = f.GetShownWordBox();
     s.bWordBarVisible = pWordBox != nullptr;
     s.bWordBoxCanUndo = pWordBox && pWordBox->SendMessage(EM_CANUNDO);
     const HWND hFocus = ::GetFocus();
-    char szClass[6] = {};
-    if (hFocus && ::GetClassNameA(hFocus, szClass, sizeof(szClass)) && lstrcmpiA(szClass, "Edit") == 0) {
-        int nStart = 0, nEnd = 0;
-        GetEditSelection(hFocus, nStart, nEnd);
+    if (IsEditControl(hFocus)) {
+        const DWORD dwSel = static_cast<DWORD>(::SendMessageA(hFocus, EM_GETSEL, 0, 0));
+        const int nStart = LOWORD(dwSel), nEnd = HIWORD(dwSel);
         const int nLength = ::GetWindowTextLengthW(hFocus);
         s.bFocusInEdit = true;
         s.bFocusReadOnly = (::GetWindowLongW(hFocus, GWL_STYLE) & ES_READONLY) != 0;
         s.bFocusHasSelection = nStart != nEnd;
         s.bFocusAllSelected = nLength == 0 || (nStart == 0 && nEnd == nLength);
     }
-    s.bClipboardHasText =
-        ::IsClipboardFormatAvailable(CF_UNICODETEXT) || ::IsClipboardFormatAvailable(CF_TEXT);
+    s.bClipboardHasText = ClipboardHasText();
     s.bAlwaysOnTop = f.m_bAlwaysOnTop != FALSE;
     s.bHideWhenMinimized = f.m_bHideWhenMinimized != FALSE;
     s.bHideWhenClose = f.m_bHideWhenClose != FALSE;

@@ -61,13 +61,12 @@ class CCommandTable : public CCmdTarget {
 public:
     explicit CCommandTable(CMainFrame& frame) : m_frame(frame) {}
 
-    // The row of command nID; null for a command the table does not hold.
-    static const CommandRow* Find(UINT nID);
-
     BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, void* pHandlerInfo) override;
 
 private:
     static const CommandRow* Rows(int& nCount);
+    // The row of command nID; null for a command the table does not hold.
+    static const CommandRow* Find(UINT nID);
     // The one of this pass over the menus and bars; outside one, fresh.
     const CommandSnapshot& CurrentSnapshot();
     CommandSnapshot TakeSnapshot() const;

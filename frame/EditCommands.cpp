@@ -11,15 +11,6 @@
 
 namespace {
 
-// Whether the window is an edit control (class "Edit" in any case).
-BOOL IsEditControl(CWnd* pWnd) {
-    if (!pWnd || !pWnd->m_hWnd)
-        return FALSE;
-    char className[6] = {};
-    GetClassNameA(pWnd->m_hWnd, className, sizeof(className));
-    return lstrcmpiA(className, "Edit") == 0;
-}
-
 CWnd* FocusWindow() {
     return CWnd::FromHandle(::GetFocus());
 }
@@ -47,10 +38,6 @@ std::string AnsiText(const std::wstring& text) {
     if (n > 0)
         WideCharToMultiByte(CP_ACP, 0, text.c_str(), -1, &out[0], n, nullptr, nullptr);
     return out;
-}
-
-BOOL CanPaste() {
-    return IsClipboardFormatAvailable(CF_UNICODETEXT) || IsClipboardFormatAvailable(CF_TEXT);
 }
 
 // Puts a zero-terminated text on the clipboard, owned by hOwner; on
@@ -99,13 +86,13 @@ void CMainFrame::OnEditUndo() {
 
 void CMainFrame::OnEditCut() {
     CWnd* pFocus = FocusWindow();
-    if (IsEditControl(pFocus))
+    if (pFocus && IsEditControl(pFocus->m_hWnd))
         pFocus->SendMessage(WM_CUT);
 }
 
 void CMainFrame::OnEditCopy() {
     CWnd* pFocus = FocusWindow();
-    if (IsEditControl(pFocus)) {
+    if (pFocus && IsEditControl(pFocus->m_hWnd)) {
         pFocus->SendMessage(WM_COPY);
         return;
     }
@@ -129,13 +116,13 @@ void CMainFrame::OnEditCopy() {
 
 void CMainFrame::OnEditPaste() {
     CWnd* pFocus = FocusWindow();
-    if (IsEditControl(pFocus) && CanPaste())
+    if (pFocus && IsEditControl(pFocus->m_hWnd) && ClipboardHasText())
         pFocus->SendMessage(WM_PASTE);
 }
 
 void CMainFrame::OnEditSelectAll() {
     CWnd* pFocus = FocusWindow();
-    if (!IsEditControl(pFocus))
+    if (!pFocus || !IsEditControl(pFocus->m_hWnd))
         return;
     pFocus->SendMessage(EM_SETSEL, 0, -1);
     pFocus->SendMessage(EM_SCROLLCARET);

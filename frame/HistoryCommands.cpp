@@ -57,6 +57,5 @@ void CHistoryCommands::ShowEntry(const LookedUpWord& entry) {
 void CHistoryCommands::OnClearHistory() {
     m_history.Clear();
     m_frame.KillTimer(ID_TIMER_HISTORY);
-    // Gone at once, not only when the window closes.
-    SaveHistory(m_history);
+    Save();  // gone at once, not only when the window closes
 }

@@ -4,11 +4,9 @@
 #include "frame/MainFrame.h"
 
 #include "frame/ListViews.h"
-#include "frame/StartWithWindows.h"
 #include "frame/TavDoc.h"
 #include "framework/DocTemplate.h"
 #include "framework/Module.h"
-#include "framework/WinApp.h"
 #include "res/resource.h"
 
 IMPLEMENT_DYNCREATE(CMainFrame, CFrameWnd)
@@ -149,10 +147,8 @@ int CMainFrame::OnCreate(LPCREATESTRUCT lpcs) {
 
     LoadBarState("BarState");
 
-    // An option holding anything but 0 or 1 is taken as missing: shown
-    // checked, it would not act (the window hides only for exactly 1).
-    // Checked when Windows really starts Tav, whatever the setting says.
-    m_bAutoStart = IsStartedWithWindows(AfxGetApp()->m_pszAppName) ? TRUE : FALSE;
+    // The options as the settings were read (see TavSettings).
+    m_bAutoStart = m_settings.bAutoStart;
     m_bHideWhenMinimized = m_settings.bHideWhenMinimized;
     m_bAlwaysOnTop = m_settings.bAlwaysOnTop;
     m_bHideWhenClose = m_settings.bHideWhenClose;

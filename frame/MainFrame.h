@@ -26,7 +26,6 @@
 #include "widgets/ImageToolBar.h"
 #include "widgets/SystemTray.h"
 
-
 class CTavDoc;
 
 // The main window's class name: the one identity of a running instance.

@@ -1,5 +1,6 @@
 #include "frame/Settings.h"
 
+#include "frame/StartWithWindows.h"
 #include "framework/WinApp.h"
 
 #include <cstring>
@@ -30,7 +31,7 @@ TavSettings ReadSettings() {
     s.bHideWhenClose = ReadFlag("HideWhenClose");
     s.escape = static_cast<EscapeFunction>(ReadInt("EscapeFunction", static_cast<int>(s.escape)));
     s.bLookupKey = ReadInt("LookupKey", 1) != 0;
-    s.bAutoStart = ReadFlag("AutoStart");
+    s.bAutoStart = IsStartedWithWindows(AfxGetApp()->m_pszAppName) ? TRUE : FALSE;
     s.nTextSize = ReadInt("TextSize", s.nTextSize);
     s.nLook = ReadInt("Look", s.nLook);
     LPBYTE pData = nullptr;

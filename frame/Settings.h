@@ -17,14 +17,15 @@ struct TavSettings {
     // The direction the user works in ("EnRo": 0 English -> Romanian).
     Direction direction = Direction::kEnglishRomanian;
     // Options. A flag counts only when stored as 1: any other number, like
-    // a value of another type, is taken as missing.
+    // a value of another type, is taken as missing (shown checked, it would
+    // not act: the window hides only for exactly 1).
     BOOL bAlwaysOnTop = FALSE;
     BOOL bHideWhenMinimized = FALSE;
     BOOL bHideWhenClose = FALSE;
     EscapeFunction escape = EscapeFunction::kResetWord;  // kept as read
     BOOL bLookupKey = TRUE;                              // on unless stored as 0
-    // Whether Windows starts the program is its Run key's to say; the
-    // setting ("AutoStart") only records it.
+    // Whether Windows starts the program: read from its Run key, which
+    // alone says so; the setting ("AutoStart") only records it.
     BOOL bAutoStart = FALSE;
     int nTextSize = 100;  // percent; the text size checks it
     int nLook = 2;        // the look's choice; the look checks it

@@ -7,6 +7,15 @@ IMPLEMENT_DYNAMIC(CStatic, CWnd)
 IMPLEMENT_DYNAMIC(CProgressCtrl, CWnd)
 IMPLEMENT_DYNAMIC(CToolTipCtrl, CWnd)
 
+bool IsEditControl(HWND hWnd) {
+    char szClass[6] = {};
+    return hWnd && ::GetClassNameA(hWnd, szClass, sizeof(szClass)) && lstrcmpiA(szClass, "Edit") == 0;
+}
+
+bool ClipboardHasText() {
+    return ::IsClipboardFormatAvailable(CF_UNICODETEXT) || ::IsClipboardFormatAvailable(CF_TEXT);
+}
+
 void CListBox::GetText(int nIndex, CString& rString) const {
     int nLength = GetTextLen(nIndex);
     if (nLength < 0) {

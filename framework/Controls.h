@@ -7,6 +7,11 @@
 
 #include <commctrl.h>
 
+// Whether hWnd is an edit control (class "Edit" in any case).
+bool IsEditControl(HWND hWnd);
+// Whether the clipboard holds text an edit control can paste.
+bool ClipboardHasText();
+
 class CListBox : public CWnd {
     DECLARE_DYNAMIC(CListBox)
 public:
