@@ -176,8 +176,7 @@ int MeasureMemory(LPCSTR pszFile, const std::string& kind, LPCSTR pszResult) {
     if (kind == "program") {
         dictionary::LoadedLines lines;
         dictionary::WordListIndex index;
-        CString strError;
-        if (!LoadDictionaryFile(pszFile, ListBoxFill(hList), lines, index, strError))
+        if (LoadDictionaryFile(pszFile, ListBoxFill(hList), lines, index).Failed())
             Fail("load");
         nPeak = WorkingSet(true);
         nNow = WorkingSet(false);
@@ -346,9 +345,8 @@ Figures Run(size_t nLines, const std::string& dir, const Panes& panes) {
     dictionary::LoadedLines lines;
     dictionary::WordListIndex index;
     f.loadMs = Time([&] {
-        CString strError;
         SendMessageA(hWords, WM_SETREDRAW, FALSE, 0);
-        if (!LoadDictionaryFile(dict.c_str(), ListBoxFill(hWords), lines, index, strError))
+        if (LoadDictionaryFile(dict.c_str(), ListBoxFill(hWords), lines, index).Failed())
             Fail("load");
         SendMessageA(hWords, WM_SETREDRAW, TRUE, 0);
     });
@@ -434,7 +432,6 @@ Figures Run(size_t nLines, const std::string& dir, const Panes& panes) {
 
     // Adding, changing and deleting a word, each on a fresh copy.
     const CString strMiddle(std::string(dictionary::HeadWord(generated[nLines / 2])).c_str());
-    CString strError;
     auto timeEdit = [&](auto plainEdit, auto edit, double& plainMs, double& ms) {
         plainMs = MedianOfThree([&] {
             CopySettled(dict, other);
@@ -446,24 +443,23 @@ Figures Run(size_t nLines, const std::string& dir, const Panes& panes) {
         ms = MedianOfThree([&] {
             CopySettled(dict, copy);
             return Time([&] {
-                if (!edit(copy.c_str()))
-                    Fail(strError);
+                const COutcome outcome = edit(copy.c_str());
+                if (outcome.Failed())
+                    Fail(outcome.GetText());
             });
         });
         return ReadFileBytes(other) == ReadFileBytes(copy);
     };
     timeEdit([&](LPCSTR path) { return AppendAtEnd(path, "bench", "banc|banc\xE3"); },
-             [&](LPCSTR path) { return AppendEntry(path, "bench", "banc|banc\xE3", strError); }, f.addPlainMs,
-             f.addMs);
+             [&](LPCSTR path) { return AppendEntry(path, "bench", "banc|banc\xE3"); }, f.addPlainMs, f.addMs);
     const CString strNew("nou|alt");
     const bool bSameModify =
         timeEdit([&](LPCSTR path) { return RewriteLineByLine(path, temp.c_str(), strMiddle, &strNew); },
-                 [&](LPCSTR path) { return ReplaceEntry(path, temp.c_str(), strMiddle, strNew, strError); },
+                 [&](LPCSTR path) { return ReplaceEntry(path, temp.c_str(), strMiddle, strNew); },
                  f.modifyPlainMs, f.modifyMs);
-    const bool bSameDelete =
-        timeEdit([&](LPCSTR path) { return RewriteLineByLine(path, temp.c_str(), strMiddle, nullptr); },
-                 [&](LPCSTR path) { return RemoveEntry(path, temp.c_str(), strMiddle, strError); },
-                 f.deletePlainMs, f.deleteMs);
+    const bool bSameDelete = timeEdit(
+        [&](LPCSTR path) { return RewriteLineByLine(path, temp.c_str(), strMiddle, nullptr); },
+        [&](LPCSTR path) { return RemoveEntry(path, temp.c_str(), strMiddle); }, f.deletePlainMs, f.deleteMs);
 
     // Merging updates: the program's merge whole, the rescan on a sample.
     const size_t nSample = nLines >= 1000000 ? 10 : (nLines >= 200000 ? 40 : 200);
@@ -471,18 +467,18 @@ Figures Run(size_t nLines, const std::string& dir, const Panes& panes) {
         const CStringArray arrUpdate = DictionaryGenerator::MakeUpdate(generated, nUpdate, 77);
         CopySettled(dict, copy);
         const double ms = Time([&] {
-            const MergeOutcome outcome = MergeIntoDictionary(copy.c_str(), arrUpdate, strError);
-            if (outcome == MergeOutcome::kCannotOpen || outcome == MergeOutcome::kFailed)
-                Fail(strError);
+            const MergeResult merged = MergeIntoDictionary(copy.c_str(), arrUpdate);
+            if (merged.GetKind() == MergeOutcome::kCannotOpen || merged.GetKind() == MergeOutcome::kFailed)
+                Fail(merged.GetText());
         });
         CStringArray arrSample;
         for (size_t i = 0; i < nSample; ++i)
             arrSample.Add(arrUpdate[static_cast<INT_PTR>(i)]);
         CopySettled(dict, other);
         const double sampleMs = Time([&] {
-            const MergeOutcome outcome = RescanMerge(other.c_str(), arrSample, strError);
-            if (outcome == MergeOutcome::kCannotOpen || outcome == MergeOutcome::kFailed)
-                Fail(strError);
+            const MergeResult merged = RescanMerge(other.c_str(), arrSample);
+            if (merged.GetKind() == MergeOutcome::kCannotOpen || merged.GetKind() == MergeOutcome::kFailed)
+                Fail(merged.GetText());
         });
         (nUpdate == 10000 ? f.merge10Ms : f.merge100Ms) = ms;
         (nUpdate == 10000 ? f.merge10PlainMs : f.merge100PlainMs) =

@@ -143,9 +143,8 @@ void TimeFormsAndSuggestions(const std::wstring& folder) {
     WriteFileBytes(folder + L"ro.tmp", dictionaryBytes);
     dictionary::LoadedLines lines;
     dictionary::WordListIndex index;
-    CString strError;
     const double dictionaryLoad =
-        Median([&] { LoadDictionaryFile(CFilePath(folder + L"ro.tmp"), RowFill(), lines, index, strError); });
+        Median([&] { (void)LoadDictionaryFile(CFilePath(folder + L"ro.tmp"), RowFill(), lines, index); });
     std::vector<std::string_view> headWords;
     for (size_t i = 0; i < lines.Size(); ++i)
         headWords.push_back(lines.HeadWordAt(i));
@@ -154,7 +153,7 @@ void TimeFormsAndSuggestions(const std::wstring& folder) {
     const std::string formsBytes = FormsFile(headWords, nForms);
     WriteFileBytes(folder + L"ro.forms", formsBytes);
     dictionary::WordForms forms;
-    const double formsLoad = Median([&] { LoadWordForms(CFilePath(folder + L"ro.forms"), forms, strError); });
+    const double formsLoad = Median([&] { (void)LoadWordForms(CFilePath(folder + L"ro.forms"), forms); });
     std::printf("load of %zu lines (no list box): %.0f ms; of %zu forms (%.1f MB): %.0f ms (%.0f %%)\n",
                 lines.Size(), dictionaryLoad, forms.Size(), formsBytes.size() / 1e6, formsLoad,
                 100 * formsLoad / dictionaryLoad);
@@ -234,8 +233,8 @@ int TimeImport(const std::wstring& folder) {
         std::printf("import of %llu entries and %llu forms (.syn %.1f MB), %s: %.0f ms (%s)\n",
                     static_cast<unsigned long long>(generated.info.wordcount),
                     static_cast<unsigned long long>(generated.info.synwordcount), generated.syn.size() / 1e6,
-                    what, ms, static_cast<LPCSTR>(result.strText));
-        bMerged = bMerged && result.bMerged;
+                    what, ms, static_cast<LPCSTR>(result.end.GetText()));
+        bMerged = bMerged && result.end.GetKind() == ImportEnd::kMerged;
     }
     return bMerged ? 0 : 1;
 }

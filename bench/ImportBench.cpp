@@ -54,11 +54,11 @@ int ImportFromFiles(const GeneratedStarDict& generated, const std::string& compr
     std::printf(
         "import of %zu entries from .ifo, .idx and .dict.dz into 2,500 words: best %.0f ms, median %.0f ms"
         " (%s)\n",
-        entries.size(), times.front(), times[times.size() / 2], static_cast<LPCSTR>(result.strText));
+        entries.size(), times.front(), times[times.size() / 2], static_cast<LPCSTR>(result.end.GetText()));
     for (const wchar_t* name : {L"big.ifo", L"big.idx", L"big.dict.dz", L"en.tmp"})
         ::DeleteFileW((folder + name).c_str());
     ::RemoveDirectoryW(folder.c_str());
-    return result.bMerged ? 0 : 1;
+    return result.end.GetKind() == ImportEnd::kMerged ? 0 : 1;
 }
 
 }  // namespace

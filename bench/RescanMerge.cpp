@@ -15,7 +15,7 @@ CString KeyOf(const CString& strLine) {
 
 }  // namespace
 
-MergeOutcome RescanMerge(const CFilePath& dictionaryPath, const CStringArray& arrLines, CString& strError) {
+MergeResult RescanMerge(const CFilePath& dictionaryPath, const CStringArray& arrLines) {
     CStdioFile file;
     if (!file.Open(dictionaryPath, CFile::modeReadWrite | CFile::shareExclusive | CFile::typeText))
         return MergeOutcome::kCannotOpen;
@@ -42,9 +42,7 @@ MergeOutcome RescanMerge(const CFilePath& dictionaryPath, const CStringArray& ar
         }
         file.Close();
     } catch (CException* e) {
-        strError = e->GetErrorText();
-        e->Delete();
-        return MergeOutcome::kFailed;
+        return MergeResult(MergeOutcome::kFailed, AfxTakeErrorText(e));
     }
     return bAppended ? MergeOutcome::kAppended : MergeOutcome::kNothingNew;
 }

@@ -14,4 +14,4 @@
 // Head words are compared as the program compares them (CString::MakeUpper
 // on both sides); a missing final line end is supplied before the first
 // append, as every append does.
-MergeOutcome RescanMerge(const CFilePath& dictionaryPath, const CStringArray& arrLines, CString& strError);
+MergeResult RescanMerge(const CFilePath& dictionaryPath, const CStringArray& arrLines);

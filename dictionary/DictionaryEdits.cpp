@@ -5,6 +5,7 @@
 #include "dictionary/FileRewriter.h"
 #include "dictionary/ScratchFile.h"
 #include "framework/File.h"
+#include "framework/Outcome.h"
 
 #include <algorithm>
 #include <cstring>
@@ -55,39 +56,32 @@ AppendPlan PlanAppend(CFile& file) {
 // the file no longer holds (changed by someone else since it was loaded)
 // leaves the file as it is and says so, instead of reporting a change it did
 // not make; a deletion of such a word has what it asked for.
-BOOL RewriteDictionary(const CFilePath& dictionaryPath, const CFilePath& tempPath, const CString& strWord,
-                       dictionary::EntryRewriter rewriter, bool bNeedsWord, LPCSTR pszOpenFailure,
-                       CString& strError) {
+COutcome RewriteDictionary(const CFilePath& dictionaryPath, const CFilePath& tempPath, const CString& strWord,
+                           dictionary::EntryRewriter rewriter, bool bNeedsWord, LPCSTR pszOpenFailure) {
     CFile source;
-    if (!OpenDictionary(source, dictionaryPath)) {
-        strError = pszOpenFailure;
-        return FALSE;
-    }
+    if (!OpenDictionary(source, dictionaryPath))
+        return COutcome::Failure(pszOpenFailure);
     bool bFound = false;
-    const BOOL bDone = AfxTryWithErrorText(
-        [&] {
-            CScratchFile target(tempPath);
-            dictionary::FileRewriter fileRewriter(std::move(rewriter));
-            std::vector<char> chunk(kChunkSize);
-            for (;;) {
-                const UINT nRead = source.Read(chunk.data(), kChunkSize);
-                if (nRead == 0)
-                    break;
-                const std::string_view out = fileRewriter.Feed(chunk.data(), nRead);
-                target.Write(out.data(), out.size());
-            }
-            const std::string_view out = fileRewriter.Finish();
+    COutcome outcome = AfxTryOutcome([&] {
+        CScratchFile target(tempPath);
+        dictionary::FileRewriter fileRewriter(std::move(rewriter));
+        std::vector<char> chunk(kChunkSize);
+        for (;;) {
+            const UINT nRead = source.Read(chunk.data(), kChunkSize);
+            if (nRead == 0)
+                break;
+            const std::string_view out = fileRewriter.Feed(chunk.data(), nRead);
             target.Write(out.data(), out.size());
-            bFound = !bNeedsWord || fileRewriter.Rewriter().Matched() > 0;
-            if (bFound)
-                target.Replace(source, dictionaryPath);
-        },
-        strError);
-    if (bDone && !bFound) {
-        strError = "\"" + strWord + "\" is no longer in the dictionary; nothing was changed";
-        return FALSE;
-    }
-    return bDone;
+        }
+        const std::string_view out = fileRewriter.Finish();
+        target.Write(out.data(), out.size());
+        bFound = !bNeedsWord || fileRewriter.Rewriter().Matched() > 0;
+        if (bFound)
+            target.Replace(source, dictionaryPath);
+    });
+    if (outcome.Succeeded() && !bFound)
+        return COutcome::Failure("\"" + strWord + "\" is no longer in the dictionary; nothing was changed");
+    return outcome;
 }
 
 }  // namespace
@@ -166,36 +160,31 @@ void AppendInPlace(CFile& file, const std::string& text) {
     }
 }
 
-BOOL AppendEntry(const CFilePath& dictionaryPath, const CString& strWord, const CString& strTranslations,
-                 CString& strError, bool bBeforeEndMark) {
+COutcome AppendEntry(const CFilePath& dictionaryPath, const CString& strWord, const CString& strTranslations,
+                     bool bBeforeEndMark) {
     CFile file;
-    if (!OpenDictionary(file, dictionaryPath)) {
-        strError = kCannotOpenForAddition;
-        return FALSE;
-    }
-    return AfxTryWithErrorText(
-        [&] {
-            const std::string line = dictionary::MakeLine(strWord.Str(), strTranslations.Str()) + "\r\n";
-            if (bBeforeEndMark) {
-                AppendThroughScratch(file, dictionaryPath, line);
-            } else {
-                AppendInPlace(file, line);
-                file.Close();
-            }
-        },
-        strError);
+    if (!OpenDictionary(file, dictionaryPath))
+        return COutcome::Failure(kCannotOpenForAddition);
+    return AfxTryOutcome([&] {
+        const std::string line = dictionary::MakeLine(strWord.Str(), strTranslations.Str()) + "\r\n";
+        if (bBeforeEndMark) {
+            AppendThroughScratch(file, dictionaryPath, line);
+        } else {
+            AppendInPlace(file, line);
+            file.Close();
+        }
+    });
 }
 
-BOOL ReplaceEntry(const CFilePath& dictionaryPath, const CFilePath& tempPath, const CString& strWord,
-                  const CString& strTranslations, CString& strError) {
+COutcome ReplaceEntry(const CFilePath& dictionaryPath, const CFilePath& tempPath, const CString& strWord,
+                      const CString& strTranslations) {
     return RewriteDictionary(dictionaryPath, tempPath, strWord,
                              dictionary::EntryRewriter::Modify(
                                  strWord.Str(), dictionary::MakeLine(strWord.Str(), strTranslations.Str())),
-                             true, kCannotOpenForModification, strError);
+                             true, kCannotOpenForModification);
 }
 
-BOOL RemoveEntry(const CFilePath& dictionaryPath, const CFilePath& tempPath, const CString& strWord,
-                 CString& strError) {
-    return RewriteDictionary(dictionaryPath, tempPath, strWord, dictionary::EntryRewriter::Delete(strWord.Str()),
-                             false, kCannotOpenForDeletion, strError);
+COutcome RemoveEntry(const CFilePath& dictionaryPath, const CFilePath& tempPath, const CString& strWord) {
+    return RewriteDictionary(dictionaryPath, tempPath, strWord,
+                             dictionary::EntryRewriter::Delete(strWord.Str()), false, kCannotOpenForDeletion);
 }

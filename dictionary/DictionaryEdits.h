@@ -1,6 +1,6 @@
-// The file work of the three dictionary edits. Each returns TRUE when the
-// file now holds what was asked; on FALSE nothing was finished and
-// strError holds the text for the status bar.
+// The file work of the three dictionary edits. Each one's outcome succeeds
+// when the file now holds what was asked; when it fails, nothing was
+// finished and its text is for the status bar.
 //
 // The user always has a complete dictionary file. A change or a deletion
 // writes the new content to the scratch file and then puts it in the
@@ -13,6 +13,7 @@
 #pragma once
 
 #include "framework/File.h"
+#include "framework/Outcome.h"
 #include "framework/String.h"
 
 #include <string>
@@ -41,18 +42,17 @@ void AppendInPlace(CFile& file, const std::string& text);
 // end gets one first, so the new entry never joins onto it. bBeforeEndMark:
 // the file has text after an end-of-text mark, so the entry goes in through
 // the scratch file, before the mark, where it is read.
-BOOL AppendEntry(const CFilePath& dictionaryPath, const CString& strWord, const CString& strTranslations,
-                 CString& strError, bool bBeforeEndMark = false);
+COutcome AppendEntry(const CFilePath& dictionaryPath, const CString& strWord, const CString& strTranslations,
+                     bool bBeforeEndMark = false);
 
 // The first line whose head word is strWord becomes word ":" translations;
 // later lines with that head word are dropped. A file without such a line
-// stays as it is, and the result is FALSE.
-BOOL ReplaceEntry(const CFilePath& dictionaryPath, const CFilePath& tempPath, const CString& strWord,
-                  const CString& strTranslations, CString& strError);
+// stays as it is, and the outcome is a failure.
+COutcome ReplaceEntry(const CFilePath& dictionaryPath, const CFilePath& tempPath, const CString& strWord,
+                      const CString& strTranslations);
 
 // Drops every line whose head word is strWord.
-BOOL RemoveEntry(const CFilePath& dictionaryPath, const CFilePath& tempPath, const CString& strWord,
-                 CString& strError);
+COutcome RemoveEntry(const CFilePath& dictionaryPath, const CFilePath& tempPath, const CString& strWord);
 
 // Status texts of the edits when the dictionary file cannot be opened.
 extern const char kCannotOpenForAddition[];

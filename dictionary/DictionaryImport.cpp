@@ -47,22 +47,18 @@ CString NameOf(const CFilePath& path) {
     return CFilePath(slash == std::wstring::npos ? wide : wide.substr(slash + 1)).ForDisplay();
 }
 
-// Reads a whole file. False, with the reason, when it does not open, is
+// Reads a whole file. A failure, with the reason, when it does not open, is
 // too large or cannot be read.
-bool ReadSource(const CFilePath& path, std::string& bytes, CString& strError) {
+COutcome ReadSource(const CFilePath& path, std::string& bytes) {
     CFile file;
-    if (!file.Open(path, CFile::modeRead | CFile::shareDenyWrite | CFile::typeBinary)) {
-        strError = "Can not open " + NameOf(path);
-        return false;
-    }
-    if (file.GetLength() > kMaxSourceSize) {
-        strError = NameOf(path) + " is larger than 1 GB";
-        return false;
-    }
-    if (ReadWholeFile(file, bytes, strError))
-        return true;
-    strError = NameOf(path) + ": " + strError;
-    return false;
+    if (!file.Open(path, CFile::modeRead | CFile::shareDenyWrite | CFile::typeBinary))
+        return COutcome::Failure("Can not open " + NameOf(path));
+    if (file.GetLength() > kMaxSourceSize)
+        return COutcome::Failure(NameOf(path) + " is larger than 1 GB");
+    const COutcome read = ReadWholeFile(file, bytes);
+    if (read.Failed())
+        return COutcome::Failure(NameOf(path) + ": " + read.GetText());
+    return read;
 }
 
 // The first of the sibling files that exists, or an empty path.
@@ -82,72 +78,68 @@ CString MessageText(const std::string& utf8) {
     return CString(text);
 }
 
-bool Gunzipped(const CFilePath& path, std::string& bytes, CString& strError) {
+// A reader's failure in the file at path.
+COutcome ReadingFailure(const CFilePath& path, const std::string& error) {
+    return COutcome::Failure(NameOf(path) + ": " + MessageText(error));
+}
+
+COutcome Gunzipped(const CFilePath& path, std::string& bytes) {
     std::string inflated;
     std::string error;
-    if (!dictionary::Gunzip(bytes, inflated, error)) {
-        strError = NameOf(path) + ": " + MessageText(error);
-        return false;
-    }
+    if (!dictionary::Gunzip(bytes, inflated, error))
+        return ReadingFailure(path, error);
     bytes.swap(inflated);
-    return true;
+    return COutcome();
 }
 
 // Reads a StarDict dictionary whose .ifo is source, with its forms when it
 // has a .syn (bForms).
-bool ReadStarDictFiles(const CFilePath& source, std::vector<dictionary::ImportEntry>& entries,
-                       std::vector<dictionary::StarDictForm>& forms, bool& bForms, CString& strError,
-                       const ImportProgress& onProgress) {
+COutcome ReadStarDictFiles(const CFilePath& source, std::vector<dictionary::ImportEntry>& entries,
+                           std::vector<dictionary::StarDictForm>& forms, bool& bForms,
+                           const ImportProgress& onProgress) {
     std::string ifo;
-    if (!ReadSource(source, ifo, strError))
-        return false;
+    COutcome outcome = ReadSource(source, ifo);
+    if (outcome.Failed())
+        return outcome;
     dictionary::StarDictInfo info;
     std::string error;
-    if (!dictionary::ParseStarDictInfo(ifo, info, error)) {
-        strError = NameOf(source) + ": " + MessageText(error);
-        return false;
-    }
+    if (!dictionary::ParseStarDictInfo(ifo, info, error))
+        return ReadingFailure(source, error);
     const std::wstring base = source.Wide().substr(0, source.Wide().size() - 4);
     const CFilePath idxPath = FirstExisting(base, {".idx", ".idx.gz"});
     const CFilePath dictPath = FirstExisting(base, {".dict", ".dict.dz"});
-    if (idxPath.IsEmpty() || dictPath.IsEmpty()) {
-        strError = "The " + CString(idxPath.IsEmpty() ? ".idx" : ".dict") + " file of " + NameOf(source) +
-                   " is missing";
-        return false;
-    }
+    if (idxPath.IsEmpty() || dictPath.IsEmpty())
+        return COutcome::Failure("The " + CString(idxPath.IsEmpty() ? ".idx" : ".dict") + " file of " +
+                                 NameOf(source) + " is missing");
     std::string idx;
     std::string dict;
-    if (!ReadSource(idxPath, idx, strError) || !ReadSource(dictPath, dict, strError))
-        return false;
-    if (EndsWith(idxPath.Wide(), L".gz") && !Gunzipped(idxPath, idx, strError))
-        return false;
+    if ((outcome = ReadSource(idxPath, idx)).Failed() || (outcome = ReadSource(dictPath, dict)).Failed())
+        return outcome;
+    if (EndsWith(idxPath.Wide(), L".gz") && (outcome = Gunzipped(idxPath, idx)).Failed())
+        return outcome;
     if (onProgress)
         onProgress(10);
-    if (EndsWith(dictPath.Wide(), L".dz") && !Gunzipped(dictPath, dict, strError))
-        return false;
+    if (EndsWith(dictPath.Wide(), L".dz") && (outcome = Gunzipped(dictPath, dict)).Failed())
+        return outcome;
     if (onProgress)
         onProgress(30);
     auto progress = [&onProgress](size_t nDone, size_t nTotal) {
         if (onProgress && nTotal > 0)
             onProgress(30 + static_cast<int>(40 * nDone / nTotal));
     };
-    if (!dictionary::ReadStarDict(info, idx, dict, entries, error, progress)) {
-        strError = NameOf(source) + ": " + MessageText(error);
-        return false;
-    }
+    if (!dictionary::ReadStarDict(info, idx, dict, entries, error, progress))
+        return ReadingFailure(source, error);
     const CFilePath synPath = FirstExisting(base, {".syn", ".syn.dz"});
     bForms = !synPath.IsEmpty();
     if (!bForms)
-        return true;
+        return outcome;
     std::string syn;
-    if (!ReadSource(synPath, syn, strError) ||
-        (EndsWith(synPath.Wide(), L".dz") && !Gunzipped(synPath, syn, strError)))
-        return false;
-    if (!dictionary::ReadStarDictSyn(info, idx, syn, forms, error)) {
-        strError = NameOf(source) + ": " + MessageText(error);
-        return false;
-    }
-    return true;
+    if ((outcome = ReadSource(synPath, syn)).Failed() ||
+        (EndsWith(synPath.Wide(), L".dz") && (outcome = Gunzipped(synPath, syn)).Failed()))
+        return outcome;
+    if (!dictionary::ReadStarDictSyn(info, idx, syn, forms, error))
+        return ReadingFailure(source, error);
+    return outcome;
 }
 
 // The forms in Windows-1250 whose form and head word Tav can hold and whose
@@ -216,8 +208,8 @@ void JoinRepeatedWords(std::vector<dictionary::ImportEntry>& entries) {
 
 // The lines of a file in Tav's own format, judged as an update's download
 // is: a page, or a line that is no dictionary line, refuses the file.
-bool TavTextLines(const CFilePath& source, std::string& bytes, std::vector<std::string>& lines,
-                  CString& strError, const ImportProgress& onProgress) {
+COutcome TavTextLines(const CFilePath& source, std::string& bytes, std::vector<std::string>& lines,
+                      const ImportProgress& onProgress) {
     const size_t nEnd = bytes.find('\x1A');
     if (nEnd != std::string::npos)
         bytes.resize(nEnd);  // where a reader of the file stops
@@ -237,8 +229,8 @@ bool TavTextLines(const CFilePath& source, std::string& bytes, std::vector<std::
     }
     splitter.Finish(add);
     if (!bDictionary)
-        strError = NameOf(source) + " is not a dictionary file";
-    return bDictionary;
+        return COutcome::Failure(NameOf(source) + " is not a dictionary file");
+    return COutcome();
 }
 
 // Reads tab-separated text a piece of whole lines at a time, reporting
@@ -280,49 +272,48 @@ CString Summary(const ImportResult& result) {
     return strText;
 }
 
-// Reads the entries of source as dictionary lines (Windows-1250); the
-// reason in result.strText when the file cannot be read. FALSE on a file
-// error or when memory runs out.
-BOOL ReadEntryLines(const CFilePath& source, const ImportProgress& onProgress,
-                    std::vector<std::string>& lines, std::vector<dictionary::WordForm>& forms,
-                    ImportResult& result) {
-    return AfxTryWithErrorText(
-        [&] {
-            const ImportKind kind = ImportKindOf(source);
-            if (kind == ImportKind::kTavText) {
-                std::string bytes;
-                if (!ReadSource(source, bytes, result.strText) ||
-                    !TavTextLines(source, bytes, lines, result.strText, onProgress))
-                    lines.clear();
+// Reads the entries of source as dictionary lines (Windows-1250). A
+// failure, with the reason, when the file cannot be read or memory runs out.
+COutcome ReadEntryLines(const CFilePath& source, const ImportProgress& onProgress,
+                        std::vector<std::string>& lines, std::vector<dictionary::WordForm>& forms,
+                        ImportResult& result) {
+    COutcome reading;
+    const COutcome outcome = AfxTryOutcome([&] {
+        const ImportKind kind = ImportKindOf(source);
+        if (kind == ImportKind::kTavText) {
+            std::string bytes;
+            if ((reading = ReadSource(source, bytes)).Failed() ||
+                (reading = TavTextLines(source, bytes, lines, onProgress)).Failed())
+                lines.clear();
+            return;
+        }
+        std::vector<dictionary::ImportEntry> entries;
+        std::vector<dictionary::StarDictForm> read;
+        if (kind == ImportKind::kStarDict) {
+            if ((reading = ReadStarDictFiles(source, entries, read, result.bForms, onProgress)).Failed())
                 return;
-            }
-            std::vector<dictionary::ImportEntry> entries;
-            std::vector<dictionary::StarDictForm> read;
-            if (kind == ImportKind::kStarDict) {
-                if (!ReadStarDictFiles(source, entries, read, result.bForms, result.strText, onProgress))
-                    return;
-            } else {
-                std::string bytes;
-                if (!ReadSource(source, bytes, result.strText))
-                    return;
-                ReadTabTextInPieces(bytes, entries, result.nSkipped, onProgress);
-            }
-            if (onProgress)
-                onProgress(70);
-            JoinRepeatedWords(entries);
-            lines.reserve(entries.size());
-            std::string line;
-            for (size_t i = 0; i < entries.size(); ++i) {
-                if (EntryLine(entries[i], line))
-                    lines.push_back(line);
-                else
-                    ++result.nSkipped;
-                if (onProgress && i % 65536 == 65535)
-                    onProgress(70 + static_cast<int>(10 * i / entries.size()));
-            }
-            forms = StorableForms(read, lines, result.nFormsSkipped);
-        },
-        result.strText);
+        } else {
+            std::string bytes;
+            if ((reading = ReadSource(source, bytes)).Failed())
+                return;
+            ReadTabTextInPieces(bytes, entries, result.nSkipped, onProgress);
+        }
+        if (onProgress)
+            onProgress(70);
+        JoinRepeatedWords(entries);
+        lines.reserve(entries.size());
+        std::string line;
+        for (size_t i = 0; i < entries.size(); ++i) {
+            if (EntryLine(entries[i], line))
+                lines.push_back(line);
+            else
+                ++result.nSkipped;
+            if (onProgress && i % 65536 == 65535)
+                onProgress(70 + static_cast<int>(10 * i / entries.size()));
+        }
+        forms = StorableForms(read, lines, result.nFormsSkipped);
+    });
+    return outcome.Failed() ? outcome : reading;
 }
 
 }  // namespace
@@ -354,22 +345,22 @@ ImportResult ImportDictionary(const CFilePath& source, const CFilePath& dictiona
         if (onProgress)
             onProgress(nPercent);
     };
-    BOOL bRead = FALSE;
+    COutcome read;
     try {
-        bRead = ReadEntryLines(source, progress, lines, forms, result);
+        read = ReadEntryLines(source, progress, lines, forms, result);
     } catch (const ImportCancelled&) {
-        bRead = TRUE;
         lines.clear();
     }
-    if (bRead && result.strText.IsEmpty() && cancel) {
-        result.bCancelled = true;
-        result.strText = "The import was cancelled";
+    if (read.Failed()) {
+        result.end = ImportOutcome(ImportEnd::kFailed, read.GetText());
         return result;
     }
-    if (!bRead || !result.strText.IsEmpty())
+    if (cancel) {
+        result.end = ImportOutcome(ImportEnd::kCancelled, "The import was cancelled");
         return result;
+    }
     if (lines.empty()) {
-        result.strText = NameOf(source) + " holds no words Tav can import";
+        result.end = ImportOutcome(ImportEnd::kFailed, NameOf(source) + " holds no words Tav can import");
         return result;
     }
     if (onProgress)
@@ -377,17 +368,16 @@ ImportResult ImportDictionary(const CFilePath& source, const CFilePath& dictiona
 
     std::vector<std::string_view> views(lines.begin(), lines.end());
     MergeTally tally;
-    CString strError;
-    switch (MergeLines(dictionaryPath, views, strError, &tally, &cancel)) {
+    const MergeResult merged = MergeLines(dictionaryPath, views, &tally, &cancel);
+    switch (merged.GetKind()) {
         case MergeOutcome::kCannotOpen:
-            result.strText = "Can not open database";
+            result.end = ImportOutcome(ImportEnd::kFailed, kCannotOpenDatabase);
             return result;
         case MergeOutcome::kFailed:
-            result.strText = strError;
+            result.end = ImportOutcome(ImportEnd::kFailed, merged.GetText());
             return result;
         case MergeOutcome::kCancelled:
-            result.bCancelled = true;
-            result.strText = "The import was cancelled";
+            result.end = ImportOutcome(ImportEnd::kCancelled, "The import was cancelled");
             return result;
         case MergeOutcome::kNothingNew:
         case MergeOutcome::kAppended:
@@ -397,22 +387,22 @@ ImportResult ImportDictionary(const CFilePath& source, const CFilePath& dictiona
     // been given up meanwhile: forms of head words the dictionary lacks
     // would lead nowhere, head words without their forms are only harder
     // to find.
+    result.nImported = tally.nAppended;
+    result.nPresent = tally.nPresent;
     dictionary::FormsTally formsTally;
-    if (result.bForms && !MergeForms(FormsPathBeside(dictionaryPath), forms, formsTally, strError)) {
-        result.bMerged = true;
-        result.nImported = tally.nAppended;
-        result.nPresent = tally.nPresent;
+    const COutcome formsMerged =
+        result.bForms ? MergeForms(FormsPathBeside(dictionaryPath), forms, formsTally) : COutcome();
+    if (formsMerged.Failed()) {
         result.bForms = false;
-        result.strText = Summary(result) + "; the word forms were not saved: " + strError;
+        result.end =
+            ImportOutcome(ImportEnd::kMerged,
+                          Summary(result) + "; the word forms were not saved: " + formsMerged.GetText());
         return result;
     }
     result.nFormsAdded = formsTally.nAdded;
     result.nFormsSkipped += formsTally.nSkipped;
     if (onProgress)
         onProgress(100);
-    result.bMerged = true;
-    result.nImported = tally.nAppended;
-    result.nPresent = tally.nPresent;
-    result.strText = Summary(result);
+    result.end = ImportOutcome(ImportEnd::kMerged, Summary(result));
     return result;
 }

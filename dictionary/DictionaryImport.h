@@ -8,6 +8,7 @@
 #pragma once
 
 #include "framework/FilePath.h"
+#include "framework/Outcome.h"
 #include "framework/String.h"
 
 #include <atomic>
@@ -23,10 +24,16 @@ enum class ImportKind {
 // The kind of a source by its name's ending.
 ImportKind ImportKindOf(const CFilePath& source);
 
+enum class ImportEnd {
+    kMerged,     // the dictionary file now holds the new entries (perhaps none were new)
+    kCancelled,  // given up; the dictionary file is as it was
+    kFailed,     // the source could not be read, or the dictionary not written
+};
+// How an import ended, with what the status bar says (Windows-1250).
+using ImportOutcome = TOutcome<ImportEnd>;
+
 struct ImportResult {
-    bool bMerged = false;  // the dictionary file now holds the new entries (perhaps none were new)
-    bool bCancelled = false;
-    CString strText;       // what the status bar says (Windows-1250)
+    ImportOutcome end = ImportEnd::kFailed;
     size_t nImported = 0;  // entries appended
     size_t nPresent = 0;   // entries whose head word the dictionary had already
     size_t nSkipped = 0;   // entries Tav cannot hold (a head word outside Windows-1250, ...)

@@ -40,35 +40,32 @@ void CountTextLines(CFile& file, int& nCount) {
 
 }  // namespace
 
-// Reads the whole file into bytes. On a failure part way the reason goes to
-// strError, bytes hold what was read, and the result is FALSE.
-BOOL ReadWholeFile(CFile& file, std::string& bytes, CString& strError) {
+COutcome ReadWholeFile(CFile& file, std::string& bytes) {
     size_t nRead = 0;
-    if (AfxTryWithErrorText(
-            [&] {
-                const ULONGLONG nLength = file.GetLength();
-                if (nLength >= static_cast<ULONGLONG>(SIZE_MAX / 2))
-                    throw std::bad_alloc();
-                bytes.resize(static_cast<size_t>(nLength));
-                while (nRead < bytes.size()) {
-                    const UINT nPiece = static_cast<UINT>(std::min<size_t>(bytes.size() - nRead, kReadChunk));
-                    const UINT n = file.Read(&bytes[nRead], nPiece);
-                    if (n == 0)
-                        break;
-                    nRead += n;
-                }
-                bytes.resize(nRead);
-                // Whatever has come after the length was taken.
-                char more[4096];
-                for (UINT n; (n = file.Read(more, sizeof(more))) > 0; nRead += n)
-                    bytes.append(more, n);
-                file.Close();
-            },
-            strError))
-        return TRUE;
-    file.Abort();
-    bytes.resize(std::min(nRead, bytes.size()));
-    return FALSE;
+    const COutcome outcome = AfxTryOutcome([&] {
+        const ULONGLONG nLength = file.GetLength();
+        if (nLength >= static_cast<ULONGLONG>(SIZE_MAX / 2))
+            throw std::bad_alloc();
+        bytes.resize(static_cast<size_t>(nLength));
+        while (nRead < bytes.size()) {
+            const UINT nPiece = static_cast<UINT>(std::min<size_t>(bytes.size() - nRead, kReadChunk));
+            const UINT n = file.Read(&bytes[nRead], nPiece);
+            if (n == 0)
+                break;
+            nRead += n;
+        }
+        bytes.resize(nRead);
+        // Whatever has come after the length was taken.
+        char more[4096];
+        for (UINT n; (n = file.Read(more, sizeof(more))) > 0; nRead += n)
+            bytes.append(more, n);
+        file.Close();
+    });
+    if (outcome.Failed()) {
+        file.Abort();
+        bytes.resize(std::min(nRead, bytes.size()));
+    }
+    return outcome;
 }
 
 int CountDictionaryLines(const CFilePath& path) {
@@ -85,19 +82,17 @@ int CountDictionaryLines(const CFilePath& path) {
     return nCount;
 }
 
-BOOL LoadDictionaryFile(const CFilePath& path, const RowFill& fillRows, dictionary::LoadedLines& lines,
-                        dictionary::WordListIndex& index, CString& strError, const OrderWork& besideRows) {
+COutcome LoadDictionaryFile(const CFilePath& path, const RowFill& fillRows, dictionary::LoadedLines& lines,
+                            dictionary::WordListIndex& index, const OrderWork& besideRows) {
     index.Clear();
     lines.RemoveAll();
     CFile file;
-    if (!file.Open(path, CFile::modeRead)) {
-        strError = kCannotOpenDatabase;
-        return FALSE;
-    }
+    if (!file.Open(path, CFile::modeRead))
+        return COutcome::Failure(kCannotOpenDatabase);
     std::string bytes;
-    const BOOL bWhole = ReadWholeFile(file, bytes, strError);
+    const COutcome read = ReadWholeFile(file, bytes);
     try {
-        lines.Assign(std::move(bytes), bWhole != FALSE);
+        lines.Assign(std::move(bytes), read.Succeeded());
         std::vector<uint32_t> lineOfRow;
         // The word box's index is built while the list takes the rows.
         bool bIndexed = false;
@@ -124,8 +119,7 @@ BOOL LoadDictionaryFile(const CFilePath& path, const RowFill& fillRows, dictiona
         }
     } catch (const std::bad_alloc&) {
         index.Clear();
-        strError = AfxOutOfMemoryText();
-        return FALSE;
+        return COutcome::Failure(AfxOutOfMemoryText());
     }
-    return bWhole;
+    return read;
 }

@@ -7,6 +7,7 @@
 #include "dictionary/WordListIndex.h"
 #include "framework/File.h"
 #include "framework/FilePath.h"
+#include "framework/Outcome.h"
 #include "framework/String.h"
 
 #include <cstdint>
@@ -17,9 +18,8 @@
 extern const char kCannotOpenDatabase[];  // "Can not open database"
 
 // Reads the whole open file into bytes and closes it. On a failure part way
-// the reason goes to strError, bytes hold what was read, and the result is
-// FALSE.
-BOOL ReadWholeFile(CFile& file, std::string& bytes, CString& strError);
+// bytes hold what was read, and the outcome says why.
+COutcome ReadWholeFile(CFile& file, std::string& bytes);
 
 // How many lines a text-mode reader delivers from the file, empty lines
 // included: 0 when it does not open, the lines so far when reading fails.
@@ -40,13 +40,12 @@ using RowFill = std::function<BOOL(const dictionary::LoadedLines& lines, std::ve
 // Reads the file at path into lines, has fillRows (when given) put a row
 // for every line into the word list, and indexes the lines by head word
 // and, where the rows' order is known, the rows for the word box's search
-// (index stays empty otherwise). FALSE with the status text in strError
-// when the file does not open, reading fails part way (the lines read
+// (index stays empty otherwise). A failure, with the status text, when the
+// file does not open, reading fails part way (the lines read
 // before stay, with their rows) or memory runs out.
 // besideRows, when given, is called once with the lines in the list's order
 // (file order when the list's order cannot be told): on the thread that
 // builds the index, while the list takes the rows, when the list is long.
 // It may throw std::bad_alloc.
-BOOL LoadDictionaryFile(const CFilePath& path, const RowFill& fillRows, dictionary::LoadedLines& lines,
-                        dictionary::WordListIndex& index, CString& strError,
-                        const OrderWork& besideRows = OrderWork());
+COutcome LoadDictionaryFile(const CFilePath& path, const RowFill& fillRows, dictionary::LoadedLines& lines,
+                            dictionary::WordListIndex& index, const OrderWork& besideRows = OrderWork());

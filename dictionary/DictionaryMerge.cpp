@@ -37,52 +37,51 @@ void ReadLocalLines(CFile& file, dictionary::UpdateMerge& merge) {
 
 }  // namespace
 
-MergeOutcome MergeLines(const CFilePath& dictionaryPath, const std::vector<std::string_view>& lines,
-                        CString& strError, MergeTally* pTally, const std::atomic<bool>* pCancel) {
+MergeResult MergeLines(const CFilePath& dictionaryPath, const std::vector<std::string_view>& lines,
+                       MergeTally* pTally, const std::atomic<bool>* pCancel) {
     auto cancelled = [pCancel] { return pCancel && pCancel->load(); };
     CFile file;
     // Exclusive like every dictionary open; never created.
     if (!file.Open(dictionaryPath, CFile::modeReadWrite | CFile::shareExclusive | CFile::typeBinary))
         return MergeOutcome::kCannotOpen;
-    MergeOutcome outcome = MergeOutcome::kAppended;
-    const BOOL bDone = AfxTryWithErrorText(
-        [&] {
-            dictionary::UpdateMerge merge(TextCaseFold());
-            size_t nWithHeadWord = 0;
-            for (std::string_view line : lines) {
-                merge.AddDownloadedLine(line);
-                if (!dictionary::HeadWord(line).empty())
-                    ++nWithHeadWord;
-            }
-            ReadLocalLines(file, merge);
-            const std::vector<size_t> chosen = merge.Chosen();
-            if (pTally) {
-                pTally->nAppended = chosen.size();
-                pTally->nPresent = nWithHeadWord - chosen.size();
-            }
-            std::string text;
-            for (size_t nLine : chosen) {
-                text += lines[nLine];
-                text += "\r\n";
-            }
-            if (text.empty() || cancelled()) {
-                file.Close();
-                outcome = text.empty() ? MergeOutcome::kNothingNew : MergeOutcome::kCancelled;
-                return;
-            }
-            // The new lines may be many: through the scratch file, so that the
-            // dictionary is never left with only part of them, or part of one.
-            AppendThroughScratch(file, dictionaryPath, text);
-        },
-        strError);
-    return bDone ? outcome : MergeOutcome::kFailed;
+    MergeOutcome end = MergeOutcome::kAppended;
+    const COutcome outcome = AfxTryOutcome([&] {
+        dictionary::UpdateMerge merge(TextCaseFold());
+        size_t nWithHeadWord = 0;
+        for (std::string_view line : lines) {
+            merge.AddDownloadedLine(line);
+            if (!dictionary::HeadWord(line).empty())
+                ++nWithHeadWord;
+        }
+        ReadLocalLines(file, merge);
+        const std::vector<size_t> chosen = merge.Chosen();
+        if (pTally) {
+            pTally->nAppended = chosen.size();
+            pTally->nPresent = nWithHeadWord - chosen.size();
+        }
+        std::string text;
+        for (size_t nLine : chosen) {
+            text += lines[nLine];
+            text += "\r\n";
+        }
+        if (text.empty() || cancelled()) {
+            file.Close();
+            end = text.empty() ? MergeOutcome::kNothingNew : MergeOutcome::kCancelled;
+            return;
+        }
+        // The new lines may be many: through the scratch file, so that the
+        // dictionary is never left with only part of them, or part of one.
+        AppendThroughScratch(file, dictionaryPath, text);
+    });
+    if (outcome.Failed())
+        return MergeResult(MergeOutcome::kFailed, outcome.GetText());
+    return end;
 }
 
-MergeOutcome MergeIntoDictionary(const CFilePath& dictionaryPath, const CStringArray& arrLines,
-                                 CString& strError) {
+MergeResult MergeIntoDictionary(const CFilePath& dictionaryPath, const CStringArray& arrLines) {
     std::vector<std::string_view> lines;
     lines.reserve(static_cast<size_t>(arrLines.GetSize()));
     for (const CString& strLine : arrLines)
         lines.emplace_back(strLine.Str());
-    return MergeLines(dictionaryPath, lines, strError);
+    return MergeLines(dictionaryPath, lines);
 }

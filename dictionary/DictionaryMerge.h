@@ -7,6 +7,7 @@
 
 #include "framework/Array.h"
 #include "framework/FilePath.h"
+#include "framework/Outcome.h"
 #include "framework/String.h"
 
 #include <atomic>
@@ -18,11 +19,12 @@
 // How a merge ended.
 enum class MergeOutcome {
     kCannotOpen,  // the file is missing or open elsewhere; nothing happened
-    kFailed,      // a file error after the open; strError holds its text
+    kFailed,      // a file error after the open; the result's text says which
     kNothingNew,  // every head word is present already; the file is unchanged
     kAppended,    // at least one line was appended
     kCancelled,   // given up before anything was written; the file is unchanged
 };
+using MergeResult = TOutcome<MergeOutcome>;
 
 // What a merge did with the lines it was given.
 struct MergeTally {
@@ -35,8 +37,6 @@ struct MergeTally {
 // letter case as the word box does. Lines without a head word are neither
 // appended nor counted. The file must exist; it is never created. When
 // pCancel is set before the new content is written, nothing is.
-MergeOutcome MergeLines(const CFilePath& dictionaryPath, const std::vector<std::string_view>& lines,
-                        CString& strError, MergeTally* pTally = nullptr,
-                        const std::atomic<bool>* pCancel = nullptr);
-MergeOutcome MergeIntoDictionary(const CFilePath& dictionaryPath, const CStringArray& arrLines,
-                                 CString& strError);
+MergeResult MergeLines(const CFilePath& dictionaryPath, const std::vector<std::string_view>& lines,
+                       MergeTally* pTally = nullptr, const std::atomic<bool>* pCancel = nullptr);
+MergeResult MergeIntoDictionary(const CFilePath& dictionaryPath, const CStringArray& arrLines);

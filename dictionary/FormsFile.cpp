@@ -27,56 +27,51 @@ CFilePath FormsPathBeside(const CFilePath& dictionaryPath) {
     return CFilePath(path + L".forms");
 }
 
-BOOL LoadWordForms(const CFilePath& formsPath, dictionary::WordForms& forms, CString& strError) {
+COutcome LoadWordForms(const CFilePath& formsPath, dictionary::WordForms& forms) {
     forms.Clear();
     if (!Exists(formsPath))
-        return TRUE;
+        return COutcome();
     CFile file;
-    if (!file.Open(formsPath, CFile::modeRead | CFile::shareDenyWrite | CFile::typeBinary)) {
-        strError = "Can not open " + formsPath.ForDisplay();
-        return FALSE;
-    }
+    if (!file.Open(formsPath, CFile::modeRead | CFile::shareDenyWrite | CFile::typeBinary))
+        return COutcome::Failure("Can not open " + formsPath.ForDisplay());
     std::string bytes;
-    if (!ReadWholeFile(file, bytes, strError))
-        return FALSE;
-    return AfxTryWithErrorText([&] { forms.Assign(std::move(bytes), TextCaseFold()); }, strError);
+    const COutcome read = ReadWholeFile(file, bytes);
+    if (read.Failed())
+        return read;
+    return AfxTryOutcome([&] { forms.Assign(std::move(bytes), TextCaseFold()); });
 }
 
-BOOL MergeForms(const CFilePath& formsPath, const std::vector<dictionary::WordForm>& forms,
-                dictionary::FormsTally& tally, CString& strError) {
+COutcome MergeForms(const CFilePath& formsPath, const std::vector<dictionary::WordForm>& forms,
+                    dictionary::FormsTally& tally) {
     CFile file;
     // Held open, exclusively, until the new content has taken its place.
     if (Exists(formsPath) &&
-        !file.Open(formsPath, CFile::modeReadWrite | CFile::shareExclusive | CFile::typeBinary)) {
-        strError = "Can not open " + formsPath.ForDisplay();
-        return FALSE;
-    }
-    return AfxTryWithErrorText(
-        [&] {
-            std::string existing;
-            if (file.IsOpen()) {
-                existing.resize(static_cast<size_t>(file.GetLength()));
-                size_t nRead = 0;
-                while (nRead < existing.size()) {
-                    const UINT n =
-                        file.Read(&existing[nRead],
-                                  static_cast<UINT>(std::min<size_t>(existing.size() - nRead, kReadChunk)));
-                    if (n == 0)
-                        break;
-                    nRead += n;
-                }
-                existing.resize(nRead);
+        !file.Open(formsPath, CFile::modeReadWrite | CFile::shareExclusive | CFile::typeBinary))
+        return COutcome::Failure("Can not open " + formsPath.ForDisplay());
+    return AfxTryOutcome([&] {
+        std::string existing;
+        if (file.IsOpen()) {
+            existing.resize(static_cast<size_t>(file.GetLength()));
+            size_t nRead = 0;
+            while (nRead < existing.size()) {
+                const UINT n =
+                    file.Read(&existing[nRead],
+                              static_cast<UINT>(std::min<size_t>(existing.size() - nRead, kReadChunk)));
+                if (n == 0)
+                    break;
+                nRead += n;
             }
-            dictionary::FormsTally added;
-            const std::string text = dictionary::NewFormLines(existing, forms, TextCaseFold(), added);
-            if (!text.empty()) {
-                CScratchFile scratch(ScratchPathBeside(formsPath));
-                scratch.Write(existing.data(), existing.size());
-                scratch.Write(text.data(), text.size());
-                scratch.Replace(file, formsPath);
-            }
-            tally.nAdded += added.nAdded;
-            tally.nSkipped += added.nSkipped;
-        },
-        strError);
+            existing.resize(nRead);
+        }
+        dictionary::FormsTally added;
+        const std::string text = dictionary::NewFormLines(existing, forms, TextCaseFold(), added);
+        if (!text.empty()) {
+            CScratchFile scratch(ScratchPathBeside(formsPath));
+            scratch.Write(existing.data(), existing.size());
+            scratch.Write(text.data(), text.size());
+            scratch.Replace(file, formsPath);
+        }
+        tally.nAdded += added.nAdded;
+        tally.nSkipped += added.nSkipped;
+    });
 }

@@ -2,6 +2,7 @@
 // lists, and the Escape key.
 #include "frame/ListViews.h"
 #include "frame/MainFrame.h"
+#include "frame/OutcomeReport.h"
 #include "framework/Controls.h"
 #include "framework/WideText.h"
 #include "res/resource.h"
@@ -40,9 +41,8 @@ std::string AnsiText(const std::wstring& text) {
     return out;
 }
 
-// Puts a zero-terminated text on the clipboard, owned by hOwner; on
-// failure, says why.
-CString CopyToClipboard(HWND hOwner, const CString& strText) {
+// Puts a zero-terminated text on the clipboard, owned by hOwner.
+COutcome CopyToClipboard(HWND hOwner, const CString& strText) {
     // Zero-terminated blocks, whole whatever the text's length: Unicode text
     // for today's programs and ANSI text for old ones.
     const std::wstring wide = WideText(strText);
@@ -52,13 +52,13 @@ CString CopyToClipboard(HWND hOwner, const CString& strText) {
     if (!hAnsi) {
         if (hWide)
             GlobalFree(hWide);
-        return CMemoryException().GetErrorText();
+        return COutcome::Failure(AfxOutOfMemoryText());
     }
     if (!OpenClipboard(hOwner)) {
         const DWORD dwError = GetLastError();
         GlobalFree(hWide);
         GlobalFree(hAnsi);
-        return AfxFormatSystemMessage(dwError);
+        return COutcome::Failure(AfxFormatSystemMessage(dwError));
     }
     EmptyClipboard();
     if (!SetClipboardData(CF_UNICODETEXT, hWide)) {
@@ -66,14 +66,14 @@ CString CopyToClipboard(HWND hOwner, const CString& strText) {
         CloseClipboard();
         GlobalFree(hWide);
         GlobalFree(hAnsi);
-        return AfxFormatSystemMessage(dwError);
+        return COutcome::Failure(AfxFormatSystemMessage(dwError));
     }
     // The clipboard owns the Unicode block now; without the ANSI one the
     // system still makes ANSI text from it for whoever asks.
     if (!SetClipboardData(CF_TEXT, hAnsi))
         GlobalFree(hAnsi);
     CloseClipboard();
-    return CString();
+    return COutcome();
 }
 
 }  // namespace
@@ -109,9 +109,9 @@ void CMainFrame::OnEditCopy() {
         return;
     CString strText;
     list.GetText(nSelected, strText);
-    const CString strFailure = strText.IsEmpty() ? CString() : CopyToClipboard(m_hWnd, strText);
-    if (!strFailure.IsEmpty())
-        SetMessageText(strFailure.Left(254));
+    const COutcome copied = strText.IsEmpty() ? COutcome() : CopyToClipboard(m_hWnd, strText);
+    if (copied.Failed())
+        ShowOutcome(this, copied);
 }
 
 void CMainFrame::OnEditPaste() {

@@ -3,6 +3,7 @@
 
 #include "dictionary/DictionaryPaths.h"
 #include "frame/MainFrame.h"
+#include "frame/OutcomeReport.h"
 #include "res/resource.h"
 #include "widgets/ProgressBar.h"
 
@@ -80,8 +81,9 @@ LRESULT CImportCommand::OnImportDone(WPARAM, LPARAM) {
     m_pProgress.reset();  // the status pane gets its text back
     // The list shows the new words when it shows that dictionary; the
     // direction stays as the user left it.
-    if (result.bMerged && result.nImported > 0 && direction == m_frame.m_settings.direction)
+    if (result.end.GetKind() == ImportEnd::kMerged && result.nImported > 0 &&
+        direction == m_frame.m_settings.direction)
         m_frame.m_lookup.ReloadAfterEdit(direction);
-    m_frame.SetMessageText(result.strText);
+    ShowOutcome(&m_frame, result.end);
     return 0;
 }

@@ -201,8 +201,7 @@ public:
 
     bool HasForm(const std::string& word) const {
         dictionary::WordForms forms;
-        CString strError;
-        LoadWordForms(FormsPathBeside(m_dictionaryPath), forms, strError);
+        (void)LoadWordForms(FormsPathBeside(m_dictionaryPath), forms);  // no forms: the head word alone
         for (std::string_view headWord : forms.HeadWordsOf(word)) {
             if (HasHeadWord(std::string(headWord)))
                 return true;

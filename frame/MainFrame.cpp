@@ -4,6 +4,7 @@
 #include "frame/MainFrame.h"
 
 #include "frame/ListViews.h"
+#include "frame/OutcomeReport.h"
 #include "frame/TavDoc.h"
 #include "framework/DocTemplate.h"
 #include "framework/Module.h"
@@ -48,6 +49,7 @@ BOOL IsUsablePlacement(const WINDOWPLACEMENT& wp) {
 UpdateCycleHost HostIn(CMainFrame& frame) {
     UpdateCycleHost host;
     host.say = [&frame](LPCSTR pszText) { frame.SetMessageText(pszText); };
+    host.report = [&frame](const UpdateReport& report) { ShowOutcome(&frame, report); };
     host.openEditDialogs = [&frame] { return frame.m_nEditDialogs; };
     host.direction = [&frame] { return frame.m_settings.direction; };
     host.reloadKeepingFocus = [&frame] {

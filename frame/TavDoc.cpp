@@ -6,6 +6,7 @@
 #include "dictionary/DictionaryPaths.h"
 #include "dictionary/FormsFile.h"
 #include "dictionary/TextFold.h"
+#include "frame/OutcomeReport.h"
 #include "frame/WordListFill.h"
 #include "framework/Controls.h"
 #include "framework/FrameWnd.h"
@@ -54,6 +55,12 @@ void CTavDoc::SetStatusText(LPCSTR lpszText) {
         m_windows.pFrame->SetMessageText(lpszText);
 }
 
+BOOL CTavDoc::Reported(const COutcome& outcome) {
+    if (outcome.Failed())
+        ShowOutcome(m_windows.pFrame, outcome);
+    return outcome.Succeeded();
+}
+
 CFilePath CTavDoc::DictionaryPath(Direction direction) {
     return GetProgramFilePath(GetDictionaryFileName(direction));
 }
@@ -85,8 +92,7 @@ BOOL CTavDoc::LoadDictionary(Direction direction, CString strStatusText) {
     m_direction = direction;
     const CFilePath path = DictionaryPath(direction);
     int nMax = IsRomanianEnglish(direction) ? m_nRoProgressMax : m_nEnProgressMax;
-    CString strError;
-    BOOL bLoaded;
+    COutcome loaded;
     {
         CStatusBar* pStatusBar =
             m_windows.pFrame ? DynamicDowncast<CStatusBar>(m_windows.pFrame->GetMessageBar()) : nullptr;
@@ -108,20 +114,18 @@ BOOL CTavDoc::LoadDictionary(Direction direction, CString strStatusText) {
         m_suggestions.Clear();
         m_suggestionWords.clear();
         auto besideRows = [this, &path](const std::vector<uint32_t>& order) {
-            CString strFormsError;  // without its forms the dictionary still works
-            LoadWordForms(FormsPathBeside(path), m_forms, strFormsError);
+            // Without its forms the dictionary still works.
+            (void)LoadWordForms(FormsPathBeside(path), m_forms);
             m_suggestionWords.reserve(order.size());
             for (uint32_t nLine : order)
                 m_suggestionWords.push_back(m_listLines.HeadWordAt(nLine));
             m_suggestions.Build(m_suggestionWords, TextPlainFold());
         };
         const HWND hWordList = m_windows.pWordList ? m_windows.pWordList->m_hWnd : nullptr;
-        bLoaded = LoadDictionaryFile(path, ListBoxFill(hWordList, onProgress), m_listLines, m_wordIndex,
-                                     strError, besideRows);
+        loaded = LoadDictionaryFile(path, ListBoxFill(hWordList, onProgress), m_listLines, m_wordIndex,
+                                    besideRows);
     }  // the progress bar goes, and the status pane shows its idle text again
-    if (!bLoaded)
-        SetStatusText(strError);
-    return bLoaded;
+    return Reported(loaded);
 }
 
 void CTavDoc::ShowTranslations() {
@@ -194,33 +198,19 @@ int CTavDoc::Split(CString strText, CString strSeparator, CStringArray& arrParts
 }
 
 BOOL CTavDoc::AddWord(Direction direction, CString strWord, CString strTranslations) {
-    CString strError;
-    const CFilePath path = DictionaryPath(direction);
     // What the load saw of the file holds only for the file it loaded; another
     // direction's file goes the safe way, through the scratch file.
     const bool bBeforeEndMark = direction != m_direction || m_listLines.HasTextAfterEndMark();
-    if (AppendEntry(path, strWord, strTranslations, strError, bBeforeEndMark))
-        return TRUE;
-    SetStatusText(strError);
-    return FALSE;
+    return Reported(AppendEntry(DictionaryPath(direction), strWord, strTranslations, bBeforeEndMark));
 }
 
 BOOL CTavDoc::ModifyWord(Direction direction, CString strWord, CString strTranslations) {
-    CString strError;
-    const CFilePath path = DictionaryPath(direction);
-    if (ReplaceEntry(path, GetProgramFilePath(kTempFileName), strWord, strTranslations, strError))
-        return TRUE;
-    SetStatusText(strError);
-    return FALSE;
+    return Reported(
+        ReplaceEntry(DictionaryPath(direction), GetProgramFilePath(kTempFileName), strWord, strTranslations));
 }
 
 BOOL CTavDoc::DeleteWord(Direction direction, CString strWord) {
-    CString strError;
-    const CFilePath path = DictionaryPath(direction);
-    if (RemoveEntry(path, GetProgramFilePath(kTempFileName), strWord, strError))
-        return TRUE;
-    SetStatusText(strError);
-    return FALSE;
+    return Reported(RemoveEntry(DictionaryPath(direction), GetProgramFilePath(kTempFileName), strWord));
 }
 
 void CTavDoc::OnFileNew() {

@@ -15,6 +15,7 @@
 #include <string_view>
 #include <vector>
 
+class COutcome;
 class CFrameWnd;
 class CWnd;
 
@@ -86,6 +87,8 @@ protected:
 
 private:
     void SetStatusText(LPCSTR lpszText);
+    // Whether outcome succeeded; its text is shown when it did not.
+    BOOL Reported(const COutcome& outcome);
     static CFilePath DictionaryPath(Direction direction);
 
     DocumentWindows m_windows;

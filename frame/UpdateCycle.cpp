@@ -105,15 +105,14 @@ void CUpdateCycle::OnTick() {
 }
 
 void CUpdateCycle::StartRun(UpdateAction action) {
-    CString strReport("Unknown error");
     m_updateThread.m_action = action;
     m_updateThread.ResetCancel();
     try {
         m_updateThread.Start();
     } catch (CThreadException* e) {
-        strReport = e->GetMessageText();
+        const UpdateReport report(UPDATE_DOWNLOAD_FAILED, e->GetMessageText());
         e->Delete();
-        EndRun(UPDATE_DOWNLOAD_FAILED, strReport);
+        EndRun(report);
     }
 }
 
@@ -127,17 +126,19 @@ void CUpdateCycle::EndCycle() {
 }
 
 void CUpdateCycle::OnReport() {
-    int nResult = UPDATE_FAILED;
-    CString strReport;
-    if (IsRunStep(m_updateStep) && m_updateThread.TakeReport(nResult, strReport))
-        EndRun(nResult, strReport);
+    if (!IsRunStep(m_updateStep))
+        return;
+    if (const std::optional<UpdateReport> report = m_updateThread.TakeReport())
+        EndRun(*report);
 }
 
-void CUpdateCycle::EndRun(int nResult, const CString& strReport) {
-    m_host.say(strReport);
+void CUpdateCycle::EndRun(const UpdateReport& report) {
+    m_host.report(report);
+    const int nResult = report.GetKind();
     if (!m_tray.m_bHidden && IsRunStep(m_updateStep)) {
         BOOL bInfo = nResult == UPDATE_NOT_NEEDED || nResult == UPDATE_DONE;
-        m_tray.ShowBalloon(strReport, bInfo ? "Info" : "Warning", bInfo ? NIIF_INFO : NIIF_WARNING, 10);
+        m_tray.ShowBalloon(report.GetText(), bInfo ? "Info" : "Warning", bInfo ? NIIF_INFO : NIIF_WARNING,
+                           10);
     }
 
     // The run has reported and only idles now; a run that does not end

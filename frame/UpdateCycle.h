@@ -17,7 +17,8 @@ class CSystemTray;
 
 // What the cycle asks of the window it runs in.
 struct UpdateCycleHost {
-    std::function<void(LPCSTR)> say;  // in the status bar
+    std::function<void(LPCSTR)> say;                  // in the status bar
+    std::function<void(const UpdateReport&)> report;  // a run's end, in the status bar
     // How many edit dialogs and confirmations are open: a step waits for
     // them to close.
     std::function<int()> openEditDialogs;
@@ -67,7 +68,7 @@ public:
 private:
     void StartRun(UpdateAction action);
     // Shows a run's report, stops the run and arms the next step.
-    void EndRun(int nResult, const CString& strReport);
+    void EndRun(const UpdateReport& report);
     void EndCycle();
     void ArmNextStep();
     void StopTicks();

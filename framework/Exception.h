@@ -7,8 +7,6 @@
 #include "framework/Object.h"
 #include "framework/String.h"
 
-#include <new>
-
 class CException : public CObject {
     DECLARE_DYNAMIC(CException)
 public:
@@ -76,21 +74,6 @@ public:
 CString AfxTakeErrorText(CException* e);
 // The text of an out-of-memory failure.
 CString AfxOutOfMemoryText();
-
-// Runs work and returns TRUE. When work throws a framework exception or
-// runs out of memory, returns FALSE with the failure's text in strError.
-template <class Work>
-BOOL AfxTryWithErrorText(Work&& work, CString& strError) {
-    try {
-        work();
-        return TRUE;
-    } catch (CException* e) {
-        strError = AfxTakeErrorText(e);
-    } catch (const std::bad_alloc&) {
-        strError = AfxOutOfMemoryText();
-    }
-    return FALSE;
-}
 
 // The system's message for a Win32 error code, without the trailing line
 // break; from hModule's message table when one is given (empty when it has

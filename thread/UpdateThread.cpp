@@ -106,40 +106,35 @@ void CUpdateThread::DoAction() {
     m_bDone = TRUE;
     int nResult = UPDATE_FAILED;
     // Nothing may escape the run; what the actions do not catch is a failure.
-    const BOOL bRan = AfxTryWithErrorText(
-        [&] {
-            switch (m_action) {
-                case UpdateAction::kEnglish:
-                    nResult = UpdateEnglish(m_pstrReport);
-                    break;
-                case UpdateAction::kRomanian:
-                    nResult = UpdateRomanian(m_pstrReport);
-                    break;
-                case UpdateAction::kNone:
-                    *m_pstrReport = "Update action command is undefined";
-                    break;
-            }
-        },
-        *m_pstrReport);
-    if (!bRan)
+    const COutcome ran = AfxTryOutcome([&] {
+        switch (m_action) {
+            case UpdateAction::kEnglish:
+                nResult = UpdateEnglish(m_pstrReport);
+                break;
+            case UpdateAction::kRomanian:
+                nResult = UpdateRomanian(m_pstrReport);
+                break;
+            case UpdateAction::kNone:
+                *m_pstrReport = "Update action command is undefined";
+                break;
+        }
+    });
+    if (ran.Failed()) {
         nResult = UPDATE_FAILED;
+        *m_pstrReport = ran.GetText();
+    }
     {
         std::lock_guard<std::mutex> lock(m_reportLock);
-        m_bReportWaiting = true;
-        m_nReportResult = nResult;
-        m_strReportWaiting = *m_pstrReport;
+        m_reportWaiting.emplace(nResult, *m_pstrReport);
     }
     PostMessageA(m_hWndOwner, WM_UPDATE_REPORT, static_cast<WPARAM>(nResult), 0);
 }
 
-BOOL CUpdateThread::TakeReport(int& nResult, CString& strReport) {
+std::optional<UpdateReport> CUpdateThread::TakeReport() {
     std::lock_guard<std::mutex> lock(m_reportLock);
-    if (!m_bReportWaiting)
-        return FALSE;
-    m_bReportWaiting = false;
-    nResult = m_nReportResult;
-    strReport = m_strReportWaiting;
-    return TRUE;
+    std::optional<UpdateReport> report;
+    report.swap(m_reportWaiting);
+    return report;
 }
 
 namespace {
@@ -190,84 +185,82 @@ void Fetch(CDownload& d) {
             d.arrLines.Add(CString(line.data(), static_cast<int>(line.size())));
     };
     CString& strFailure = d.strFailure;
-    if (!AfxTryWithErrorText(
-            [&] {
-                // Reads the answer, whichever reader fetched it.
-                auto readAnswer = [&](auto& file) {
-                    // A 404 or 500 still comes with a body, the server's error page: that
-                    // is not an update file and must never be merged.
-                    const DWORD dwStatus = file.GetStatusCode();
-                    ULONGLONG nLength = 0;
-                    CString strType;
-                    file.QueryInfo(HTTP_QUERY_CONTENT_TYPE, strType);
-                    if (dwStatus < 200 || dwStatus > 299) {
-                        // The server's own words go to the status bar and the
-                        // balloon: only as printable text, and not much of it.
-                        CString strStatus;
-                        file.QueryInfo(HTTP_QUERY_STATUS_TEXT, strStatus);
-                        const std::string shown = http::PrintableStatusText(strStatus.Str());
-                        strFailure = CString("The update server answered " + std::to_string(dwStatus));
-                        if (!shown.empty())
-                            strFailure += CString(" " + shown);
-                    } else if (dictionary::IsPageContentType(strType.Str())) {
-                        strFailure = kNotADictionary;
-                    } else if (file.GetContentLength(nLength) && nLength > d.nMaxSize) {
+    const COutcome fetched = AfxTryOutcome([&] {
+        // Reads the answer, whichever reader fetched it.
+        auto readAnswer = [&](auto& file) {
+            // A 404 or 500 still comes with a body, the server's error page: that
+            // is not an update file and must never be merged.
+            const DWORD dwStatus = file.GetStatusCode();
+            ULONGLONG nLength = 0;
+            CString strType;
+            file.QueryInfo(HTTP_QUERY_CONTENT_TYPE, strType);
+            if (dwStatus < 200 || dwStatus > 299) {
+                // The server's own words go to the status bar and the
+                // balloon: only as printable text, and not much of it.
+                CString strStatus;
+                file.QueryInfo(HTTP_QUERY_STATUS_TEXT, strStatus);
+                const std::string shown = http::PrintableStatusText(strStatus.Str());
+                strFailure = CString("The update server answered " + std::to_string(dwStatus));
+                if (!shown.empty())
+                    strFailure += CString(" " + shown);
+            } else if (dictionary::IsPageContentType(strType.Str())) {
+                strFailure = kNotADictionary;
+            } else if (file.GetContentLength(nLength) && nLength > d.nMaxSize) {
+                strFailure = "The update file is larger than " + SizeText(d.nMaxSize);
+            } else {
+                // Bounded as it arrives too: a body need not announce its length.
+                std::vector<char> chunk(kReadChunk);
+                dictionary::UpdateLineSplitter splitter;
+                std::string start;  // the body's first bytes, to tell a page
+                ULONGLONG nTotal = 0;
+                for (;;) {
+                    // Only what has arrived, so that a run that gave up on
+                    // the download is noticed however slowly the bytes come.
+                    const DWORD dwAvailable = file.QueryDataAvailable();
+                    if (d.bAbandoned)
+                        break;
+                    const UINT nRead = file.Read(
+                        chunk.data(), dwAvailable > 0 && dwAvailable < kReadChunk ? dwAvailable : kReadChunk);
+                    if (nRead == 0)
+                        break;
+                    nTotal += nRead;
+                    if (nTotal > d.nMaxSize) {
                         strFailure = "The update file is larger than " + SizeText(d.nMaxSize);
-                    } else {
-                        // Bounded as it arrives too: a body need not announce its length.
-                        std::vector<char> chunk(kReadChunk);
-                        dictionary::UpdateLineSplitter splitter;
-                        std::string start;  // the body's first bytes, to tell a page
-                        ULONGLONG nTotal = 0;
-                        for (;;) {
-                            // Only what has arrived, so that a run that gave up on
-                            // the download is noticed however slowly the bytes come.
-                            const DWORD dwAvailable = file.QueryDataAvailable();
-                            if (d.bAbandoned)
-                                break;
-                            const UINT nRead = file.Read(
-                                chunk.data(),
-                                dwAvailable > 0 && dwAvailable < kReadChunk ? dwAvailable : kReadChunk);
-                            if (nRead == 0)
-                                break;
-                            nTotal += nRead;
-                            if (nTotal > d.nMaxSize) {
-                                strFailure = "The update file is larger than " + SizeText(d.nMaxSize);
-                                break;
-                            }
-                            if (start.size() < 64)
-                                start.append(chunk.data(), std::min<size_t>(nRead, 64));
-                            splitter.Feed(chunk.data(), nRead, addLine);
-                            if (bTooManyLines || bNotDictionary)
-                                break;
-                        }
-                        if (strFailure.IsEmpty() && !bTooManyLines && !bNotDictionary)
-                            splitter.Finish(addLine);
-                        if (bTooManyLines)
-                            strFailure = CString("The update file has more than " +
-                                                 std::to_string(d.nMaxLines) + " lines");
-                        else if (bNotDictionary || dictionary::StartsLikeMarkup(start))
-                            strFailure = kNotADictionary;
+                        break;
                     }
-                    file.Close();
-                };
-                if (CSocketHttpFile::UsesProxy()) {
-                    // Only WinINet knows the way through the system's proxy.
-                    CInternetSession session(nullptr, 1, INTERNET_OPEN_TYPE_PRECONFIG);
-                    session.SetTimeouts(d.dwTimeout);
-                    std::unique_ptr<CHttpFile> pFile(
-                        session.OpenURL(d.strURL, 1, INTERNET_FLAG_RELOAD | INTERNET_FLAG_TRANSFER_ASCII));
-                    readAnswer(*pFile);
-                    session.Close();
-                } else {
-                    // Straight from the socket, which tells a cut-off body.
-                    CSocketHttpFile file(d.strURL.Str(), d.dwTimeout, d.dwMaxTime);
-                    readAnswer(file);
+                    if (start.size() < 64)
+                        start.append(chunk.data(), std::min<size_t>(nRead, 64));
+                    splitter.Feed(chunk.data(), nRead, addLine);
+                    if (bTooManyLines || bNotDictionary)
+                        break;
                 }
-            },
-            strFailure) &&
-        strFailure.IsEmpty())
-        strFailure = "The update file could not be downloaded";
+                if (strFailure.IsEmpty() && !bTooManyLines && !bNotDictionary)
+                    splitter.Finish(addLine);
+                if (bTooManyLines)
+                    strFailure =
+                        CString("The update file has more than " + std::to_string(d.nMaxLines) + " lines");
+                else if (bNotDictionary || dictionary::StartsLikeMarkup(start))
+                    strFailure = kNotADictionary;
+            }
+            file.Close();
+        };
+        if (CSocketHttpFile::UsesProxy()) {
+            // Only WinINet knows the way through the system's proxy.
+            CInternetSession session(nullptr, 1, INTERNET_OPEN_TYPE_PRECONFIG);
+            session.SetTimeouts(d.dwTimeout);
+            std::unique_ptr<CHttpFile> pFile(
+                session.OpenURL(d.strURL, 1, INTERNET_FLAG_RELOAD | INTERNET_FLAG_TRANSFER_ASCII));
+            readAnswer(*pFile);
+            session.Close();
+        } else {
+            // Straight from the socket, which tells a cut-off body.
+            CSocketHttpFile file(d.strURL.Str(), d.dwTimeout, d.dwMaxTime);
+            readAnswer(file);
+        }
+    });
+    if (fetched.Failed())
+        strFailure = fetched.GetText().IsEmpty() ? CString("The update file could not be downloaded")
+                                                 : fetched.GetText();
 }
 
 }  // namespace
@@ -366,14 +359,14 @@ int CUpdateThread::UpdateDictionary(const CTarget& target, CString* pstrReport) 
         path = strPath + target.pszFile;
     }
 
-    CString strError;
-    switch (MergeIntoDictionary(path, arrLines, strError)) {
+    const MergeResult merged = MergeIntoDictionary(path, arrLines);
+    switch (merged.GetKind()) {
         case MergeOutcome::kCannotOpen:
             *pstrReport = target.pszCannotOpen;
             return UPDATE_FAILED;
         case MergeOutcome::kFailed:
         case MergeOutcome::kCancelled:  // never: this merge is not cancelled
-            *pstrReport = strError;
+            *pstrReport = merged.GetText();
             return UPDATE_FAILED;
         case MergeOutcome::kNothingNew:
             *pstrReport = target.pszNotNeeded;

@@ -7,17 +7,22 @@
 
 #include "framework/Array.h"
 #include "framework/FilePath.h"
+#include "framework/Outcome.h"
 #include "framework/String.h"
 #include "thread/PrivateMessages.h"
 #include "thread/Thread.h"
 
 #include <mutex>
+#include <optional>
 
 // Results of an action.
 const int UPDATE_FAILED = 0;           // empty update file, local file error, undefined action
 const int UPDATE_NOT_NEEDED = 1;       // every head word present already; file unchanged
 const int UPDATE_DONE = 2;             // at least one entry appended
 const int UPDATE_DOWNLOAD_FAILED = 3;  // the update file could not be fetched
+
+// A run's report: its result and the text the user is shown.
+using UpdateReport = TOutcome<int>;
 
 // What a run does: brings one dictionary up to date (kNone: nothing was
 // asked, and the run reports so).
@@ -49,9 +54,9 @@ public:
     void Cancel();
     void ResetCancel();
 
-    // On receiving WM_UPDATE_REPORT: TRUE, with the result and the text, for
-    // the report a run has posted and nobody has taken yet; FALSE otherwise.
-    BOOL TakeReport(int& nResult, CString& strReport);
+    // On receiving WM_UPDATE_REPORT: the report a run has posted and nobody
+    // has taken yet, if there is one.
+    std::optional<UpdateReport> TakeReport();
 
 protected:
     DWORD Run() override;
@@ -69,8 +74,6 @@ private:
     HANDLE m_hCancel;  // manual-reset
     // The report waiting for the owner, written by the run, taken by the owner.
     std::mutex m_reportLock;
-    bool m_bReportWaiting = false;
-    int m_nReportResult = UPDATE_FAILED;
-    CString m_strReportWaiting;
+    std::optional<UpdateReport> m_reportWaiting;
     int UpdateDictionary(const CTarget& target, CString* pstrReport);
 };

@@ -140,8 +140,8 @@ TEST(CrashSafety, AKilledEditLeavesTheOldOrTheNewFileWhole) {
     // A scratch file left behind does no harm to the next edit.
     if (!FileExists(temp))
         WriteBytes(temp, "left over");
-    CString strError;
-    ASSERT_TRUE(RemoveEntry(dictionary.c_str(), temp.c_str(), "w1", strError)) << strError.Str();
+    const COutcome removed = RemoveEntry(dictionary.c_str(), temp.c_str(), "w1");
+    ASSERT_TRUE(removed.Succeeded()) << removed.GetText().Str();
     Edit deletion;
     deletion.kind = Edit::kDelete;
     deletion.word = "w1";

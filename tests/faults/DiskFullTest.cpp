@@ -85,7 +85,10 @@ protected:
 
     // The failure's text must be the system's own for a full disk (another
     // error where the limit stands in for it); nothing else changed.
-    void ExpectFailedWithNothingChanged(const CString& strError) {
+    template <class Kind>
+    void ExpectFailedWithNothingChanged(const TOutcome<Kind>& outcome, Kind failed) {
+        EXPECT_TRUE(outcome.GetKind() == failed);
+        const CString& strError = outcome.GetText();
         if (m_bLimit)
             EXPECT_FALSE(strError.IsEmpty());
         else
@@ -110,27 +113,21 @@ CStringArray Update() {
 }  // namespace
 
 TEST_F(DiskFull, EditsAndMergesFailWithTheSystemsTextAndChangeNothing) {
-    CString strError;
-    EXPECT_FALSE(AppendEntry(Dict().c_str(), "house", "casa|locuinta", strError));
-    ExpectFailedWithNothingChanged(strError);
-
-    strError.Empty();
-    EXPECT_FALSE(ReplaceEntry(Dict().c_str(), Temp().c_str(), "w1", "a much longer translation than before",
-                              strError));
-    ExpectFailedWithNothingChanged(strError);
-
-    strError.Empty();
-    EXPECT_EQ(MergeOutcome::kFailed, MergeIntoDictionary(Dict().c_str(), Update(), strError));
-    ExpectFailedWithNothingChanged(strError);
+    ExpectFailedWithNothingChanged(AppendEntry(Dict().c_str(), "house", "casa|locuinta"), Ended::kFailed);
+    ExpectFailedWithNothingChanged(
+        ReplaceEntry(Dict().c_str(), Temp().c_str(), "w1", "a much longer translation than before"),
+        Ended::kFailed);
+    ExpectFailedWithNothingChanged(MergeIntoDictionary(Dict().c_str(), Update()), MergeOutcome::kFailed);
 
     // With room again, the same work is done.
     MakeRoom();
-    ASSERT_TRUE(AppendEntry(Dict().c_str(), "house", "casa|locuinta", strError)) << strError.Str();
-    ASSERT_TRUE(
-        ReplaceEntry(Dict().c_str(), Temp().c_str(), "w1", "a much longer translation than before", strError))
-        << strError.Str();
-    ASSERT_EQ(MergeOutcome::kAppended, MergeIntoDictionary(Dict().c_str(), Update(), strError))
-        << strError.Str();
+    const COutcome added = AppendEntry(Dict().c_str(), "house", "casa|locuinta");
+    ASSERT_TRUE(added.Succeeded()) << added.GetText().Str();
+    const COutcome changed =
+        ReplaceEntry(Dict().c_str(), Temp().c_str(), "w1", "a much longer translation than before");
+    ASSERT_TRUE(changed.Succeeded()) << changed.GetText().Str();
+    const MergeResult merged = MergeIntoDictionary(Dict().c_str(), Update());
+    ASSERT_EQ(MergeOutcome::kAppended, merged.GetKind()) << merged.GetText().Str();
     const std::string now = ReadBytes(Dict());
     EXPECT_NE(std::string::npos, now.find("w1:a much longer translation than before\n"));
     EXPECT_NE(std::string::npos, now.find("house:casa|locuinta\n"));

@@ -23,34 +23,33 @@ int main(int argc, char** argv) {
         return 1;
     for (;;) {
         const Edit edit = script.Next();
-        CString strError;
-        BOOL bDone = FALSE;
+        COutcome outcome;
         switch (edit.kind) {
             case Edit::kAdd:
-                bDone =
-                    AppendEntry(dictionary.c_str(), edit.word.c_str(), edit.translations.c_str(), strError);
+                outcome = AppendEntry(dictionary.c_str(), edit.word.c_str(), edit.translations.c_str());
                 break;
             case Edit::kModify:
-                bDone = ReplaceEntry(dictionary.c_str(), temp.c_str(), edit.word.c_str(),
-                                     edit.translations.c_str(), strError);
+                outcome = ReplaceEntry(dictionary.c_str(), temp.c_str(), edit.word.c_str(),
+                                       edit.translations.c_str());
                 // A word deleted earlier in the script: the file stays as it is.
-                if (!bDone && strError.Find("nothing was changed") >= 0)
-                    bDone = TRUE;
+                if (outcome.GetText().Find("nothing was changed") >= 0)
+                    outcome = COutcome();
                 break;
             case Edit::kDelete:
-                bDone = RemoveEntry(dictionary.c_str(), temp.c_str(), edit.word.c_str(), strError);
+                outcome = RemoveEntry(dictionary.c_str(), temp.c_str(), edit.word.c_str());
                 break;
             case Edit::kMerge: {
                 CStringArray arrLines;
                 for (const std::string& line : edit.lines)
                     arrLines.Add(CString(line));
-                bDone =
-                    MergeIntoDictionary(dictionary.c_str(), arrLines, strError) == MergeOutcome::kAppended;
+                const MergeResult merged = MergeIntoDictionary(dictionary.c_str(), arrLines);
+                if (merged.GetKind() != MergeOutcome::kAppended)
+                    outcome = COutcome::Failure("merge: " + merged.GetText());
                 break;
             }
         }
-        if (!bDone) {
-            std::fprintf(stderr, "edit failed: %s\n", static_cast<LPCSTR>(strError));
+        if (outcome.Failed()) {
+            std::fprintf(stderr, "edit failed: %s\n", static_cast<LPCSTR>(outcome.GetText()));
             return 2;
         }
         DWORD dwWritten = 0;

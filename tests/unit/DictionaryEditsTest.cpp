@@ -14,12 +14,18 @@ protected:
     std::string Temp() const { return m_dir.File("temp.tmp"); }
 
     BOOL Add(const char* word, const char* translations) {
-        return AppendEntry(Dict().c_str(), word, translations, m_strError);
+        return Kept(AppendEntry(Dict().c_str(), word, translations));
     }
     BOOL Modify(const char* word, const char* translations) {
-        return ReplaceEntry(Dict().c_str(), Temp().c_str(), word, translations, m_strError);
+        return Kept(ReplaceEntry(Dict().c_str(), Temp().c_str(), word, translations));
     }
-    BOOL Delete(const char* word) { return RemoveEntry(Dict().c_str(), Temp().c_str(), word, m_strError); }
+    BOOL Delete(const char* word) { return Kept(RemoveEntry(Dict().c_str(), Temp().c_str(), word)); }
+
+    // Whether outcome succeeded; its text in m_strError.
+    BOOL Kept(const COutcome& outcome) {
+        m_strError = outcome.GetText();
+        return outcome.Succeeded();
+    }
 
     TempDir m_dir;
     CString m_strError;

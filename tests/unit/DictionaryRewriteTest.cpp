@@ -17,7 +17,6 @@ protected:
     std::string Temp() const { return m_dir.File("temp.tmp"); }
 
     TempDir m_dir;
-    CString m_strError;
 };
 
 }  // namespace
@@ -47,11 +46,10 @@ TEST_F(DictionaryRewrite, ModifyAndDeleteWriteWhatThePlainRuleWrites) {
         WriteBytes(Dict(), bytes);
         bool bWritten = false;
         const std::string expected = RewriteInMemory(bytes, word, translations, bModify, &bWritten);
-        ASSERT_EQ(bWritten,
-                  bModify ? ReplaceEntry(Dict().c_str(), Temp().c_str(), CString(word), CString(translations),
-                                         m_strError) != FALSE
-                          : RemoveEntry(Dict().c_str(), Temp().c_str(), CString(word), m_strError) != FALSE)
-            << m_strError;
+        const COutcome outcome =
+            bModify ? ReplaceEntry(Dict().c_str(), Temp().c_str(), CString(word), CString(translations))
+                    : RemoveEntry(Dict().c_str(), Temp().c_str(), CString(word));
+        ASSERT_EQ(bWritten, outcome.Succeeded()) << outcome.GetText();
         ASSERT_EQ(expected, ReadBytes(Dict()))
             << (bModify ? "modify " : "delete ") << word << " in file " << n;
 

@@ -80,13 +80,13 @@ protected:
             MSG msg;
             if (PeekMessageA(&msg, m_hWnd, WM_UPDATE_REPORT, WM_UPDATE_REPORT, PM_REMOVE)) {
                 // Taken once, as the window takes it; a second take finds none.
-                int nResult = -1;
-                CString strReport;
-                EXPECT_TRUE(m_thread.TakeReport(nResult, strReport));
-                EXPECT_EQ(static_cast<int>(msg.wParam), nResult);
-                int nAgain = -1;
-                EXPECT_FALSE(m_thread.TakeReport(nAgain, strReport));
-                return {nResult, strReport.Str()};
+                const std::optional<UpdateReport> report = m_thread.TakeReport();
+                EXPECT_TRUE(report.has_value());
+                EXPECT_FALSE(m_thread.TakeReport().has_value());
+                if (!report)
+                    return {};
+                EXPECT_EQ(static_cast<int>(msg.wParam), report->GetKind());
+                return {report->GetKind(), report->GetText().Str()};
             }
             if (GetTickCount() - dwStart >= dwTimeout)
                 return {};

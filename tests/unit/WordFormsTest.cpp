@@ -67,8 +67,8 @@ TEST(WordForms, MergeKeepsTheFileAndAddsWhatItLacks) {
         if (c.before)
             WriteBytes(path, c.before);
         FormsTally tally;
-        CString strError;
-        EXPECT_TRUE(MergeForms(CFilePath(path), c.forms, tally, strError)) << static_cast<LPCSTR>(strError);
+        const COutcome merged = MergeForms(CFilePath(path), c.forms, tally);
+        EXPECT_TRUE(merged.Succeeded()) << static_cast<LPCSTR>(merged.GetText());
         EXPECT_EQ(c.after != nullptr, FileExists(path)) << c.after;
         if (c.after) {
             EXPECT_EQ(c.after, ReadBytes(path));
@@ -123,7 +123,8 @@ TEST(WordForms, ImportAddsTheFormsOfTheEntriesItCanHoldOrNothing) {
         const std::atomic<bool> cancel{false};
         const ImportResult result =
             ImportDictionary(CFilePath(dir.File("dict.ifo")), CFilePath(dir.File("ro.tmp")), {}, cancel);
-        EXPECT_EQ(c.dictionary ? c.text : "dict.ifo: " + c.text, static_cast<LPCSTR>(result.strText));
+        EXPECT_EQ(c.dictionary ? c.text : "dict.ifo: " + c.text, static_cast<LPCSTR>(result.end.GetText()));
+        EXPECT_TRUE((c.dictionary ? ImportEnd::kMerged : ImportEnd::kFailed) == result.end.GetKind());
         EXPECT_EQ(c.dictionary ? c.dictionary : dictionaryBytes, ReadBytes(dir.File("ro.tmp")));
         EXPECT_EQ(c.forms ? c.forms : formsBytes, ReadBytes(dir.File("ro.forms")));
     }

@@ -53,10 +53,10 @@ TEST_F(WordListFill, LeavesTheRowsAddingThemOneByOneWouldAndFindsWhatGoingRowByR
     for (int n = 0; n < 70; ++n) {
         dictionary::LoadedLines lines;
         dictionary::WordListIndex index;
-        CString strError;
         WriteBytes(m_dir.File("en.tmp"), random.File(random.Below(n < 60 ? 300 : 2500), n % 3 == 0));
         HWND hList = NewList();
-        LoadDictionaryFile(m_dir.File("en.tmp").c_str(), ListBoxFill(hList), lines, index, strError);
+        ASSERT_TRUE(
+            LoadDictionaryFile(m_dir.File("en.tmp").c_str(), ListBoxFill(hList), lines, index).Succeeded());
         const Rows rows = ListRows(hList);
         ASSERT_EQ(AddedOneByOne(lines), rows) << "dictionary " << n;
         ASSERT_EQ(rows.size(), index.RowCount());
