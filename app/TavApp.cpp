@@ -81,7 +81,7 @@ BOOL CTavApp::InitInstance() {
 
     if (m_settings.bAutoStart && m_settings.bHideWhenMinimized) {
         if (auto* pFrame = DynamicDowncast<CMainFrame>(m_pMainWnd))
-            pFrame->HideInNotificationArea();
+            pFrame->m_trayIcon.HideTarget();
     }
     m_pMainWnd->UpdateWindow();
 

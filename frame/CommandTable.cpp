@@ -116,6 +116,28 @@ const CommandRow* CCommandTable::Find(UINT nID) {
     return nullptr;
 }
 
+BOOL CCommandTable::RefuseWhileBusy() {
+    if (m_frame.m_updateCycle.IsRunning()) {
+        m_frame.SetMessageText("Please wait until update process is done");
+        return TRUE;
+    }
+    if (m_frame.m_import.IsRunning()) {
+        m_frame.SetMessageText("Please wait until the import is done");
+        return TRUE;
+    }
+    return FALSE;
+}
+
+FrameState CCommandTable::State() const {
+    FrameState s;
+    s.step = m_frame.m_updateCycle.Step();
+    s.bEnglishUpdated = m_frame.m_updateCycle.EnglishUpdated();
+    s.bRomanianUpdated = m_frame.m_updateCycle.RomanianUpdated();
+    s.bDeleteAllowed = m_frame.m_bDeleteAllowed != FALSE;
+    s.escape = m_frame.m_escape;
+    return s;
+}
+
 BOOL CCommandTable::OnCmdMsg(UINT nID, int nCode, void* pExtra, void* pHandlerInfo) {
     const CommandRow* pRow = Find(nID);
     if (!pRow || (nCode != CN_COMMAND && nCode != CN_UPDATE_COMMAND_UI))
@@ -132,7 +154,7 @@ BOOL CCommandTable::OnCmdMsg(UINT nID, int nCode, void* pExtra, void* pHandlerIn
             pCmdUI->SetCheck(pRow->pfnChosen(s) ? 1 : 0);
         return TRUE;
     }
-    if (pRow->bRefusedWhileBusy && m_frame.RefuseWhileUpdating())
+    if (pRow->bRefusedWhileBusy && RefuseWhileBusy())
         return TRUE;
     pRow->pfnCarryOut(m_frame);
     return TRUE;
@@ -155,7 +177,7 @@ CommandSnapshot CCommandTable::TakeSnapshot() const {
     CWnd* pWordList = f.GetWordList();
     s.bWordSelected = pWordList && pWordList->SendMessage(LB_GETCURSEL) != LB_ERR;
     s.bRomanianEnglish = IsRomanianEnglish(f.m_settings.direction);
-    CWnd* pWordBox = f.GetShownWordBox();
+    CWnd* pWordBox = f.m_wndWordBar.GetShownWordBox();
     s.bWordBarVisible = pWordBox != nullptr;
     s.bWordBoxCanUndo = pWordBox && pWordBox->SendMessage(EM_CANUNDO);
     const HWND hFocus = ::GetFocus();

@@ -63,6 +63,11 @@ public:
 
     BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, void* pHandlerInfo) override;
 
+    // Says so and returns TRUE while an update cycle or an import runs.
+    BOOL RefuseWhileBusy();
+    // The update cycle, the delete lock and the Escape function, now.
+    FrameState State() const;
+
 private:
     static const CommandRow* Rows(int& nCount);
     // The row of command nID; null for a command the table does not hold.

@@ -79,7 +79,7 @@ COutcome CopyToClipboard(HWND hOwner, const CString& strText) {
 }  // namespace
 
 void CMainFrame::OnEditUndo() {
-    CWnd* pWordBox = GetWordBox();
+    CWnd* pWordBox = m_wndWordBar.GetWordBox();
     if (pWordBox && m_wndWordBar.IsVisible() && pWordBox->SendMessage(EM_CANUNDO))
         pWordBox->SendMessage(EM_UNDO);
 }
@@ -138,14 +138,4 @@ void CMainFrame::OnEscape() {
         m_wndWordBar.SetDlgItemText(IDC_WORDBOX, "");
         m_lookup.ShowTranslationsSoon();
     }
-}
-
-FrameState CMainFrame::State() const {
-    FrameState s;
-    s.step = m_updateCycle.Step();
-    s.bEnglishUpdated = m_updateCycle.EnglishUpdated();
-    s.bRomanianUpdated = m_updateCycle.RomanianUpdated();
-    s.bDeleteAllowed = m_bDeleteAllowed != FALSE;
-    s.escape = m_escape;
-    return s;
 }

@@ -20,7 +20,7 @@ void CHistoryCommands::RecordLookup() {
     if (!pWordList || !m_frame.m_lookup.HasEntry())
         return;
     // An empty word box selects the first row without the user asking for it.
-    CWnd* pWordBox = m_frame.GetShownWordBox();
+    CWnd* pWordBox = m_frame.m_wndWordBar.GetShownWordBox();
     if (pWordBox && pWordBox->GetWindowTextLength() == 0)
         return;
     CListBox wordList(pWordList->m_hWnd);

@@ -50,7 +50,7 @@ void CImportCommand::OnImportDictionary() {
     ++m_frame.m_nEditDialogs;
     const BOOL bChosen = ::GetOpenFileNameW(&ofn);
     --m_frame.m_nEditDialogs;
-    if (!bChosen || m_frame.RefuseWhileUpdating())
+    if (!bChosen || m_frame.m_commands.RefuseWhileBusy())
         return;
 
     const Direction direction = m_frame.m_settings.direction;

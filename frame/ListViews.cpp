@@ -110,7 +110,7 @@ LRESULT CDictionaryListView::OnMouseWheel(WPARAM wParam, LPARAM lParam) {
 void CDictionaryListView::OnSetFocus(CWnd* pOldWnd) {
     CCtrlView::OnSetFocus(pOldWnd);
     if (auto* pFrame = DynamicDowncast<CMainFrame>(GetParentFrame())) {
-        CWnd* pWordBox = pFrame->GetShownWordBox();
+        CWnd* pWordBox = pFrame->m_wndWordBar.GetShownWordBox();
         if (pWordBox && pFrame->m_bFocusInWordBox)
             pWordBox->SetFocus();
     }

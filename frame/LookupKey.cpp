@@ -318,9 +318,9 @@ void CLookupKey::LookUpFromElsewhere(const CString& strText) {
         direction = Direction::kEnglishRomanian;
     else if (romanian.HasForm(word))
         direction = Direction::kRomanianEnglish;
-    if (!m_frame.GetShownWordBox())
+    if (!m_frame.m_wndWordBar.GetShownWordBox())
         m_frame.ShowControlBar(&m_frame.m_wndWordBar, TRUE, FALSE);
-    if (CWnd* pWordBox = m_frame.GetWordBox())
+    if (CWnd* pWordBox = m_frame.m_wndWordBar.GetWordBox())
         pWordBox->SetWindowText(strText);
     if (direction != m_frame.m_settings.direction && !m_frame.m_updateCycle.IsRunning())
         m_frame.m_lookup.LoadDirection(direction);

@@ -55,7 +55,7 @@ UpdateCycleHost HostIn(CMainFrame& frame) {
     host.reloadKeepingFocus = [&frame] {
         HWND hFocus = ::GetFocus();
         DWORD dwStart = 0, dwEnd = 0;
-        CWnd* pWordBox = frame.GetWordBox();
+        CWnd* pWordBox = frame.m_wndWordBar.GetWordBox();
         if (pWordBox)
             pWordBox->SendMessage(EM_GETSEL, reinterpret_cast<WPARAM>(&dwStart),
                                   reinterpret_cast<LPARAM>(&dwEnd));
@@ -99,8 +99,6 @@ CMainFrame::CMainFrame()
         AddPart(pPart);
 }
 
-CMainFrame::~CMainFrame() = default;
-
 BOOL CMainFrame::PreCreateWindow(CREATESTRUCTA& cs) {
     if (!CFrameWnd::PreCreateWindow(cs))
         return FALSE;
@@ -137,15 +135,15 @@ int CMainFrame::OnCreate(LPCREATESTRUCT lpcs) {
 
     // The word bar joins the toolbar's row, right of it.
     m_wndToolBar.EnableDocking(CBRS_ALIGN_ANY);
-    EnableDocking(CBRS_ALIGN_ANY);
+    m_docking.EnableDocking(CBRS_ALIGN_ANY);
     m_wndWordBar.EnableDocking(CBRS_ALIGN_TOP | CBRS_ALIGN_BOTTOM);
-    EnableDocking(CBRS_ALIGN_TOP | CBRS_ALIGN_BOTTOM);
-    DockControlBar(&m_wndToolBar, AFX_IDW_DOCKBAR_TOP);
+    m_docking.EnableDocking(CBRS_ALIGN_TOP | CBRS_ALIGN_BOTTOM);
+    m_docking.DockControlBar(&m_wndToolBar, AFX_IDW_DOCKBAR_TOP);
     RecalcLayout(TRUE);
     CRect rect;
     m_wndToolBar.GetWindowRect(&rect);
     rect.OffsetRect(1, 0);
-    DockControlBar(&m_wndWordBar, AFX_IDW_DOCKBAR_TOP, &rect);
+    m_docking.DockControlBar(&m_wndWordBar, AFX_IDW_DOCKBAR_TOP, &rect);
 
     LoadBarState("BarState");
 
@@ -202,24 +200,16 @@ CWnd* CMainFrame::GetTranslationList() const {
     return m_bSplitterCreated ? m_wndSplitter.GetPane(0, 1) : nullptr;
 }
 
-CWnd* CMainFrame::GetWordBox() const {
-    return m_wndWordBar.m_hWnd ? m_wndWordBar.GetDlgItem(IDC_WORDBOX) : nullptr;
-}
-
-CWnd* CMainFrame::GetShownWordBox() const {
-    return m_wndWordBar.m_hWnd && m_wndWordBar.IsWindowVisible() ? GetWordBox() : nullptr;
-}
-
-CTavDoc* CMainFrame::GetTavDoc() const {
-    CView* pView = GetActiveView();
+CTavDoc* GetTavDoc(const CMainFrame& frame) {
+    CView* pView = frame.GetActiveView();
     if (!pView)
-        pView = DynamicDowncast<CView>(GetWordList());
+        pView = DynamicDowncast<CView>(frame.GetWordList());
     return pView ? DynamicDowncast<CTavDoc>(pView->GetDocument()) : nullptr;
 }
 
 void CMainFrame::OnSize(UINT nType, int cx, int cy) {
     if (nType == SIZE_MINIMIZED && m_bHideWhenMinimized == 1) {
-        HideInNotificationArea();
+        m_trayIcon.HideTarget();
     } else if (nType == SIZE_RESTORED || nType == SIZE_MAXIMIZED) {
         m_trayIcon.HideIcon();
         if (m_bSplitterCreated) {
@@ -232,11 +222,6 @@ void CMainFrame::OnSize(UINT nType, int cx, int cy) {
         }
     }
     CFrameWnd::OnSize(nType, cx, cy);
-}
-
-void CMainFrame::HideInNotificationArea() {
-    m_trayIcon.ShowIcon();  // the program now lives in the notification area
-    ShowWindow(SW_HIDE);
 }
 
 void CMainFrame::OnShowWindow(BOOL bShow, UINT nStatus) {
@@ -256,7 +241,7 @@ void CMainFrame::OnShowWindow(BOOL bShow, UINT nStatus) {
 void CMainFrame::OnClose() {
     if (m_bHideWhenClose) {
         ShowWindow(SW_MINIMIZE);
-        HideInNotificationArea();
+        m_trayIcon.HideTarget();
         return;
     }
     m_trayIcon.HideIcon();
@@ -319,7 +304,7 @@ void CMainFrame::OnWordBoxChange() {
 BOOL CMainFrame::PreTranslateMessage(MSG* pMsg) {
     CWnd* pWordList = GetWordList();
     CWnd* pTranslationList = GetTranslationList();
-    CWnd* pWordBox = GetWordBox();
+    CWnd* pWordBox = m_wndWordBar.GetWordBox();
     if (!pWordList || !pTranslationList || !pWordBox)
         return CFrameWnd::PreTranslateMessage(pMsg);
 
@@ -360,7 +345,7 @@ BOOL CMainFrame::PreTranslateMessage(MSG* pMsg) {
 }
 
 void CMainFrame::FocusWordBox(BOOL bSelectAll) {
-    if (CWnd* pWordBox = GetShownWordBox()) {
+    if (CWnd* pWordBox = m_wndWordBar.GetShownWordBox()) {
         m_bFocusInWordBox = TRUE;
         pWordBox->SetFocus();
         if (bSelectAll) {
@@ -390,22 +375,10 @@ LRESULT CMainFrame::OnLoadDictionary(WPARAM wParam, LPARAM) {
     FocusWordBox(TRUE);
 
     // The user's word, looked up in the dictionary just loaded.
-    CWnd* pWordBox = GetWordBox();
+    CWnd* pWordBox = m_wndWordBar.GetWordBox();
     if (pWordBox && pWordBox->GetWindowTextLength() > 0) {
         m_lookup.LookUpWordBoxText();
         m_lookup.ShowTranslationsSoon();
     }
     return static_cast<LRESULT>(m_settings.direction);
-}
-
-BOOL CMainFrame::RefuseWhileUpdating() {
-    if (m_updateCycle.IsRunning()) {
-        SetMessageText("Please wait until update process is done");
-        return TRUE;
-    }
-    if (m_import.IsRunning()) {
-        SetMessageText("Please wait until the import is done");
-        return TRUE;
-    }
-    return FALSE;
 }

@@ -42,7 +42,6 @@ class CMainFrame : public CFrameWnd {
 
 public:
     CMainFrame();
-    ~CMainFrame() override;
 
     BOOL PreCreateWindow(CREATESTRUCTA& cs) override;
     BOOL PreTranslateMessage(MSG* pMsg) override;
@@ -51,20 +50,9 @@ public:
 
     CWnd* GetWordList() const;
     CWnd* GetTranslationList() const;
-    // The word box, when its bar exists; and when the bar also shows.
-    CWnd* GetWordBox() const;
-    CWnd* GetShownWordBox() const;
     // Puts the focus where the user types: the word box with its text
     // selected whole (or the caret at its end), else the word list.
     void FocusWordBox(BOOL bSelectAll);
-    // Hides the window, the notification icon being the way back.
-    void HideInNotificationArea();
-    // The document, as the active view (or the word list) knows it.
-    CTavDoc* GetTavDoc() const;
-    // The update cycle, the delete lock and the Escape function, now.
-    FrameState State() const;
-    // Says so and returns TRUE while an update cycle or an import runs.
-    BOOL RefuseWhileUpdating();
 
     DECLARE_MESSAGE_MAP()
 
@@ -162,3 +150,6 @@ private:
     BOOL m_bHideWhenMinimized;
     EscapeFunction m_escape;
 };
+
+// The document, as the frame's active view (or its word list) knows it.
+CTavDoc* GetTavDoc(const CMainFrame& frame);

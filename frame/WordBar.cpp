@@ -20,6 +20,14 @@ int TextHeight(HWND hWnd, HFONT hFont) {
 
 }  // namespace
 
+CWnd* CWordBar::GetWordBox() const {
+    return m_hWnd ? GetDlgItem(IDC_WORDBOX) : nullptr;
+}
+
+CWnd* CWordBar::GetShownWordBox() const {
+    return m_hWnd && IsWindowVisible() ? GetWordBox() : nullptr;
+}
+
 void CWordBar::SetTextFont(UINT nFromDpi, UINT nDpi, int nPointSize) {
     HWND hBox = ::GetDlgItem(m_hWnd, IDC_WORDBOX);
     if (!hBox)

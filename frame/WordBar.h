@@ -14,6 +14,10 @@ public:
     // The bar and its box in the palette's colours.
     CWordBar() { m_bPaletteColours = TRUE; }
 
+    // The word box, when the bar exists; and when the bar also shows.
+    CWnd* GetWordBox() const;
+    CWnd* GetShownWordBox() const;
+
 private:
     CFont m_font;
     // How much higher than its designed height the box is: the height its

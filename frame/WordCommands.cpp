@@ -33,20 +33,20 @@ void EditThroughDialog(CMainFrame& frame, CAddModDlg& dlg, BOOL bAdd, LPCSTR psz
     }
     // An update cycle does not start while the dialog is open; this keeps
     // an edit off a file that the update thread rewrites all the same.
-    if (frame.RefuseWhileUpdating())
+    if (frame.m_commands.RefuseWhileBusy())
         return;
     // The dialog takes translations separated by commas; the file keeps "|".
     CString strTranslations = dlg.m_strTranslations;
     strTranslations.Replace(',', '|');
     // The word goes to the dictionary the dialog was opened for, whatever
     // the window shows now.
-    CTavDoc* pDoc = frame.GetTavDoc();
+    CTavDoc* pDoc = GetTavDoc(frame);
     if (!pDoc || !(bAdd ? pDoc->AddWord(dlg.m_direction, dlg.m_strWord, strTranslations)
                         : pDoc->ModifyWord(dlg.m_direction, dlg.m_strWord, strTranslations)))
         return;
     frame.m_lookup.ReloadAfterEdit(dlg.m_direction);
     frame.m_lookup.PutWord(dlg.m_strWord);
-    if (CWnd* pWordBox = frame.GetShownWordBox())
+    if (CWnd* pWordBox = frame.m_wndWordBar.GetShownWordBox())
         CWordLookup::PutCaretAtEnd(pWordBox);
     frame.m_lookup.ShowTranslationsSoon();
     frame.SetMessageText(pszDone);
@@ -71,7 +71,7 @@ void CMainFrame::OnModifyWord() {
     // The selected word's own translations, even when the quarter-second
     // display has not shown them yet (a quick double-click on another row).
     KillTimer(ID_TIMER_TRANSLATIONS);
-    if (CTavDoc* pDoc = GetTavDoc())
+    if (CTavDoc* pDoc = GetTavDoc(*this))
         pDoc->ShowTranslations();
     // The translations as the list shows them now, joined by commas.
     CListBox translationList(GetTranslationList()->m_hWnd);
@@ -101,18 +101,18 @@ void CMainFrame::OnDeleteWord() {
         if (::MessageBoxW(m_hWnd, WideText(strQuestion).c_str(), L"Confirm Word Delete", MB_YESNO) != IDYES)
             return;
     }
-    if (RefuseWhileUpdating())
+    if (m_commands.RefuseWhileBusy())
         return;
     if (!m_bDeleteAllowed) {
         SetMessageText("You can not delete words. For more details, please read help contents.");
         return;
     }
     m_bDeleteAllowed = FALSE;  // one deletion per unlock
-    CTavDoc* pDoc = GetTavDoc();
+    CTavDoc* pDoc = GetTavDoc(*this);
     if (!pDoc || !pDoc->DeleteWord(direction, strWord))
         return;
     m_lookup.ReloadAfterEdit(direction);
-    if (CWnd* pWordBox = GetShownWordBox())
+    if (CWnd* pWordBox = m_wndWordBar.GetShownWordBox())
         pWordBox->SetWindowText("");
     SetMessageText("The deletion has been successfully completed");
 }

@@ -9,7 +9,7 @@
 #include "res/resource.h"
 
 void CWordLookup::OnWordBoxChange() {
-    if (!m_frame.GetWordBox() || !m_frame.GetWordList())
+    if (!m_frame.m_wndWordBar.GetWordBox() || !m_frame.GetWordList())
         return;
     ShowTranslationsSoon();
     if (m_bWordFromList)
@@ -19,9 +19,9 @@ void CWordLookup::OnWordBoxChange() {
 
 BOOL CWordLookup::LookUpWordBoxText() {
     m_strUnmatched.Empty();
-    CWnd* pWordBox = m_frame.GetWordBox();
+    CWnd* pWordBox = m_frame.m_wndWordBar.GetWordBox();
     CWnd* pWordList = m_frame.GetWordList();
-    CTavDoc* pDoc = m_frame.GetTavDoc();
+    CTavDoc* pDoc = GetTavDoc(m_frame);
     if (!pWordBox || !pWordList || !pDoc)
         return FALSE;
     CString strText;
@@ -56,7 +56,7 @@ BOOL CWordLookup::LookUpWordBoxText() {
 }
 
 void CWordLookup::ShowLookupResult() {
-    CTavDoc* pDoc = m_frame.GetTavDoc();
+    CTavDoc* pDoc = GetTavDoc(m_frame);
     if (!pDoc)
         return;
     if (m_strUnmatched.IsEmpty())
@@ -86,23 +86,23 @@ void CWordLookup::ShowListWord(const CString& strWord) {
 }
 
 void CWordLookup::PutWord(const CString& strWord) {
-    if (CWnd* pWordBox = m_frame.GetShownWordBox()) {
+    if (CWnd* pWordBox = m_frame.m_wndWordBar.GetShownWordBox()) {
         pWordBox->SetWindowText(strWord);  // its change handling looks it up
         return;
     }
-    CTavDoc* pDoc = m_frame.GetTavDoc();
+    CTavDoc* pDoc = GetTavDoc(m_frame);
     m_strUnmatched.Empty();
     SelectWordBeginningWith(m_frame.GetWordList()->m_hWnd, strWord, pDoc ? &pDoc->m_wordIndex : nullptr);
     ShowTranslationsSoon();
 }
 
 void CWordLookup::LookUpSuggestion(int nRow) {
-    CTavDoc* pDoc = m_frame.GetTavDoc();
+    CTavDoc* pDoc = GetTavDoc(m_frame);
     const CString strWord = pDoc ? pDoc->SuggestionAt(nRow) : CString();
     if (strWord.IsEmpty())
         return;
     PutWord(strWord);
-    if (m_frame.GetShownWordBox())
+    if (m_frame.m_wndWordBar.GetShownWordBox())
         m_frame.FocusWordBox(FALSE);
     m_frame.m_history.RecordLookup();  // chosen: it counts as looked up at once
 }
@@ -122,14 +122,14 @@ void CWordLookup::OnPrevPane() {
 }
 
 void CWordLookup::MoveToPane(BOOL bPrevious) {
-    CWnd* pWordBox = m_frame.GetWordBox();
+    CWnd* pWordBox = m_frame.m_wndWordBar.GetWordBox();
     CWnd* pWordList = m_frame.GetWordList();
     CWnd* pTranslationList = m_frame.GetTranslationList();
     if (!pWordBox || !pWordList || !pTranslationList)
         return;
     // The places in order; the word box only while its bar shows.
     CWnd* places[3] = {pWordBox, pWordList, pTranslationList};
-    const int nFirst = m_frame.GetShownWordBox() ? 0 : 1;
+    const int nFirst = m_frame.m_wndWordBar.GetShownWordBox() ? 0 : 1;
     const int nPlaces = 3 - nFirst;
     HWND hFocus = ::GetFocus();
     int nCurrent = nFirst;
@@ -169,7 +169,7 @@ void CWordLookup::LoadWordList(LPCSTR lpszStatusText) {
     HCURSOR hOldCursor = SetCursor(LoadCursor(nullptr, IDC_WAIT));
     // Thousands of rows: draw once at the end.
     wordList.SetRedraw(FALSE);
-    if (CTavDoc* pDoc = m_frame.GetTavDoc())
+    if (CTavDoc* pDoc = GetTavDoc(m_frame))
         pDoc->LoadDictionary(m_frame.m_settings.direction, lpszStatusText);
     wordList.SetRedraw(TRUE);
     wordList.Invalidate(TRUE);

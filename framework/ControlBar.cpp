@@ -9,7 +9,7 @@ IMPLEMENT_DYNAMIC(CControlBar, CWnd)
 
 CControlBar::~CControlBar() {
     if (m_pDockFrame)
-        m_pDockFrame->RemoveControlBar(this);
+        m_pDockFrame->m_docking.RemoveControlBar(this);
     DestroyWindow();
 }
 
@@ -18,7 +18,7 @@ void CControlBar::AttachToFrame(CWnd* pParentWnd, DWORD dwStyle) {
     m_hWndOwner = pParentWnd ? pParentWnd->m_hWnd : nullptr;
     m_pDockFrame = DynamicDowncast<CFrameWnd>(pParentWnd);
     if (m_pDockFrame)
-        m_pDockFrame->AddControlBar(this);
+        m_pDockFrame->m_docking.AddControlBar(this);
 }
 
 void CControlBar::EnableDocking(DWORD dwDockStyle) {
@@ -127,5 +127,5 @@ void CControlBar::TrackDrag(CPoint ptScreen) {
     CRect rcBar;
     GetWindowRect(&rcBar);
     rcBar.OffsetRect(ptScreen.x - m_ptDragStart.x, ptScreen.y - m_ptDragStart.y);
-    pFrame->DockControlBarAtPoint(this, ptScreen, rcBar);
+    pFrame->m_docking.DockControlBarAtPoint(this, ptScreen, rcBar);
 }

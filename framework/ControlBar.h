@@ -51,6 +51,7 @@ protected:
 
 private:
     friend class CFrameWnd;
+    friend class CDockLayout;
     void TrackDrag(CPoint ptScreen);
 
     BOOL m_bTracking = FALSE;

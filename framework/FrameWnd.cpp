@@ -6,7 +6,6 @@
 #include "framework/Gdi.h"
 #include "framework/Module.h"
 #include "framework/Palette.h"
-#include "framework/Splitter.h"
 #include "framework/StatusBar.h"
 #include "framework/View.h"
 #include "framework/WideText.h"
@@ -33,8 +32,6 @@ ON_UPDATE_COMMAND_UI(ID_VIEW_STATUS_BAR, OnUpdateControlBarMenu)
 ON_UPDATE_COMMAND_UI(ID_INDICATOR_CAPS, OnUpdateKeyIndicator)
 ON_UPDATE_COMMAND_UI(ID_INDICATOR_NUM, OnUpdateKeyIndicator)
 ON_UPDATE_COMMAND_UI(ID_INDICATOR_SCRL, OnUpdateKeyIndicator)
-ON_COMMAND(ID_NEXT_PANE, OnNextPane)
-ON_COMMAND(ID_PREV_PANE, OnPrevPane)
 END_MESSAGE_MAP()
 
 namespace {
@@ -50,11 +47,6 @@ CString LoadPrompt(UINT nID) {
 }
 
 }  // namespace
-
-CFrameWnd::~CFrameWnd() {
-    for (CControlBar* pBar : m_bars)
-        pBar->m_pDockFrame = nullptr;  // bars that outlive the frame
-}
 
 BOOL CFrameWnd::PreCreateWindow(CREATESTRUCTA& cs) {
     if (!cs.lpszClass) {
@@ -177,7 +169,8 @@ BOOL CFrameWnd::OnEraseBkgnd(CDC* pDC) {
         ScreenToClient(&rc);
         ExcludeClipRect(pDC->m_hDC, rc.left, rc.top, rc.right, rc.bottom);
     }
-    for (const CRect& rc : m_rcDockAreas) {
+    for (int nSide = 0; nSide < 4; ++nSide) {
+        const CRect& rc = m_docking.DockArea(nSide);
         if (!rc.IsRectEmpty())
             FillRect(pDC->m_hDC, &rc, palette::FaceBrush());
     }
@@ -360,8 +353,31 @@ LRESULT CFrameWnd::OnExitMenuLoop(WPARAM, LPARAM) {
     return Default();
 }
 
+void CFrameWnd::ShowControlBar(CControlBar* pBar, BOOL bShow, BOOL) {
+    pBar->ShowWindow(bShow ? SW_SHOWNA : SW_HIDE);
+    RecalcLayout();
+}
+
+void CFrameWnd::RecalcLayout(BOOL) {
+    if (m_bInRecalcLayout || !m_hWnd)
+        return;
+    m_bInRecalcLayout = TRUE;
+    CRect rc;
+    GetClientRect(&rc);
+    m_docking.Layout(rc);
+    if (HWND hPane = ::GetDlgItem(m_hWnd, AFX_IDW_PANE_FIRST)) {
+        if (rc.right < rc.left)
+            rc.right = rc.left;
+        if (rc.bottom < rc.top)
+            rc.bottom = rc.top;
+        ::SetWindowPos(hPane, nullptr, rc.left, rc.top, rc.Width(), rc.Height(),
+                       SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    m_bInRecalcLayout = FALSE;
+}
+
 void CFrameWnd::OnUpdateControlBarMenu(CCmdUI* pCmdUI) {
-    CControlBar* pBar = GetControlBar(pCmdUI->m_nID);
+    CControlBar* pBar = m_docking.GetControlBar(pCmdUI->m_nID);
     if (!pBar) {
         pCmdUI->ContinueRouting();
         return;
@@ -377,18 +393,13 @@ void CFrameWnd::OnUpdateKeyIndicator(CCmdUI* pCmdUI) {
 }
 
 void CFrameWnd::ToggleBar(UINT nID) {
-    if (CControlBar* pBar = GetControlBar(nID))
+    if (CControlBar* pBar = m_docking.GetControlBar(nID))
         ShowControlBar(pBar, (pBar->GetStyle() & WS_VISIBLE) == 0, FALSE);
-}
-
-void CFrameWnd::ActivateNextPane(BOOL bPrevious) {
-    if (auto* pSplitter = DynamicDowncast<CSplitterWnd>(GetDlgItem(AFX_IDW_PANE_FIRST)))
-        pSplitter->ActivateNext(bPrevious);
 }
 
 void CFrameWnd::OnIdleUpdateCmdUI() {
     UpdatePass pass(*this);
-    for (CControlBar* pBar : std::vector<CControlBar*>(m_bars)) {
+    for (CControlBar* pBar : std::vector<CControlBar*>(m_docking.Bars())) {
         if (pBar->m_hWnd && pBar->IsWindowVisible())
             pBar->OnUpdateCmdUI(this, TRUE);
     }

@@ -6,6 +6,7 @@
 #pragma once
 
 #include "framework/AfxRes.h"
+#include "framework/DockLayout.h"
 #include "framework/Wnd.h"
 
 #include <vector>
@@ -18,8 +19,7 @@ struct CCreateContext;
 class CFrameWnd : public CWnd {
     DECLARE_DYNCREATE(CFrameWnd)
 public:
-    CFrameWnd() = default;
-    ~CFrameWnd() override;
+    CFrameWnd() : m_docking(*this) {}
 
     // Creates the frame with the menu, accelerators and icon of nIDResource.
     virtual BOOL LoadFrame(UINT nIDResource, DWORD dwDefaultStyle = WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE,
@@ -43,20 +43,11 @@ public:
     void SetMessageText(UINT nID);
     CWnd* GetMessageBar() const;
 
-    // Control bars, docked in rows along the sides (FrameDocking.cpp).
-    void EnableDocking(DWORD dwDockStyle) { m_dwDockStyle |= dwDockStyle & CBRS_ALIGN_ANY; }
-    // Docks the bar on the side of nDockBarID (0: the first side it may
-    // use); at lpRect (screen co-ordinates) when given, else on a new row.
-    void DockControlBar(CControlBar* pBar, UINT nDockBarID = 0, LPCRECT lpRect = nullptr);
-    // Docks a bar dragged by its gripper where the mouse let go of it.
-    void DockControlBarAtPoint(CControlBar* pBar, CPoint ptScreen, const CRect& rcBarScreen);
+    // The control bars, docked in rows along the sides.
+    CDockLayout m_docking;
     void ShowControlBar(CControlBar* pBar, BOOL bShow, BOOL bDelay);
-    CControlBar* GetControlBar(UINT nID) const;
-    // Keeps the bars' sides, rows, positions and visibility in the profile.
-    void SaveBarState(LPCSTR lpszProfileName) const;
-    void LoadBarState(LPCSTR lpszProfileName);
-    void AddControlBar(CControlBar* pBar);
-    void RemoveControlBar(CControlBar* pBar);
+    void SaveBarState(LPCSTR lpszProfileName) const { m_docking.SaveBarState(lpszProfileName); }
+    void LoadBarState(LPCSTR lpszProfileName) { m_docking.LoadBarState(lpszProfileName); }
 
     // A part of the frame: an object the frame owns that takes its commands
     // and its window messages (ON_MESSAGE and the like) before the frame.
@@ -93,25 +84,15 @@ protected:
     void OnViewStatusBar() { ToggleBar(AFX_IDW_STATUS_BAR); }
     void OnUpdateControlBarMenu(CCmdUI* pCmdUI);
     void OnUpdateKeyIndicator(CCmdUI* pCmdUI);
-    void OnNextPane() { ActivateNextPane(FALSE); }
-    void OnPrevPane() { ActivateNextPane(TRUE); }
 
     CString m_strTitle;
     UINT m_nIDResource = 0;
 
 private:
     void ToggleBar(UINT nID);
-    void ActivateNextPane(BOOL bPrevious);
-    // Side index of a dock-bar id or an alignment style: 0 top, 1 bottom, 2 left, 3 right.
-    static int SideOfDockBar(UINT nDockBarID);
-    void PlaceBar(CControlBar* pBar, int nSide, int nRow, int nOffset);
-    void NormalizeRows();
 
     CView* m_pViewActive = nullptr;
-    std::vector<CControlBar*> m_bars;
     std::vector<CCmdTarget*> m_parts;
-    DWORD m_dwDockStyle = 0;
-    CRect m_rcDockAreas[4];  // where each side's rows were laid out, in client co-ordinates
     BOOL m_bInRecalcLayout = FALSE;
     UINT m_nUpdatePass = 0;
     BOOL m_bInUpdatePass = FALSE;

@@ -1,10 +1,8 @@
 #include "framework/Splitter.h"
 
 #include "framework/DocTemplate.h"
-#include "framework/FrameWnd.h"
 #include "framework/Module.h"
 #include "framework/Palette.h"
-#include "framework/View.h"
 
 #include <algorithm>
 
@@ -202,22 +200,4 @@ void CSplitterWnd::OnLButtonUp(UINT, CPoint) {
 LRESULT CSplitterWnd::OnCaptureChanged(WPARAM, LPARAM) {
     m_nTrackingBar = -1;
     return 0;
-}
-
-void CSplitterWnd::ActivateNext(BOOL bPrev) {
-    CFrameWnd* pFrame = GetParentFrame();
-    int nPanes = GetRowCount() * GetColumnCount();
-    int nCurrent = 0;
-    CView* pActive = pFrame ? pFrame->GetActiveView() : nullptr;
-    for (int i = 0; i < nPanes; ++i) {
-        if (pActive && GetPane(i / GetColumnCount(), i % GetColumnCount()) == pActive)
-            nCurrent = i;
-    }
-    int nNext = (nCurrent + (bPrev ? nPanes - 1 : 1)) % nPanes;
-    CWnd* pPane = GetPane(nNext / GetColumnCount(), nNext % GetColumnCount());
-    if (!pPane)
-        return;
-    if (auto* pView = DynamicDowncast<CView>(pPane); pView && pFrame)
-        pFrame->SetActiveView(pView, FALSE);
-    pPane->SetFocus();
 }

@@ -29,8 +29,6 @@ public:
 
     CWnd* GetPane(int row, int col) const;
     int IdFromRowCol(int row, int col) const { return AFX_IDW_PANE_FIRST + row * 16 + col; }
-    // Gives the next (or previous) pane the focus and makes it the active view.
-    void ActivateNext(BOOL bPrev = FALSE);
 
     // Width of a bar between two columns (or rows) and of the border drawn round each pane.
     static const int kBarSize = 4;

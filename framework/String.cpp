@@ -149,29 +149,6 @@ int CString::Replace(LPCSTR pszOld, LPCSTR pszNew) {
     return count;
 }
 
-int CString::Remove(char ch) {
-    size_t before = m_str.size();
-    m_str.erase(std::remove(m_str.begin(), m_str.end(), ch), m_str.end());
-    return static_cast<int>(before - m_str.size());
-}
-
-int CString::Insert(int nIndex, char ch) {
-    m_str.insert(Clamp(nIndex, m_str.size()), 1, ch);
-    return GetLength();
-}
-
-int CString::Insert(int nIndex, LPCSTR psz) {
-    if (psz)
-        m_str.insert(Clamp(nIndex, m_str.size()), psz);
-    return GetLength();
-}
-
-int CString::Delete(int nIndex, int nCount) {
-    size_t first = Clamp(nIndex, m_str.size());
-    m_str.erase(first, Clamp(nCount, m_str.size() - first));
-    return GetLength();
-}
-
 void CString::MakeUpper() {
     for (char& c : m_str)
         c = static_cast<char>(UpperByte(static_cast<unsigned char>(c)));
@@ -183,24 +160,10 @@ void CString::MakeLower() {
 }
 
 void CString::TrimLeft() {
-    TrimLeft(kWhiteSpace);
+    m_str.erase(0, m_str.find_first_not_of(kWhiteSpace));
 }
 void CString::TrimRight() {
     TrimRight(kWhiteSpace);
-}
-
-void CString::TrimLeft(char chTarget) {
-    m_str.erase(0, m_str.find_first_not_of(chTarget));
-}
-
-void CString::TrimRight(char chTarget) {
-    size_t last = m_str.find_last_not_of(chTarget);
-    m_str.erase(last == std::string::npos ? 0 : last + 1);
-}
-
-void CString::TrimLeft(LPCSTR pszTargets) {
-    if (pszTargets)
-        m_str.erase(0, m_str.find_first_not_of(pszTargets));
 }
 
 void CString::TrimRight(LPCSTR pszTargets) {
@@ -211,15 +174,10 @@ void CString::TrimRight(LPCSTR pszTargets) {
 }
 
 void CString::Format(LPCSTR pszFormat, ...) {
-    va_list args;
-    va_start(args, pszFormat);
-    FormatV(pszFormat, args);
-    va_end(args);
-}
-
-void CString::FormatV(LPCSTR pszFormat, va_list args) {
     // Some C runtimes return -1 instead of the needed size when the buffer is
     // too small, so grow until the text fits.
+    va_list args;
+    va_start(args, pszFormat);
     std::vector<char> buffer(256);
     for (;;) {
         va_list copy;
@@ -228,10 +186,11 @@ void CString::FormatV(LPCSTR pszFormat, va_list args) {
         va_end(copy);
         if (n >= 0 && static_cast<size_t>(n) < buffer.size()) {
             m_str.assign(buffer.data(), static_cast<size_t>(n));
-            return;
+            break;
         }
         buffer.resize(n >= 0 ? static_cast<size_t>(n) + 1 : buffer.size() * 2);
     }
+    va_end(args);
 }
 
 BOOL CString::LoadString(UINT nID) {

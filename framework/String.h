@@ -11,16 +11,11 @@
 class CString {
 public:
     CString() = default;
-    CString(const CString& other) = default;
-    CString(CString&& other) noexcept = default;
     CString(LPCSTR psz);  // NOLINT: converting on purpose, as callers expect
     CString(LPCSTR pch, int nLength);
     CString(char ch, int nRepeat = 1);
     explicit CString(std::string str) : m_str(std::move(str)) {}
-    ~CString() = default;
 
-    CString& operator=(const CString& other) = default;
-    CString& operator=(CString&& other) noexcept = default;
     CString& operator=(LPCSTR psz);
     CString& operator=(char ch);
 
@@ -30,7 +25,6 @@ public:
 
     char GetAt(int nIndex) const { return m_str.at(static_cast<size_t>(nIndex)); }
     char operator[](int nIndex) const { return GetAt(nIndex); }
-    void SetAt(int nIndex, char ch) { m_str.at(static_cast<size_t>(nIndex)) = ch; }
     operator LPCSTR() const { return m_str.c_str(); }
 
     // The bytes, NULs included.
@@ -61,10 +55,6 @@ public:
 
     int Replace(char chOld, char chNew);
     int Replace(LPCSTR pszOld, LPCSTR pszNew);
-    int Remove(char ch);
-    int Insert(int nIndex, char ch);
-    int Insert(int nIndex, LPCSTR psz);
-    int Delete(int nIndex, int nCount = 1);
 
     void MakeUpper();
     void MakeLower();
@@ -72,9 +62,6 @@ public:
     // Trimming without an argument removes white space (blank, tab, CR, LF, VT, FF).
     void TrimLeft();
     void TrimRight();
-    void TrimLeft(char chTarget);
-    void TrimRight(char chTarget);
-    void TrimLeft(LPCSTR pszTargets);
     void TrimRight(LPCSTR pszTargets);
     void Trim() {
         TrimRight();
@@ -82,7 +69,6 @@ public:
     }
 
     void Format(LPCSTR pszFormat, ...);
-    void FormatV(LPCSTR pszFormat, va_list args);
     // Loads a string resource from the resource module; FALSE (and empty) if missing.
     BOOL LoadString(UINT nID);
 

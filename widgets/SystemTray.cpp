@@ -163,6 +163,12 @@ BOOL CSystemTray::HideIcon() {
     return m_bHidden;
 }
 
+void CSystemTray::HideTarget() {
+    ShowIcon();
+    if (m_pNotifyTarget)
+        m_pNotifyTarget->ShowWindow(SW_HIDE);
+}
+
 BOOL CSystemTray::ShowIcon() {
     m_bWanted = TRUE;
     if (m_bRemoved)

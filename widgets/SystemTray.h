@@ -34,6 +34,9 @@ public:
     BOOL RemoveIcon();
     BOOL HideIcon();
     BOOL ShowIcon();
+    // Shows the icon and hides the window it stands for (the notify
+    // target), the icon being the way back to it.
+    void HideTarget();
     // Adds a shown icon again when m_bAddPending asks for it.
     void ReinstallIcon();
 

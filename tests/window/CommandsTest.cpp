@@ -55,7 +55,7 @@ TEST_F(CommandsTest, AnUnlockAllowsOneDeletionAndAnAddLocksAgain) {
             Command(step.nCommand);
         }
         const std::string what = std::to_string(step.nCommand) + " " + std::to_string(step.nAnswer);
-        EXPECT_EQ(step.bAllowedAfter, m_pFrame->State().bDeleteAllowed) << what;
+        EXPECT_EQ(step.bAllowedAfter, m_pFrame->m_commands.State().bDeleteAllowed) << what;
         EXPECT_EQ(step.status ? CString(step.status) : strBefore, StatusText()) << what;
     }
     EXPECT_EQ("apple:mar\n", ReadDictionary(kEn));
@@ -64,18 +64,18 @@ TEST_F(CommandsTest, AnUnlockAllowsOneDeletionAndAnAddLocksAgain) {
 TEST_F(CommandsTest, EscapeSetToCloseEndsTheProgramAndIsStored) {
     StartProgram("bank:banca\r\n");
     Command(ID_ESCAPE_CLOSE);
-    EXPECT_EQ(EscapeFunction::kClose, m_pFrame->State().escape);
+    EXPECT_EQ(EscapeFunction::kClose, m_pFrame->m_commands.State().escape);
     EXPECT_TRUE(CloseProgram(ID_ESCAPE));
     EXPECT_EQ(2u, theApp.GetProfileInt("Settings", "EscapeFunction", 0));
 }
 
 TEST_F(CommandsTest, GrippersMoveBarsOnlyToTheSidesTheyMayUse) {
     StartProgram("a:b\r\n");
-    CControlBar& wordBar = *m_pFrame->GetControlBar(IDD_WORDBAR);
-    CControlBar& toolBar = *m_pFrame->GetControlBar(AFX_IDW_TOOLBAR);
+    CControlBar& wordBar = *m_pFrame->m_docking.GetControlBar(IDD_WORDBAR);
+    CControlBar& toolBar = *m_pFrame->m_docking.GetControlBar(AFX_IDW_TOOLBAR);
     CRect rcClient;
     m_pFrame->GetClientRect(&rcClient);
-    const CRect rcStatus = Placed(*m_pFrame->GetControlBar(AFX_IDW_STATUS_BAR));
+    const CRect rcStatus = Placed(*m_pFrame->m_docking.GetControlBar(AFX_IDW_STATUS_BAR));
 
     // The word bar goes down to the bottom, above the status bar, ...
     DragBar(wordBar, m_pFrame, CPoint(rcClient.Width() / 2, rcStatus.top - 5));

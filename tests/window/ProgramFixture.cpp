@@ -89,7 +89,7 @@ void ProgramTest::StartProgram(const std::string& english) {
     theApp.OnFileNew();
     m_pFrame = DynamicDowncast<CMainFrame>(theApp.m_pMainWnd);
     ASSERT_NE(nullptr, m_pFrame);
-    m_pDoc = m_pFrame->GetTavDoc();
+    m_pDoc = GetTavDoc(*m_pFrame);
     ASSERT_NE(nullptr, m_pDoc);
     PumpMessages();
 }

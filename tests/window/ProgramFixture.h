@@ -54,7 +54,7 @@ protected:
 
     static std::vector<std::string> Rows(CWnd* pList) { return ListRows(pList->m_hWnd); }
     CString StatusText() const;
-    CWnd* WordBox() const { return m_pFrame->GetWordBox(); }
+    CWnd* WordBox() const { return m_pFrame->m_wndWordBar.GetWordBox(); }
     // What a command's update handler decides, as a menu item would show it.
     CTestCmdUI CommandState(UINT nID) const;
 

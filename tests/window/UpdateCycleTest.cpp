@@ -57,7 +57,7 @@ protected:
     void Tick() {
         const CString strBefore = StatusText();
         m_pFrame->SendMessage(WM_TIMER, ID_TIMER_UPDATE);
-        const UpdateStep step = m_pFrame->State().step;
+        const UpdateStep step = m_pFrame->m_commands.State().step;
         if (step == UpdateStep::kEnglishRun || step == UpdateStep::kRomanianRun) {
             ASSERT_TRUE(PumpUntil([&] { return StatusText() != strBefore; }, 15000));
         }
@@ -66,7 +66,7 @@ protected:
 
     // Ticks until the cycle has ended, and once more.
     void RunCycle() {
-        for (int i = 0; i < 12 && m_pFrame->State().step != UpdateStep::kDone; ++i)
+        for (int i = 0; i < 12 && m_pFrame->m_commands.State().step != UpdateStep::kDone; ++i)
             Tick();
         Tick();
     }
@@ -123,7 +123,7 @@ TEST_F(UpdateCycleTest, EditsAndTheCycleNeverOverlapAndTheTypedWordSurvivesTheRe
     DialogDriver driver(nullptr, {[&](HWND h) {
                             m_pFrame->SendMessage(WM_TIMER, ID_TIMER_UPDATE);
                             m_pFrame->SendMessage(WM_TIMER, ID_TIMER_UPDATE);
-                            stepInDialog = m_pFrame->State().step;
+                            stepInDialog = m_pFrame->m_commands.State().step;
                             TypeText(h, IDC_WORD, "zebra");
                             TypeText(h, IDC_TRANSLATIONS, "zebr\xE3");
                             ClickButton(h, IDOK);

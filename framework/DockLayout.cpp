@@ -1,10 +1,7 @@
-// The frame's control bars and their layout: the bars docked in rows along
-// the four sides (a row of the top or bottom wider than the window goes on
-// below itself), bars fixed to an edge, the client pane in what is left,
-// and the bars' places kept in the profile.
-#include "framework/FrameWnd.h"
+#include "framework/DockLayout.h"
 
 #include "framework/ControlBar.h"
+#include "framework/FrameWnd.h"
 #include "framework/WinApp.h"
 
 #include <algorithm>
@@ -18,16 +15,25 @@ const DWORD kSideAlign[4] = {CBRS_ALIGN_TOP, CBRS_ALIGN_BOTTOM, CBRS_ALIGN_LEFT,
 
 }  // namespace
 
-void CFrameWnd::AddControlBar(CControlBar* pBar) {
+CDockLayout::~CDockLayout() {
+    for (CControlBar* pBar : m_bars)
+        pBar->m_pDockFrame = nullptr;  // bars that outlive the frame
+}
+
+void CDockLayout::EnableDocking(DWORD dwDockStyle) {
+    m_dwDockStyle |= dwDockStyle & CBRS_ALIGN_ANY;
+}
+
+void CDockLayout::AddControlBar(CControlBar* pBar) {
     if (std::find(m_bars.begin(), m_bars.end(), pBar) == m_bars.end())
         m_bars.push_back(pBar);
 }
 
-void CFrameWnd::RemoveControlBar(CControlBar* pBar) {
+void CDockLayout::RemoveControlBar(CControlBar* pBar) {
     m_bars.erase(std::remove(m_bars.begin(), m_bars.end(), pBar), m_bars.end());
 }
 
-CControlBar* CFrameWnd::GetControlBar(UINT nID) const {
+CControlBar* CDockLayout::GetControlBar(UINT nID) const {
     for (CControlBar* pBar : m_bars) {
         if (pBar->m_hWnd && static_cast<UINT>(pBar->GetDlgCtrlID()) == nID)
             return pBar;
@@ -35,7 +41,7 @@ CControlBar* CFrameWnd::GetControlBar(UINT nID) const {
     return nullptr;
 }
 
-int CFrameWnd::SideOfDockBar(UINT nDockBarID) {
+int CDockLayout::SideOfDockBar(UINT nDockBarID) {
     switch (nDockBarID) {
         case AFX_IDW_DOCKBAR_BOTTOM:
             return kBottom;
@@ -50,7 +56,7 @@ int CFrameWnd::SideOfDockBar(UINT nDockBarID) {
     }
 }
 
-void CFrameWnd::NormalizeRows() {
+void CDockLayout::NormalizeRows() {
     // Rows are numbered 0, 1, 2 ... on each side, without gaps.
     for (int nSide = 0; nSide < 4; ++nSide) {
         std::set<int> rows;
@@ -65,7 +71,7 @@ void CFrameWnd::NormalizeRows() {
     }
 }
 
-void CFrameWnd::PlaceBar(CControlBar* pBar, int nSide, int nRow, int nOffset) {
+void CDockLayout::PlaceBar(CControlBar* pBar, int nSide, int nRow, int nOffset) {
     pBar->m_nDockSide = nSide;
     pBar->m_nDockRow = nRow;
     pBar->m_nDockOffset = std::max(nOffset, 0);
@@ -73,10 +79,10 @@ void CFrameWnd::PlaceBar(CControlBar* pBar, int nSide, int nRow, int nOffset) {
     NormalizeRows();
     if (pBar->m_hWnd)
         pBar->SetWindowPos(nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_FRAMECHANGED);
-    RecalcLayout();
+    m_frame.RecalcLayout();
 }
 
-void CFrameWnd::DockControlBar(CControlBar* pBar, UINT nDockBarID, LPCRECT lpRect) {
+void CDockLayout::DockControlBar(CControlBar* pBar, UINT nDockBarID, LPCRECT lpRect) {
     int nSide = SideOfDockBar(nDockBarID);
     if (nSide < 0) {
         for (int i = 0; i < 4 && nSide < 0; ++i) {
@@ -86,7 +92,7 @@ void CFrameWnd::DockControlBar(CControlBar* pBar, UINT nDockBarID, LPCRECT lpRec
     }
     if (nSide < 0)
         return;
-    RecalcLayout();
+    m_frame.RecalcLayout();
     int nRow = 0;
     for (CControlBar* p : m_bars) {
         if (p != pBar && p->m_nDockSide == nSide)
@@ -96,7 +102,7 @@ void CFrameWnd::DockControlBar(CControlBar* pBar, UINT nDockBarID, LPCRECT lpRec
     if (lpRect) {
         // Join the row that the rectangle's corner falls into, at its place.
         CRect rc(*lpRect);
-        ScreenToClient(&rc);
+        m_frame.ScreenToClient(&rc);
         BOOL bHorz = nSide == kTop || nSide == kBottom;
         const CRect& rcArea = m_rcDockAreas[nSide];
         nOffset = bHorz ? rc.left - rcArea.left : rc.top - rcArea.top;
@@ -105,7 +111,7 @@ void CFrameWnd::DockControlBar(CControlBar* pBar, UINT nDockBarID, LPCRECT lpRec
                 continue;
             CRect rcOther;
             p->GetWindowRect(&rcOther);
-            ScreenToClient(&rcOther);
+            m_frame.ScreenToClient(&rcOther);
             BOOL bInRow = bHorz ? (rc.top >= rcOther.top && rc.top < rcOther.bottom)
                                 : (rc.left >= rcOther.left && rc.left < rcOther.right);
             if (bInRow) {
@@ -117,11 +123,11 @@ void CFrameWnd::DockControlBar(CControlBar* pBar, UINT nDockBarID, LPCRECT lpRec
     PlaceBar(pBar, nSide, nRow, nOffset);
 }
 
-void CFrameWnd::DockControlBarAtPoint(CControlBar* pBar, CPoint ptScreen, const CRect& rcBarScreen) {
+void CDockLayout::DockControlBarAtPoint(CControlBar* pBar, CPoint ptScreen, const CRect& rcBarScreen) {
     CPoint pt = ptScreen;
-    ScreenToClient(&pt);
+    m_frame.ScreenToClient(&pt);
     CRect rcClient;
-    GetClientRect(&rcClient);
+    m_frame.GetClientRect(&rcClient);
     const int kSlack = 24;
     // The side whose dock area (or the edge next to it) holds the point.
     int nSide = -1;
@@ -150,7 +156,7 @@ void CFrameWnd::DockControlBarAtPoint(CControlBar* pBar, CPoint ptScreen, const 
         return;  // not a place the bar may go: it stays where it was
     BOOL bHorz = nSide == kTop || nSide == kBottom;
     CRect rcBar(rcBarScreen);
-    ScreenToClient(&rcBar);
+    m_frame.ScreenToClient(&rcBar);
     int nOffset = bHorz ? rcBar.left - m_rcDockAreas[nSide].left : rcBar.top - m_rcDockAreas[nSide].top;
     // The row under the point; beyond the last row, a new one.
     int nRow = 0, nLastRow = -1;
@@ -161,7 +167,7 @@ void CFrameWnd::DockControlBarAtPoint(CControlBar* pBar, CPoint ptScreen, const 
         nLastRow = std::max(nLastRow, p->m_nDockRow);
         CRect rcOther;
         p->GetWindowRect(&rcOther);
-        ScreenToClient(&rcOther);
+        m_frame.ScreenToClient(&rcOther);
         BOOL bInRow = bHorz ? (pt.y >= rcOther.top && pt.y < rcOther.bottom)
                             : (pt.x >= rcOther.left && pt.x < rcOther.right);
         if (bInRow && !bFound) {
@@ -187,17 +193,7 @@ void CFrameWnd::DockControlBarAtPoint(CControlBar* pBar, CPoint ptScreen, const 
     PlaceBar(pBar, nSide, nRow, nOffset);
 }
 
-void CFrameWnd::ShowControlBar(CControlBar* pBar, BOOL bShow, BOOL) {
-    pBar->ShowWindow(bShow ? SW_SHOWNA : SW_HIDE);
-    RecalcLayout();
-}
-
-void CFrameWnd::RecalcLayout(BOOL) {
-    if (m_bInRecalcLayout || !m_hWnd)
-        return;
-    m_bInRecalcLayout = TRUE;
-    CRect rc;
-    GetClientRect(&rc);
+void CDockLayout::Layout(CRect& rc) {
     auto place = [](CControlBar* pBar, int x, int y, int cx, int cy) {
         CRect rcNew(x, y, x + cx, y + cy);
         CRect rcOld;
@@ -308,19 +304,9 @@ void CFrameWnd::RecalcLayout(BOOL) {
                 break;
         }
     }
-
-    if (HWND hPane = ::GetDlgItem(m_hWnd, AFX_IDW_PANE_FIRST)) {
-        if (rc.right < rc.left)
-            rc.right = rc.left;
-        if (rc.bottom < rc.top)
-            rc.bottom = rc.top;
-        ::SetWindowPos(hPane, nullptr, rc.left, rc.top, rc.Width(), rc.Height(),
-                       SWP_NOZORDER | SWP_NOACTIVATE);
-    }
-    m_bInRecalcLayout = FALSE;
 }
 
-void CFrameWnd::SaveBarState(LPCSTR lpszProfileName) const {
+void CDockLayout::SaveBarState(LPCSTR lpszProfileName) const {
     CWinApp* pApp = AfxGetApp();
     if (!pApp)
         return;
@@ -340,7 +326,7 @@ void CFrameWnd::SaveBarState(LPCSTR lpszProfileName) const {
     pApp->WriteProfileInt(strSummary, "Bars", nIndex);
 }
 
-void CFrameWnd::LoadBarState(LPCSTR lpszProfileName) {
+void CDockLayout::LoadBarState(LPCSTR lpszProfileName) {
     CWinApp* pApp = AfxGetApp();
     if (!pApp)
         return;
@@ -377,5 +363,5 @@ void CFrameWnd::LoadBarState(LPCSTR lpszProfileName) {
             pBar->SetWindowPos(nullptr, 0, 0, 0, 0,
                                SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_FRAMECHANGED);
     }
-    RecalcLayout();
+    m_frame.RecalcLayout();
 }
