@@ -57,7 +57,7 @@ INT_PTR CDialog::DoModal() {
             nQuitCode = msg.wParam;
             break;
         }
-        if (!CWnd::WalkPreTranslateTree(m_hWnd, &msg)) {
+        if (!AfxWalkPreTranslateTree(m_hWnd, &msg)) {
             TranslateMessage(&msg);
             DispatchMessageW(&msg);
         }

@@ -62,7 +62,7 @@ LRESULT CALLBACK SheetGetMessageHook(int nCode, WPARAM wParam, LPARAM lParam) {
         auto* pMsg = reinterpret_cast<MSG*>(lParam);
         HWND hWndSheet = t_pModalSheet->m_hWnd;
         if (hWndSheet && pMsg->hwnd && (pMsg->hwnd == hWndSheet || ::IsChild(hWndSheet, pMsg->hwnd))) {
-            BOOL bTaken = AfxCallGuarded([&] { return CWnd::WalkPreTranslateTree(hWndSheet, pMsg); }, FALSE);
+            BOOL bTaken = AfxCallGuarded([&] { return AfxWalkPreTranslateTree(hWndSheet, pMsg); }, FALSE);
             if (bTaken)
                 pMsg->message = WM_NULL;  // handled: the loop dispatches nothing
         }

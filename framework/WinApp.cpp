@@ -90,7 +90,7 @@ int CWinThread::ExitInstance() {
 BOOL CWinThread::PreTranslateMessage(MSG* pMsg) {
     CWnd* pMainWnd = GetMainWnd();
     HWND hWndStop = pMainWnd ? pMainWnd->m_hWnd : nullptr;
-    if (CWnd::WalkPreTranslateTree(hWndStop, pMsg))
+    if (AfxWalkPreTranslateTree(hWndStop, pMsg))
         return TRUE;
     // A message for a window outside the main window (a tooltip, say) still
     // gets the main window's accelerators.

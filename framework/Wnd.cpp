@@ -1,6 +1,5 @@
 #include "framework/Wnd.h"
 
-#include "framework/FrameWnd.h"
 #include "framework/Gdi.h"
 #include "framework/MessageGuard.h"
 #include "framework/Module.h"
@@ -266,9 +265,9 @@ BOOL CWnd::SubclassWindow(HWND hWnd) {
     return TRUE;
 }
 
-BOOL CWnd::WalkPreTranslateTree(HWND hWndStop, MSG* pMsg) {
+BOOL AfxWalkPreTranslateTree(HWND hWndStop, MSG* pMsg) {
     for (HWND hWnd = pMsg->hwnd; hWnd; hWnd = ::GetParent(hWnd)) {
-        CWnd* pWnd = FromHandlePermanent(hWnd);
+        CWnd* pWnd = CWnd::FromHandlePermanent(hWnd);
         if (pWnd && pWnd->PreTranslateMessage(pMsg))
             return TRUE;
         if (hWnd == hWndStop)
@@ -281,92 +280,39 @@ BOOL CWnd::PreTranslateMessage(MSG*) {
     return FALSE;
 }
 
-std::wstring AfxGetWindowTextW(HWND hWnd) {
-    std::wstring text(static_cast<size_t>(::GetWindowTextLengthW(hWnd)) + 1, L'\0');
-    const int n = ::GetWindowTextW(hWnd, &text[0], static_cast<int>(text.size()));
-    text.resize(static_cast<size_t>(n > 0 ? n : 0));
-    return text;
-}
-
-BOOL CWnd::GetWindowText(CString& rString) const {
-    return NarrowText(AfxGetWindowTextW(m_hWnd), rString);
-}
-
-void CWnd::SetWindowText(LPCSTR lpszString) {
-    ::SetWindowTextW(m_hWnd, WideText(lpszString).c_str());
-}
-
-void CWnd::SetDlgItemText(int nID, LPCSTR lpszString) {
-    ::SetDlgItemTextW(m_hWnd, nID, WideText(lpszString).c_str());
-}
-
-CWnd* CWnd::GetOwner() const {
-    return m_hWndOwner ? FromHandle(m_hWndOwner) : GetParent();
-}
-
-CFrameWnd* CWnd::GetParentFrame() const {
-    for (HWND hWnd = ::GetParent(m_hWnd); hWnd; hWnd = ::GetParent(hWnd)) {
-        CWnd* pWnd = FromHandlePermanent(hWnd);
-        if (pWnd && pWnd->IsKindOf(RUNTIME_CLASS(CFrameWnd)))
-            return static_cast<CFrameWnd*>(pWnd);
-    }
-    return nullptr;
-}
-
 namespace {
 
-HWND FindDescendant(HWND hWnd, int nID) {
-    for (HWND hChild = ::GetWindow(hWnd, GW_CHILD); hChild; hChild = ::GetWindow(hChild, GW_HWNDNEXT)) {
-        if (::GetDlgCtrlID(hChild) == nID)
-            return hChild;
+// Calls the thunk of a window message entry with the objects its handler
+// takes (a DC, a window).
+LRESULT CallEntry(CWnd* pWnd, const AFX_MSGMAP_ENTRY* pEntry, UINT message, WPARAM wParam, LPARAM lParam) {
+    AFX_MSG_CALL call = {message, wParam, lParam, nullptr};
+    CDC dc;
+    switch (message >= WM_REFLECT_BASE ? message - WM_REFLECT_BASE : message) {
+        case WM_ERASEBKGND:
+        case WM_CTLCOLORMSGBOX:
+        case WM_CTLCOLOREDIT:
+        case WM_CTLCOLORLISTBOX:
+        case WM_CTLCOLORBTN:
+        case WM_CTLCOLORDLG:
+        case WM_CTLCOLORSCROLLBAR:
+        case WM_CTLCOLORSTATIC:
+            dc.m_hDC = reinterpret_cast<HDC>(wParam);
+            call.pExtra = &dc;
+            break;
+        case WM_SETCURSOR:
+        case WM_SETFOCUS:
+        case WM_KILLFOCUS:
+            call.pExtra = CWnd::FromHandle(reinterpret_cast<HWND>(wParam));
+            break;
+        default:
+            break;
     }
-    for (HWND hChild = ::GetWindow(hWnd, GW_CHILD); hChild; hChild = ::GetWindow(hChild, GW_HWNDNEXT)) {
-        if (HWND hFound = FindDescendant(hChild, nID))
-            return hFound;
-    }
-    return nullptr;
+    LRESULT lResult = pEntry->pfn(pWnd, call);
+    dc.m_hDC = nullptr;
+    return lResult;
 }
 
 }  // namespace
-
-CWnd* CWnd::GetDescendantWindow(int nID) const {
-    return FromHandle(FindDescendant(m_hWnd, nID));
-}
-
-BOOL CWnd::ModifyStyle(DWORD dwRemove, DWORD dwAdd, UINT nFlags) {
-    DWORD dwStyle = GetStyle();
-    DWORD dwNewStyle = (dwStyle & ~dwRemove) | dwAdd;
-    if (dwStyle == dwNewStyle)
-        return FALSE;
-    ::SetWindowLongPtrW(m_hWnd, GWL_STYLE, static_cast<LONG_PTR>(dwNewStyle));
-    if (nFlags != 0)
-        ::SetWindowPos(m_hWnd, nullptr, 0, 0, 0, 0,
-                       SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | nFlags);
-    return TRUE;
-}
-
-BOOL CWnd::SetWindowPos(const CWnd* pWndInsertAfter, int x, int y, int cx, int cy, UINT nFlags) {
-    return ::SetWindowPos(m_hWnd, pWndInsertAfter ? pWndInsertAfter->m_hWnd : nullptr, x, y, cx, cy, nFlags);
-}
-
-void CWnd::ScreenToClient(LPRECT lpRect) const {
-    ::ScreenToClient(m_hWnd, reinterpret_cast<LPPOINT>(lpRect));
-    ::ScreenToClient(m_hWnd, reinterpret_cast<LPPOINT>(lpRect) + 1);
-}
-
-void CWnd::ClientToScreen(LPRECT lpRect) const {
-    ::ClientToScreen(m_hWnd, reinterpret_cast<LPPOINT>(lpRect));
-    ::ClientToScreen(m_hWnd, reinterpret_cast<LPPOINT>(lpRect) + 1);
-}
-
-void CWnd::SetFont(CFont* pFont, BOOL bRedraw) {
-    SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(pFont ? pFont->GetSafeHandle() : nullptr), bRedraw);
-}
-
-BOOL CWnd::GetWindowPlacement(WINDOWPLACEMENT* lpwndpl) const {
-    lpwndpl->length = sizeof(WINDOWPLACEMENT);
-    return ::GetWindowPlacement(m_hWnd, lpwndpl);
-}
 
 const AFX_MSGMAP* CWnd::GetThisMessageMap() {
     static const AFX_MSGMAP_ENTRY entries[] = {{0, 0, 0, 0, nullptr, nullptr}};
@@ -439,36 +385,8 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult
     const AFX_MSGMAP_ENTRY* pEntry = AfxFindMessageEntry(GetMessageMap(), message, 0, 0);
     if (!pEntry)
         return FALSE;
-    *pResult = CallEntry(pEntry, message, wParam, lParam);
+    *pResult = CallEntry(this, pEntry, message, wParam, lParam);
     return TRUE;
-}
-
-LRESULT CWnd::CallEntry(const AFX_MSGMAP_ENTRY* pEntry, UINT message, WPARAM wParam, LPARAM lParam) {
-    AFX_MSG_CALL call = {message, wParam, lParam, nullptr};
-    CDC dc;
-    switch (message >= WM_REFLECT_BASE ? message - WM_REFLECT_BASE : message) {
-        case WM_ERASEBKGND:
-        case WM_CTLCOLORMSGBOX:
-        case WM_CTLCOLOREDIT:
-        case WM_CTLCOLORLISTBOX:
-        case WM_CTLCOLORBTN:
-        case WM_CTLCOLORDLG:
-        case WM_CTLCOLORSCROLLBAR:
-        case WM_CTLCOLORSTATIC:
-            dc.m_hDC = reinterpret_cast<HDC>(wParam);
-            call.pExtra = &dc;
-            break;
-        case WM_SETCURSOR:
-        case WM_SETFOCUS:
-        case WM_KILLFOCUS:
-            call.pExtra = FromHandle(reinterpret_cast<HWND>(wParam));
-            break;
-        default:
-            break;
-    }
-    LRESULT lResult = pEntry->pfn(this, call);
-    dc.m_hDC = nullptr;
-    return lResult;
 }
 
 BOOL CWnd::OnCommand(WPARAM wParam, LPARAM lParam) {
@@ -508,10 +426,6 @@ BOOL CWnd::OnNotify(WPARAM, LPARAM lParam, LRESULT* pResult) {
 }
 
 BOOL CWnd::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) {
-    return ReflectChildNotify(message, wParam, lParam, pResult);
-}
-
-BOOL CWnd::ReflectChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) {
     const AFX_MSGMAP_ENTRY* pEntry = nullptr;
     if (message == WM_COMMAND) {
         pEntry = AfxFindMessageEntry(GetMessageMap(), WM_REFLECT_BASE + WM_COMMAND, HIWORD(wParam), 0);
@@ -528,7 +442,7 @@ BOOL CWnd::ReflectChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESUL
     } else if (message >= WM_CTLCOLORMSGBOX && message <= WM_CTLCOLORSTATIC) {
         pEntry = AfxFindMessageEntry(GetMessageMap(), WM_REFLECT_BASE + WM_CTLCOLORSTATIC, 0, 0);
         if (pEntry) {
-            LRESULT lResult = CallEntry(pEntry, WM_REFLECT_BASE + message, wParam, lParam);
+            LRESULT lResult = CallEntry(this, pEntry, WM_REFLECT_BASE + message, wParam, lParam);
             if (!lResult)
                 return FALSE;  // the control did not colour itself
             *pResult = lResult;
