@@ -61,8 +61,7 @@ COutcome RewriteDictionary(const CFilePath& dictionaryPath, const CFilePath& tem
     CFile source;
     if (!OpenDictionary(source, dictionaryPath))
         return COutcome::Failure(pszOpenFailure);
-    bool bFound = false;
-    COutcome outcome = AfxTryOutcome([&] {
+    return AfxTryOutcome([&] {
         CScratchFile target(tempPath);
         dictionary::FileRewriter fileRewriter(std::move(rewriter));
         std::vector<char> chunk(kChunkSize);
@@ -75,13 +74,12 @@ COutcome RewriteDictionary(const CFilePath& dictionaryPath, const CFilePath& tem
         }
         const std::string_view out = fileRewriter.Finish();
         target.Write(out.data(), out.size());
-        bFound = !bNeedsWord || fileRewriter.Rewriter().Matched() > 0;
-        if (bFound)
-            target.Replace(source, dictionaryPath);
+        if (bNeedsWord && fileRewriter.Rewriter().Matched() == 0)
+            return COutcome::Failure("\"" + strWord +
+                                     "\" is no longer in the dictionary; nothing was changed");
+        target.Replace(source, dictionaryPath);
+        return COutcome();
     });
-    if (outcome.Succeeded() && !bFound)
-        return COutcome::Failure("\"" + strWord + "\" is no longer in the dictionary; nothing was changed");
-    return outcome;
 }
 
 }  // namespace

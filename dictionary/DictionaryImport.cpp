@@ -277,27 +277,22 @@ CString Summary(const ImportResult& result) {
 COutcome ReadEntryLines(const CFilePath& source, const ImportProgress& onProgress,
                         std::vector<std::string>& lines, std::vector<dictionary::WordForm>& forms,
                         ImportResult& result) {
-    COutcome reading;
-    const COutcome outcome = AfxTryOutcome([&] {
+    return AfxTryOutcome([&] {
         const ImportKind kind = ImportKindOf(source);
+        std::string bytes;
         if (kind == ImportKind::kTavText) {
-            std::string bytes;
-            if ((reading = ReadSource(source, bytes)).Failed() ||
-                (reading = TavTextLines(source, bytes, lines, onProgress)).Failed())
-                lines.clear();
-            return;
+            const COutcome read = ReadSource(source, bytes);
+            return read.Failed() ? read : TavTextLines(source, bytes, lines, onProgress);
         }
         std::vector<dictionary::ImportEntry> entries;
         std::vector<dictionary::StarDictForm> read;
-        if (kind == ImportKind::kStarDict) {
-            if ((reading = ReadStarDictFiles(source, entries, read, result.bForms, onProgress)).Failed())
-                return;
-        } else {
-            std::string bytes;
-            if ((reading = ReadSource(source, bytes)).Failed())
-                return;
+        const COutcome reading = kind == ImportKind::kStarDict
+                                     ? ReadStarDictFiles(source, entries, read, result.bForms, onProgress)
+                                     : ReadSource(source, bytes);
+        if (reading.Failed())
+            return reading;
+        if (kind == ImportKind::kTabText)
             ReadTabTextInPieces(bytes, entries, result.nSkipped, onProgress);
-        }
         if (onProgress)
             onProgress(70);
         JoinRepeatedWords(entries);
@@ -312,8 +307,8 @@ COutcome ReadEntryLines(const CFilePath& source, const ImportProgress& onProgres
                 onProgress(70 + static_cast<int>(10 * i / entries.size()));
         }
         forms = StorableForms(read, lines, result.nFormsSkipped);
+        return COutcome();
     });
-    return outcome.Failed() ? outcome : reading;
 }
 
 }  // namespace

@@ -44,8 +44,7 @@ MergeResult MergeLines(const CFilePath& dictionaryPath, const std::vector<std::s
     // Exclusive like every dictionary open; never created.
     if (!file.Open(dictionaryPath, CFile::modeReadWrite | CFile::shareExclusive | CFile::typeBinary))
         return MergeOutcome::kCannotOpen;
-    MergeOutcome end = MergeOutcome::kAppended;
-    const COutcome outcome = AfxTryOutcome([&] {
+    return AfxTryOutcome(MergeOutcome::kFailed, [&]() -> MergeResult {
         dictionary::UpdateMerge merge(TextCaseFold());
         size_t nWithHeadWord = 0;
         for (std::string_view line : lines) {
@@ -66,16 +65,13 @@ MergeResult MergeLines(const CFilePath& dictionaryPath, const std::vector<std::s
         }
         if (text.empty() || cancelled()) {
             file.Close();
-            end = text.empty() ? MergeOutcome::kNothingNew : MergeOutcome::kCancelled;
-            return;
+            return text.empty() ? MergeOutcome::kNothingNew : MergeOutcome::kCancelled;
         }
         // The new lines may be many: through the scratch file, so that the
         // dictionary is never left with only part of them, or part of one.
         AppendThroughScratch(file, dictionaryPath, text);
+        return MergeOutcome::kAppended;
     });
-    if (outcome.Failed())
-        return MergeResult(MergeOutcome::kFailed, outcome.GetText());
-    return end;
 }
 
 MergeResult MergeIntoDictionary(const CFilePath& dictionaryPath, const CStringArray& arrLines) {

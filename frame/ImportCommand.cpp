@@ -56,7 +56,7 @@ void CImportCommand::OnImportDictionary() {
     const Direction direction = m_frame.m_settings.direction;
     if (!m_importThread.Start(m_frame.m_hWnd, CFilePath(szFile),
                               GetProgramFilePath(GetDictionaryFileName(direction)), direction)) {
-        m_frame.SetMessageText("The import could not start");
+        ShowOutcomeText(&m_frame, "The import could not start");
         return;
     }
     // The update cycle waits for the import as for an edit.

@@ -3,16 +3,17 @@
 // looked up in the window, which comes to the front.
 #include "frame/LookupKey.h"
 
+#include "dictionary/DictionaryLoad.h"
 #include "dictionary/DictionaryPaths.h"
 #include "dictionary/EnglishForms.h"
 #include "dictionary/FormsFile.h"
 #include "dictionary/LookupText.h"
 #include "dictionary/TextFold.h"
 #include "frame/MainFrame.h"
+#include "frame/TavDoc.h"
 #include "framework/CodePage.h"
 #include "res/resource.h"
 
-#include <cstdio>
 #include <string>
 #include <utility>
 #include <vector>
@@ -173,49 +174,49 @@ std::u16string TakeTextFromFront(HWND hWnd) {
     return selected.empty() ? before : selected;
 }
 
-// The bytes of a file beside the program; empty when it cannot be read.
-std::string ProgramFileBytes(const CFilePath& path) {
-    std::string bytes;
-    std::FILE* pFile = ::_wfopen(path.c_str(), L"rb");
-    if (!pFile)
-        return bytes;
-    char buffer[1 << 16];
-    for (size_t n; (n = std::fread(buffer, 1, sizeof(buffer), pFile)) > 0;)
-        bytes.append(buffer, n);
-    std::fclose(pFile);
-    return bytes;
-}
-
 // What one direction's dictionary knows of a word: the word itself as a
-// head word, or the word as a form of one of its head words.
+// head word, or the word as a form of one of its head words. The direction
+// the window shows is asked what the word box would find; the other one's
+// files are read.
 class DirectionKnowledge {
 public:
-    explicit DirectionKnowledge(Direction direction)
-        : m_direction(direction),
-          m_dictionaryPath(GetProgramFilePath(GetDictionaryFileName(direction))),
-          m_bytes(ProgramFileBytes(m_dictionaryPath)) {}
+    DirectionKnowledge(Direction direction, const CTavDoc* pDoc) : m_direction(direction) {
+        if (pDoc && pDoc->LoadedDirection() == direction && pDoc->m_wordIndex.RowCount() > 0) {
+            m_pIndex = &pDoc->m_wordIndex;
+            m_pForms = &pDoc->m_forms;
+            return;
+        }
+        const CFilePath path = GetProgramFilePath(GetDictionaryFileName(direction));
+        CFile file;
+        if (file.Open(path, CFile::modeRead | CFile::shareDenyNone | CFile::typeBinary))
+            (void)ReadWholeFile(file, m_bytes);               // what could be read
+        (void)LoadWordForms(FormsPathBeside(path), m_forms);  // no forms: the head word alone
+    }
 
-    bool HasHeadWord(const std::string& word) const {
+    bool HasHeadWord(std::string_view word) const {
+        if (m_pIndex)
+            return !word.empty() && m_pIndex->FindWhole(word) != dictionary::WordListIndex::npos;
         return dictionary::ContainsHeadWord(m_bytes, word, TextCaseFold());
     }
 
     bool HasForm(const std::string& word) const {
-        dictionary::WordForms forms;
-        (void)LoadWordForms(FormsPathBeside(m_dictionaryPath), forms);  // no forms: the head word alone
-        for (std::string_view headWord : forms.HeadWordsOf(word)) {
-            if (HasHeadWord(std::string(headWord)))
+        for (std::string_view headWord : m_pForms->HeadWordsOf(word)) {
+            if (HasHeadWord(headWord))
                 return true;
         }
         if (IsRomanianEnglish(m_direction))
             return false;
-        auto isHeadWord = [this](std::string_view candidate) { return HasHeadWord(std::string(candidate)); };
+        auto isHeadWord = [this](std::string_view candidate) { return HasHeadWord(candidate); };
         return !dictionary::EnglishForms::Candidates(word, isHeadWord).empty();
     }
 
 private:
     Direction m_direction;
-    CFilePath m_dictionaryPath;
+    // The loaded dictionary's, or else the files' read here.
+    const dictionary::WordListIndex* m_pIndex = nullptr;
+    const dictionary::WordForms* m_pForms = &m_forms;
     std::string m_bytes;
+    dictionary::WordForms m_forms;
 };
 
 // Shown and not minimised, wherever the window was.
@@ -308,8 +309,9 @@ void CLookupKey::LookUpFromElsewhere(const CString& strText) {
     // it; neither keeps the direction.
     Direction direction = m_frame.m_settings.direction;
     const std::string word(strText);
-    const DirectionKnowledge english(Direction::kEnglishRomanian);
-    const DirectionKnowledge romanian(Direction::kRomanianEnglish);
+    const CTavDoc* pDoc = GetTavDoc(m_frame);
+    const DirectionKnowledge english(Direction::kEnglishRomanian, pDoc);
+    const DirectionKnowledge romanian(Direction::kRomanianEnglish, pDoc);
     if (english.HasHeadWord(word))
         direction = Direction::kEnglishRomanian;
     else if (romanian.HasHeadWord(word))

@@ -48,8 +48,7 @@ BOOL IsUsablePlacement(const WINDOWPLACEMENT& wp) {
 // What the update cycle may ask of the window.
 UpdateCycleHost HostIn(CMainFrame& frame) {
     UpdateCycleHost host;
-    host.say = [&frame](LPCSTR pszText) { frame.SetMessageText(pszText); };
-    host.report = [&frame](const UpdateReport& report) { ShowOutcome(&frame, report); };
+    host.say = [&frame](LPCSTR pszText) { ShowOutcomeText(&frame, pszText); };
     host.openEditDialogs = [&frame] { return frame.m_nEditDialogs; };
     host.direction = [&frame] { return frame.m_settings.direction; };
     host.reloadKeepingFocus = [&frame] {

@@ -1,6 +1,7 @@
 // The View and Options menus, the start-with-Windows entry, and the commands
 // that bring the window back from the notification area or end the program.
 #include "frame/MainFrame.h"
+#include "frame/OutcomeReport.h"
 #include "frame/StartWithWindows.h"
 #include "framework/Exception.h"
 #include "framework/Module.h"
@@ -44,7 +45,7 @@ void CMainFrame::OnStartWithWindows() {
         CString strReason = AfxFormatSystemMessage(static_cast<DWORD>(lResult));
         if (strReason.IsEmpty())
             strReason.Format("error %ld", static_cast<long>(lResult));
-        SetMessageText("Start with Windows could not be changed: " + strReason);
+        ShowOutcomeText(this, "Start with Windows could not be changed: " + strReason);
         return;
     }
     const BOOL bWanted = !m_bAutoStart;

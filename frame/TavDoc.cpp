@@ -50,11 +50,6 @@ CTavDoc::CTavDoc() : m_nRoProgressMax(0), m_nEnProgressMax(0) {}
 
 CTavDoc::~CTavDoc() = default;
 
-void CTavDoc::SetStatusText(LPCSTR lpszText) {
-    if (m_windows.pFrame)
-        m_windows.pFrame->SetMessageText(lpszText);
-}
-
 BOOL CTavDoc::Reported(const COutcome& outcome) {
     if (outcome.Failed())
         ShowOutcome(m_windows.pFrame, outcome);
@@ -214,11 +209,11 @@ BOOL CTavDoc::DeleteWord(Direction direction, CString strWord) {
 }
 
 void CTavDoc::OnFileNew() {
-    SetStatusText("This application can not create new documents");
+    ShowOutcomeText(m_windows.pFrame, "This application can not create new documents");
 }
 void CTavDoc::OnFileOpen() {
-    SetStatusText("This application can not open documents");
+    ShowOutcomeText(m_windows.pFrame, "This application can not open documents");
 }
 void CTavDoc::OnFileSave() {
-    SetStatusText("This application can not save documents");
+    ShowOutcomeText(m_windows.pFrame, "This application can not save documents");
 }

@@ -63,6 +63,8 @@ public:
     BOOL AddWord(Direction direction, CString strWord, CString strTranslations);
     BOOL ModifyWord(Direction direction, CString strWord, CString strTranslations);
     BOOL DeleteWord(Direction direction, CString strWord);
+    // The direction of the latest load, whose dictionary the members below hold.
+    Direction LoadedDirection() const { return m_direction; }
 
     int m_nRoProgressMax;
     int m_nEnProgressMax;
@@ -86,7 +88,6 @@ protected:
     void OnFileSave();
 
 private:
-    void SetStatusText(LPCSTR lpszText);
     // Whether outcome succeeded; its text is shown when it did not.
     BOOL Reported(const COutcome& outcome);
     static CFilePath DictionaryPath(Direction direction);

@@ -133,7 +133,7 @@ void CUpdateCycle::OnReport() {
 }
 
 void CUpdateCycle::EndRun(const UpdateReport& report) {
-    m_host.report(report);
+    m_host.say(report.GetText());
     const int nResult = report.GetKind();
     if (!m_tray.m_bHidden && IsRunStep(m_updateStep)) {
         BOOL bInfo = nResult == UPDATE_NOT_NEEDED || nResult == UPDATE_DONE;

@@ -17,8 +17,7 @@ class CSystemTray;
 
 // What the cycle asks of the window it runs in.
 struct UpdateCycleHost {
-    std::function<void(LPCSTR)> say;                  // in the status bar
-    std::function<void(const UpdateReport&)> report;  // a run's end, in the status bar
+    std::function<void(LPCSTR)> say;  // in the status bar
     // How many edit dialogs and confirmations are open: a step waits for
     // them to close.
     std::function<int()> openEditDialogs;

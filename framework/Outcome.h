@@ -14,6 +14,7 @@
 #include "framework/String.h"
 
 #include <new>
+#include <type_traits>
 #include <utility>
 
 // Kind is the work's own list of ends (an enumeration, or the update's
@@ -38,6 +39,7 @@ enum class Ended { kDone, kFailed };
 class [[nodiscard]] COutcome : public TOutcome<Ended> {
 public:
     COutcome() : TOutcome(Ended::kDone) {}
+    COutcome(const TOutcome<Ended>& outcome) : TOutcome(outcome) {}  // NOLINT: the same thing
     static COutcome Failure(CString strText) { return COutcome(Ended::kFailed, std::move(strText)); }
 
     bool Failed() const { return GetKind() == Ended::kFailed; }
@@ -47,16 +49,30 @@ private:
     COutcome(Ended kind, CString strText) : TOutcome(kind, std::move(strText)) {}
 };
 
-// Runs work. When work throws a framework exception or runs out of memory,
-// the outcome is a failure with that failure's text.
+// Runs work, which returns how it ended. When work throws a framework
+// exception or runs out of memory, it ended as failed, with that failure's
+// text.
+template <class Kind, class Work>
+TOutcome<Kind> AfxTryOutcome(Kind failed, Work&& work) {
+    try {
+        return work();
+    } catch (CException* e) {
+        return TOutcome<Kind>(failed, AfxTakeErrorText(e));
+    } catch (const std::bad_alloc&) {
+        return TOutcome<Kind>(failed, AfxOutOfMemoryText());
+    }
+}
+
+// Runs work, which returns a COutcome or nothing (then it did what was
+// asked), with what it throws as its failure.
 template <class Work>
 COutcome AfxTryOutcome(Work&& work) {
-    try {
-        work();
-        return COutcome();
-    } catch (CException* e) {
-        return COutcome::Failure(AfxTakeErrorText(e));
-    } catch (const std::bad_alloc&) {
-        return COutcome::Failure(AfxOutOfMemoryText());
-    }
+    return AfxTryOutcome(Ended::kFailed, [&work]() -> TOutcome<Ended> {
+        if constexpr (std::is_void_v<decltype(work())>) {
+            work();
+            return COutcome();
+        } else {
+            return work();
+        }
+    });
 }

@@ -104,9 +104,9 @@ DWORD CUpdateThread::Run() {
 
 void CUpdateThread::DoAction() {
     m_bDone = TRUE;
-    int nResult = UPDATE_FAILED;
     // Nothing may escape the run; what the actions do not catch is a failure.
-    const COutcome ran = AfxTryOutcome([&] {
+    const UpdateReport report = AfxTryOutcome(UPDATE_FAILED, [this]() -> UpdateReport {
+        int nResult = UPDATE_FAILED;
         switch (m_action) {
             case UpdateAction::kEnglish:
                 nResult = UpdateEnglish(m_pstrReport);
@@ -118,16 +118,15 @@ void CUpdateThread::DoAction() {
                 *m_pstrReport = "Update action command is undefined";
                 break;
         }
+        // The action has written its report by now.
+        return UpdateReport(nResult, *m_pstrReport);
     });
-    if (ran.Failed()) {
-        nResult = UPDATE_FAILED;
-        *m_pstrReport = ran.GetText();
-    }
+    *m_pstrReport = report.GetText();
     {
         std::lock_guard<std::mutex> lock(m_reportLock);
-        m_reportWaiting.emplace(nResult, *m_pstrReport);
+        m_reportWaiting = report;
     }
-    PostMessageA(m_hWndOwner, WM_UPDATE_REPORT, static_cast<WPARAM>(nResult), 0);
+    PostMessageA(m_hWndOwner, WM_UPDATE_REPORT, static_cast<WPARAM>(report.GetKind()), 0);
 }
 
 std::optional<UpdateReport> CUpdateThread::TakeReport() {

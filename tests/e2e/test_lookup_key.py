@@ -10,8 +10,8 @@ from tavtest import WINE, Keyboard, TavTestCase, probe
 
 ID_OPTIONS_LOOKUP_KEY = 32800
 NOTEPAD = "Notepad$"
-EN = ["house:casă|locuinţă", "bank:bancă|mal", "apple:măr"]
-RO = ["casă:house|home", "mal:bank|shore", "bancă:bank"]
+EN = ["house:casă|locuinţă", "bank:bancă|mal", "apple:măr", "taxi:taxi"]
+RO = ["casă:house|home", "mal:bank|shore", "bancă:bank", "taxi:taxi|cab"]
 
 
 class LookupKey(TavTestCase):
@@ -50,8 +50,8 @@ class LookupKey(TavTestCase):
         tav.screenshot("lookup-key.png")
         self.assertEqual(["earlier text"], probe("clipboard")[:-1])
 
-        # Nothing selected: the clipboard's word, in both dictionaries, goes
-        # to English first; the window comes back from minimised.
+        # Nothing selected: the clipboard's word; the window comes back from
+        # minimised.
         probe("show", 6)  # SW_MINIMIZE
         self.wait_for(lambda: tav.state()["iconic"] == 1, message="minimised")
         probe("clipboard-set", "  bank\r\nsecond line")
@@ -60,6 +60,12 @@ class LookupKey(TavTestCase):
         self.assertEqual(0, tav.state()["iconic"])
         restored = probe("clipboard")[:-1]
         self.assertEqual(("  bank", "second line"), (restored[0], restored[-1]))
+
+        # A word both dictionaries have goes to English first, here the
+        # dictionary the window shows.
+        probe("clipboard-set", "taxi")
+        notepad.key("ctrl+shift+F11")
+        self.looked_up(tav, "English - Romanian", "taxi", ["taxi"])
 
     def test_option_turns_the_key_off_across_a_restart(self):
         tav = self.launch(en=EN, ro=RO)
