@@ -14,6 +14,10 @@ fi
 # Inside the display: one Wine session for the whole run.
 tav_wine_start
 trap tav_wine_stop EXIT
+# One program keeps Wine's desktop for the whole run (at most 90 minutes;
+# tav_wine_stop ends it sooner): otherwise every test program starts the
+# desktop again, a second each.
+wine "$TAV_BUILD/tests/e2e/tavprobe.exe" hold-desktop 5400000 </dev/null >/dev/null 2>&1 &
 cd "$TAV_BUILD"
 # A test that fails is run once more before it counts as failed: now and
 # then the X server's key mapping, which xdotool changes for every letter it

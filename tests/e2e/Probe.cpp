@@ -3,6 +3,7 @@
 // the exit code is 0 on success, 1 when the thing asked for is not there.
 //
 //   tavprobe wait-window MS      wait until the main window exists
+//   tavprobe hold-desktop MS     keeps Wine's desktop for MS milliseconds
 //   tavprobe count               number of main windows
 //   tavprobe state               "visible iconic zoomed topmost" as 0/1
 //   tavprobe title | status | wordbox
@@ -246,6 +247,14 @@ int main(int argc, char** argv) {
         DWORD_PTR result = 0;
         SendMessageTimeoutW(HWND_BROADCAST, WM_SETTINGCHANGE, 0, reinterpret_cast<LPARAM>(section.c_str()),
                             SMTO_ABORTIFHUNG, 2000, &result);
+        return 0;
+    }
+    if (verb == "hold-desktop" && argc > 2) {
+        // Wine ends its desktop a second after the last program on it, and
+        // the next one starts it again; one program that stays spares each
+        // test that, and the desktop's coming and going.
+        GetDesktopWindow();
+        Sleep(static_cast<DWORD>(std::atoi(argv[2])));
         return 0;
     }
     if (verb == "wait-window") {
